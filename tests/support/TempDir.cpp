@@ -1,0 +1,3 @@
+#include "TempDir.h"
+
+TempDir::TempDir() : dir(QDir::tempPath() + "/zentdeck-test-XXXXXX") {}
