@@ -1,0 +1,65 @@
+#include "catalogue/Statements.h"
+
+namespace statements {
+
+QString quoted(const QString &name)
+{
+    QString text = name;
+    return text.replace("'", "''");
+}
+
+QString emptyDeck()
+{
+    return "DELETE * FROM tblNames";
+}
+
+QString showCreature(const QString &name)
+{
+    return QString(" SELECT * FROM tblZentDeck ") + " WHERE fldName = " + " '" + quoted(name) + "' ";
+}
+
+QString showTrainer(const QString &name)
+{
+    return QString(" SELECT * FROM tblZentDeck ") + " WHERE fldTrainers = " + " '" + quoted(name)
+           + "' ";
+}
+
+QString deleteCopy(qint16 id)
+{
+    return QString("DELETE * FROM tblNames ") + "WHERE " + "fldID = " + QString::number(id);
+}
+
+QString clearDeck()
+{
+    return emptyDeck();
+}
+
+QString countCopies(const QString &name)
+{
+    return QString("SELECT * FROM tblNames ") + "WHERE fldNames = " + " '" + quoted(name) + "' ";
+}
+
+QString addCopy(const QString &name, qint16 id)
+{
+    return QString("INSERT INTO tblNames ") + "(fldNames,fldID) " + "VALUES ('" + quoted(name)
+           + "'," + " '" + QString::number(id) + "')";
+}
+
+QString addLaterStage(const QString &name, qint16 id)
+{
+    return QString("INSERT INTO tblNames ") + "(fldNames,fldID) " + "VALUES ('" + quoted(name)
+           + "'," + "'" + QString::number(id) + "') ";
+}
+
+QString addSkarnox(qint16 id)
+{
+    return QString("INSERT INTO tblNames ") + "(fldNames,fldID) " + "VALUES ('Skarnox'," + "'"
+           + QString::number(id) + "') ";
+}
+
+QString readDeckNames()
+{
+    return "SELECT fldNames FROM tblNames";
+}
+
+} // namespace statements

@@ -1,0 +1,54 @@
+#include "platform/db/Database.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Cursor.h"
+#include "platform/db/DbError.h"
+#include "platform/db/SqlDialect.h"
+#include "platform/db/StatementLog.h"
+
+#include <sqlite3.h>
+
+Database::Database(std::shared_ptr<Connection> connection, StatementLog *log)
+    : connection(std::move(connection)), log(log)
+{
+}
+
+Database Database::open(const QString &path, StatementLog *log)
+{
+    return Database(Connection::open(path, Connection::Mode::ReadWrite), log);
+}
+
+const QString &Database::path() const
+{
+    return connection->path();
+}
+
+void Database::execute(const QString &statement) const
+{
+    if (log)
+        log->add(statement);
+    const QByteArray text = sql_dialect::toSqlite(statement).toUtf8();
+    sqlite3_stmt *prepared = nullptr;
+    const char *rest = nullptr;
+    int result = sqlite3_prepare_v2(connection->handle(), text.constData(), int(text.size()),
+                                    &prepared, &rest);
+    // One statement at a time: trailing text would run unseen, so it is refused.
+    const bool trailing = rest && !QByteArray(rest).trimmed().isEmpty();
+    if (result == SQLITE_OK && prepared && !trailing)
+        result = sqlite3_step(prepared);
+    const QString reason = QString::fromUtf8(sqlite3_errmsg(connection->handle()));
+    sqlite3_finalize(prepared);
+    if (result != SQLITE_DONE && result != SQLITE_ROW)
+        throw DbError(reason);
+    if (!prepared || trailing)
+        throw DbError("not a single statement: " + statement);
+}
+
+std::unique_ptr<Cursor> Database::openCursor(const QString &source) const
+{
+    if (log)
+        log->add(source);
+    const QString sql = sql_dialect::isTableName(source) ? sql_dialect::selectTable(source)
+                                                         : sql_dialect::toSqlite(source);
+    return std::make_unique<Cursor>(connection, sql);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class Connection;
+class Cursor;
+class StatementLog;
+
+// An open catalogue file. Statements arrive in the program's own text and are adapted to
+// SQLite here; every failure is a DbError and changes nothing.
+class Database
+{
+public:
+    // Opens an existing file, not exclusively: the same file may be open several times at once,
+    // each open seeing the others' writes. A missing file fails and no file is created.
+    // While one of its cursors stands on a row, an open keeps the file from being written by
+    // the others; the program therefore writes only through the open that holds its cursors.
+    static Database open(const QString &path, StatementLog *log = nullptr);
+
+    const QString &path() const;
+
+    // Runs an INSERT or DELETE statement; its rows change at once.
+    void execute(const QString &statement) const;
+    // Opens a cursor on a table name (rows in stored order) or on a SELECT statement.
+    std::unique_ptr<Cursor> openCursor(const QString &source) const;
+
+private:
+    Database(std::shared_ptr<Connection> connection, StatementLog *log);
+
+    std::shared_ptr<Connection> connection;
+    StatementLog *log;
+};
