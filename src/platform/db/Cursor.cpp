@@ -5,6 +5,17 @@
 
 #include <sqlite3.h>
 
+int findColumn(const QStringList &names, const QString &column)
+{
+    const qsizetype exact = names.indexOf(column);
+    if (exact >= 0)
+        return int(exact);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(column, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
 // The cursor steps an SQLite statement on the connection's own handle: only the columns the
 // program reads are converted, which keeps a walk over a large catalogue close to the cost of
 // the engine itself.
@@ -22,7 +33,7 @@ Cursor::Cursor(std::shared_ptr<Connection> connection, const QString &sql)
     if (!statement) // only blanks or a comment
         throw DbError("empty statement");
     for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
-        columns.insert(QString::fromUtf8(sqlite3_column_name(statement, i)), i);
+        names << QString::fromUtf8(sqlite3_column_name(statement, i));
     try {
         start();
     } catch (...) {
@@ -84,21 +95,23 @@ void Cursor::moveLast()
 
 int Cursor::columnIndex(const QString &column) const
 {
-    const auto found = columns.constFind(column);
-    if (found != columns.constEnd())
-        return *found;
-    // Column names compare without regard to case, as the catalogue's engine always did.
-    for (auto it = columns.constBegin(); it != columns.constEnd(); ++it)
-        if (it.key().compare(column, Qt::CaseInsensitive) == 0)
-            return it.value();
-    throw DbError("no column " + column);
+    const int index = findColumn(names, column);
+    if (index < 0)
+        throw DbError("no column " + column);
+    return index;
 }
 
 QString Cursor::value(const QString &column) const
 {
+    return value(columnIndex(column));
+}
+
+QString Cursor::value(int index) const
+{
     if (atEnd)
         throw DbError("no current row");
-    const int index = columnIndex(column);
+    if (index < 0 || index >= names.size())
+        throw DbError("no such column");
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, index));
     return QString::fromUtf8(text, sqlite3_column_bytes(statement, index));
 }

@@ -1,14 +1,12 @@
 #include "platform/db/DataControl.h"
 
 #include "platform/db/Connection.h"
-#include "platform/db/DbError.h"
+#include "platform/db/Cursor.h"
 #include "platform/db/SqlDialect.h"
 #include "platform/db/StatementLog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTextEdit>
 
 DataControl::DataControl(StatementLog *log) : log(log) {}
@@ -48,24 +46,25 @@ void DataControl::refresh()
                                                          : Connection::Mode::ReadWrite);
     const QString sql = sql_dialect::isTableName(source) ? sql_dialect::selectTable(source)
                                                          : sql_dialect::toSqlite(source);
-    QSqlRecord first;
+    QStringList values;
+    QStringList columns;
     {
         // Only the first row is ever shown: read it and let the statement go at once, so the
         // control holds no lock while the program writes through its other opens of the file.
-        QSqlQuery query(connection->database());
-        query.setForwardOnly(true);
-        if (!query.exec(sql))
-            throw DbError(query.lastError().text());
-        if (query.next())
-            first = query.record();
+        const Cursor cursor(connection, sql);
+        columns = cursor.columnNames();
+        for (int i = 0; !cursor.eof() && i < columns.size(); ++i)
+            values << cursor.value(i);
     }
-    current = first;
+    currentColumns = columns;
+    currentValues = values;
     show();
 }
 
 QString DataControl::value(const QString &column) const
 {
-    return current.value(column).toString();
+    const int index = findColumn(currentColumns, column);
+    return index >= 0 ? currentValues.value(index) : QString();
 }
 
 void DataControl::show()

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QSqlRecord>
+#include <QStringList>
 #include <QString>
 
 #include <memory>
@@ -35,7 +35,7 @@ public:
     // Runs the record source; throws DbError (and changes nothing shown) when it cannot.
     void refresh();
 
-    bool hasCurrentRow() const { return !current.isEmpty(); }
+    bool hasCurrentRow() const { return !currentValues.isEmpty(); }
     QString value(const QString &column) const; // "" without a current row
 
 private:
@@ -52,5 +52,6 @@ private:
     bool readOnly = false;
     std::shared_ptr<Connection> connection;
     QList<Binding> bindings;
-    QSqlRecord current;
+    QStringList currentColumns;
+    QStringList currentValues; // empty: no current row
 };
