@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QStringList>
+
+// Keyed 16 x 16 toolbar pictures, drawn in code: "Open", "Help", "Arrow", "Find", "Print",
+// "HelpQ", "Save", "Bold", "Italic", "Underline", "Left", "Center", "Right", "Up", "Down".
+// A window's image list holds the keys it was made with.
+class ImageList
+{
+public:
+    explicit ImageList(const QStringList &keys = allKeys());
+
+    static QStringList allKeys();
+    static QPixmap drawPicture(const QString &key, int size = 16);   // null for an unknown key
+
+    const QStringList &keys() const { return held; }
+    bool contains(const QString &key) const { return held.contains(key); }
+    QIcon icon(const QString &key) const;   // a null icon for a key the list does not hold
+
+private:
+    QStringList held;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+class QAbstractButton;
+class QWidget;
+
+// Enter or Return anywhere in the window presses its default button, except where the key has a
+// use of its own: an editable multi-line text box, an open combo list, and a focused push or tool
+// button (Enter presses that button instead).
+void installDefaultButton(QWidget *window, QAbstractButton *button);
+
+// The shortcuts of the window's menu bar (e.g. Ctrl+X, Ctrl+V, Ctrl+O) run their menu item even
+// while a text box or editable combo box, which would use the key itself, has the focus.
+void installMenuShortcutsWin(QWidget *window);
