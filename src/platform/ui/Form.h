@@ -37,5 +37,5 @@ private:
     void unload();
 
     QEventLoop *modalLoop = nullptr;
-    bool loaded = false;   // shown and not yet unloaded
+    bool loaded = true;   // constructed or shown again, and not yet unloaded
 };

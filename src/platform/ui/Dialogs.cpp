@@ -1,0 +1,7 @@
+#include "platform/ui/Dialogs.h"
+
+MessageAnswer messageBox(Dialogs &dialogs, QWidget *parent, const QString &text,
+                         MessageButtons buttons, MessageIcon icon, const QString &title)
+{
+    return dialogs.messageBox(parent, MessageBoxRequest{text, title, icon, buttons});
+}

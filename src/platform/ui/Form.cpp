@@ -1,0 +1,100 @@
+#include "platform/ui/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+
+namespace {
+
+// The program window that last became active. A window becoming active again after a message
+// box, a common dialog or another program is no new activation; after another of the program's
+// windows, it is.
+QPointer<Form> lastActivated;
+
+} // namespace
+
+Form::Form(QWidget *parent)
+    : QMainWindow(parent)
+{
+    // Quitting the application closes every window the user still has open.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            unload();
+    });
+}
+
+Form::~Form()
+{
+    if (modalLoop)
+        modalLoop->quit();
+}
+
+void Form::showModal()
+{
+    if (modalLoop)
+        return;
+    const QPointer<QWidget> beneath = QApplication::activeWindow();
+    const QPointer<Form> self(this);
+    if (isVisible())
+        hide();   // modality only takes effect when the window is shown
+
+    QEventLoop loop;
+    modalLoop = &loop;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (!self)
+        return;   // deleted while shown
+
+    modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+    // Hand the activation back to the window the user came from, as the classic framework did;
+    // not every window system does it by itself.
+    if (beneath && beneath != this && beneath->isVisible())
+        beneath->activateWindow();
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && lastActivated != this) {
+        lastActivated = this;
+        Form_Activate();
+    }
+    return handled;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    loaded = true;
+    QMainWindow::showEvent(event);
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    // A minimised window is still open; only a real hide ends a modal show.
+    if (event->spontaneous())
+        return;
+    if (lastActivated == this)
+        lastActivated = nullptr;
+    if (modalLoop)
+        modalLoop->quit();
+}
+
+void Form::unload()
+{
+    if (!loaded)
+        return;
+    loaded = false;
+    Form_Unload();
+}

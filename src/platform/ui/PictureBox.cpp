@@ -1,0 +1,37 @@
+#include "platform/ui/PictureBox.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+}
+
+bool PictureBox::loadPicture(const QString &path)
+{
+    if (path.isEmpty()) {
+        image = QImage();
+        update();
+        return true;
+    }
+    QImageReader reader(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QImage loaded = reader.read();
+    if (loaded.isNull())
+        return false;
+    image = std::move(loaded);
+    update();
+    return true;
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (image.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(contentsRect(), image);
+}

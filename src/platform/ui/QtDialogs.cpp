@@ -1,0 +1,171 @@
+#include "platform/ui/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// The program writes line breaks as CR LF; a label would show the CR.
+QString displayText(const QString &text)
+{
+    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QString titleOrDefault(const QString &title)
+{
+    return title.isEmpty() ? QString::fromLatin1(applicationTitle) : title;
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QStringList nameFiltersFromClassic(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    // Description and pattern alternate; a description without its pattern is ignored.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(parts[i] + QLatin1String(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &request)
+{
+    // Built by hand: the ready-made question box would add an icon the program does not want.
+    QMessageBox box(parent);
+    box.setWindowTitle(titleOrDefault(request.title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(request.text));
+    box.setIcon(qtIcon(request.icon));
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    default: break;
+    }
+    return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QString &title)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(titleOrDefault(title));
+    dialog.setLabelText(displayText(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+bool QtDialogs::showOpen(QWidget *parent, CommonDialogSettings &settings)
+{
+    QFileDialog dialog(parent, settings.dialogTitle, settings.initDir);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return showFileDialog(dialog, settings);
+}
+
+bool QtDialogs::showSave(QWidget *parent, CommonDialogSettings &settings)
+{
+    QFileDialog dialog(parent, settings.dialogTitle, settings.initDir);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                     !(settings.flags & cdlOFNOverwritePrompt));
+    return showFileDialog(dialog, settings);
+}
+
+bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settings)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The list shows each description exactly as the program wrote it, without Qt's pattern
+    // suffix.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(settings.flags & cdlOFNFileMustExist ? QFileDialog::ExistingFile
+                                                            : QFileDialog::AnyFile);
+    const QStringList filters = nameFiltersFromClassic(settings.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(qBound(1, settings.filterIndex, int(filters.size())) - 1));
+    }
+    if (!settings.fileName.isEmpty())
+        dialog.selectFile(QFileInfo(settings.fileName).fileName());
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    if (const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter()); chosen >= 0)
+        settings.filterIndex = int(chosen) + 1;
+    acceptChosenFile(settings, dialog.selectedFiles().constFirst());
+    return true;
+}
+
+bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(settings.flags & cdlPDNoPageNums));
+    const bool offerSelection = settings.printSelection && !(settings.flags & cdlPDNoSelection);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
+    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings.printRangeSelection = printer.printRange() == QPrinter::Selection;
+    return true;
+}
+
+bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
+{
+    QFont initial = parent ? parent->font() : QFont();
+    if (!settings.fontName.isEmpty())
+        initial.setFamily(settings.fontName);
+    if (settings.fontSize > 0)
+        initial.setPointSizeF(settings.fontSize);
+    initial.setBold(settings.fontBold);
+    initial.setItalic(settings.fontItalic);
+    initial.setUnderline(settings.fontUnderline);
+    initial.setStrikeOut(settings.fontStrikethru);
+
+    QFontDialog dialog(initial, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QFont chosen = dialog.selectedFont();
+    settings.fontName = chosen.family();
+    settings.fontSize = chosen.pointSizeF();
+    settings.fontBold = chosen.bold();
+    settings.fontItalic = chosen.italic();
+    settings.fontUnderline = chosen.underline();
+    settings.fontStrikethru = chosen.strikeOut();
+    return true;
+}
+
+bool QtDialogs::showColor(QWidget *parent, CommonDialogSettings &settings)
+{
+    QColorDialog dialog(settings.color, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings.color = dialog.selectedColor();
+    return true;
+}
