@@ -43,7 +43,6 @@ void Form::showModal()
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();
-    activateWindow();
     if (isVisible())
         loop.exec(QEventLoop::DialogExec);
     if (!self)
@@ -77,6 +76,10 @@ void Form::showEvent(QShowEvent *event)
 {
     loaded = true;
     QMainWindow::showEvent(event);
+    // A window the program shows becomes the active one. Window systems without a window
+    // manager (a bare X server) would leave it inactive.
+    if (!event->spontaneous())
+        activateWindow();
 }
 
 void Form::hideEvent(QHideEvent *event)
