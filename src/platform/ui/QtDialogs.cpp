@@ -115,8 +115,15 @@ bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settin
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    if (const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter()); chosen >= 0)
-        settings.filterIndex = int(chosen) + 1;
+    // The dialog names the chosen entry in full or, with details hidden, by its description.
+    const QString chosen = dialog.selectedNameFilter();
+    const QStringList parts = settings.filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (filters[i] == chosen || parts[2 * i] == chosen) {
+            settings.filterIndex = int(i) + 1;
+            break;
+        }
+    }
     acceptChosenFile(settings, dialog.selectedFiles().constFirst());
     return true;
 }
