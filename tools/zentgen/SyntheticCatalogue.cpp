@@ -1,0 +1,135 @@
+#include "SyntheticCatalogue.h"
+
+#include <QStringList>
+
+#include <iterator>
+
+using catalogue_writer::CardRow;
+
+namespace zentgen {
+
+namespace {
+
+const QStringList types = {"Fighting", "Fire", "Water", "Grass", "Lightning", "Psychic", "Colorless"};
+// What each type, by its place in types, is weak to and resists.
+const QStringList weakTo = {"Psychic", "Water", "Lightning", "Fire", "Fighting", "Psychic", "Fighting"};
+const QStringList resists = {"Lightning", "Grass", "Fire", "Water", "Colorless", "Fighting", "Psychic"};
+
+const QStringList heads = {"Vor", "Kel", "Ash", "Mir", "Tal", "Zen", "Oru", "Bri", QString::fromUtf8("\u00c9l")};
+const QStringList tails = {"let", "dra", "mon", "wisp", "gar", "fin", "rok", "ith"};
+const QStringList stageWords = {"", " Ascended", " Paragon"};
+const QStringList trainerWords = {"Field Tonic", "Lantern", "Sea Chart", "Charm", "Satchel", "Bell"};
+
+QString picture(const QString &kind) { return "pictures/synthetic-" + kind.toLower() + ".png"; }
+
+// A unique name for every serial; now and then one carries an apostrophe, as real names do.
+QString creatureName(int serial)
+{
+    const QString head = serial % 50 == 7 ? "Ka'" : heads[serial % heads.size()];
+    return head + tails[serial / heads.size() % tails.size()] + " " + QString::number(serial);
+}
+
+class Builder
+{
+public:
+    explicit Builder(int size) : size(size) {}
+
+    int left() const { return size - int(rows.size()); }
+
+    // A line of the given number of stages, or lone basics where the line would not fit.
+    void addLine(int stages)
+    {
+        if (stages > left()) {
+            while (left() > 0)
+                addLine(1);
+            return;
+        }
+        const QString basic = creatureName(++serial);
+        const QString group = QString::number(++groups);
+        QString previous;
+        for (int stage = 1; stage <= stages; ++stage) {
+            const QString name = basic + stageWords[stage - 1];
+            addCreature(name, group, stage, previous);
+            previous = name;
+        }
+    }
+
+    void addNamedLone(const QString &name, const QString &type)
+    {
+        addCreature(name, QString::number(++groups), 1, {}, type);
+    }
+
+    void addTrainer(const QString &name = {})
+    {
+        ++serial;
+        const QString title = name.isEmpty()
+            ? trainerWords[serial % trainerWords.size()] + " " + QString::number(serial) : name;
+        rows.append({{"fldName", "z"},
+                     {"fldTrainers", title},
+                     {"fldImage", picture("trainer")},
+                     {"fldCatagory", "Trainer"},
+                     {"fldNotes", "Draw 2 cards. You may play only one " + title + " each turn."}});
+    }
+
+    QList<CardRow> rows;
+
+private:
+    void addCreature(const QString &name, const QString &group, int stage, const QString &previous,
+                     QString type = {})
+    {
+        const int kind = type.isEmpty() ? serial % int(types.size()) : int(types.indexOf(type));
+        type = types[kind];
+        const QString cost = QString::number(stage) + " " + type;
+        rows.append({{"fldName", name},
+                     {"fldTrainers", "z"},
+                     {"fldImage", picture(type)},
+                     {"fldCatagory", type},
+                     {"fldHitPoints", QString::number(30 + 10 * (serial % 5) + 30 * stage)},
+                     {"fldWeakness", weakTo[kind] + " x2"},
+                     {"fldResistance", resists[kind] + " -30"},
+                     {"fldRetreatCost", QString::number(stage)},
+                     {"fldLevel", QString::number(8 + serial % 9 + 15 * (stage - 1))},
+                     {"fldEvolution", previous.isEmpty() ? "Basic" : "Evolves from " + previous},
+                     {"fldZentPower", stage == 3 ? "Power: Steady Heart. This card cannot be confused." : ""},
+                     {"fldNotes", "Seen near the shore at dusk."},
+                     {"fldAttack1", "Tackle"},
+                     {"fldAtck1Cost", "1 Colorless"},
+                     {"fldAtck1Damage", QString::number(10 * stage)},
+                     {"fldAtck1Effects", "Flip a coin. If heads, this attack does 10 more damage."},
+                     {"fldAttack2", type + " Surge"},
+                     {"fldAtck2Cost", cost + ", 1 Colorless"},
+                     {"fldAtck2Damage", QString::number(20 + 20 * stage)},
+                     {"fldAtck2Effects", "Discard 1 " + type + " energy attached to this card."},
+                     {"fldZentGroup", group},
+                     {"fldGroupLev", QString::number(stage)}});
+    }
+
+    const int size;
+    int serial = 0;
+    int groups = 0;
+};
+
+} // namespace
+
+QList<CardRow> syntheticRows(int size)
+{
+    Builder builder(qMax(size, syntheticMinimumRows));
+    // The opening: a line of three first (the first row is a creature), then the pair
+    // that one trainer offers together.
+    builder.addLine(3);
+    builder.addTrainer("Quarlith");
+    builder.addNamedLone("Skarnox", "Fighting");
+
+    // Then a repeating mix in roughly the bundled catalogue's proportions; 0 is a trainer.
+    const int pattern[] = {3, 0, 2, 1, 0, 2, 1, 0};
+    for (int i = 0; builder.left() > 0; ++i) {
+        const int kind = pattern[i % std::size(pattern)];
+        if (kind == 0)
+            builder.addTrainer();
+        else
+            builder.addLine(kind);
+    }
+    return builder.rows;
+}
+
+} // namespace zentgen
