@@ -23,13 +23,9 @@ void drawOpen(QPainter &p)
     // An open folder: the back with its tab, and the front flap tilted towards the viewer.
     p.setPen(outline);
     p.setBrush(folderShade);
-    p.drawPolygon(QPolygonF({{1, 3}, {5, 3}, {6, 4.5}, {12, 4.5}, {12, 13}, {1, 13}}));
+    p.drawPolygon(QPolygonF({{1.5, 2.5}, {5.5, 2.5}, {6.5, 4}, {12.5, 4}, {12.5, 13}, {1.5, 13}}));
     p.setBrush(folderYellow);
     p.drawPolygon(QPolygonF({{1, 13}, {4, 7}, {15, 7}, {12, 13}}));
-    // The bent arrow above the folder: "open".
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(9, 0.5, 5, 5), 0, 180 * 16);
-    p.drawLine(QPointF(14, 3), QPointF(14.5, 4.5));
 }
 
 void drawSave(QPainter &p)
