@@ -1,11 +1,43 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/AppContext.h"
+#include "app/frmSplash.h"
+#include "app/frmZentMain.h"
+#include "platform/system/Registry.h"
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace {
+
+// The program's fonts come from a Windows desktop; on other systems the metric-compatible
+// families stand in for them.
+void substituteFonts()
+{
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial Black", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "Comic Relief", "DejaVu Sans"});
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "ZentDeckBuilder: the program folder is built at "
-                        << QCoreApplication::applicationDirPath()
-                        << "; its windows are not built yet.\n";
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZentDeckBuilder");
+    QApplication::setApplicationVersion("1.0.0");
+    substituteFonts();
+    QApplication::setFont(QFont("MS Sans Serif", 9));
+
+    QtDialogs dialogs;
+    Registry registry = Registry::forThisSystem();
+    const AppContext context{dialogs, registry, QApplication::applicationDirPath()};
+
+    frmSplash splash([&context]() -> QWidget * {
+        auto *main = new frmZentMain(context);
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        return main;
+    });
+    splash.show();
+    return app.exec();
 }

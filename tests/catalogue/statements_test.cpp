@@ -1,5 +1,7 @@
 #include "catalogue/Statements.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(Statements, TextsStandExactlyAsTheProgramSendsThem)

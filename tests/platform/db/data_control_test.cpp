@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTextEdit>
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

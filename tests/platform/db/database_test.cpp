@@ -7,6 +7,8 @@
 #include "platform/db/StatementLog.h"
 
 #include <QFile>
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using catalogue_writer::CardRow;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A 16-bit signed counter whose arithmetic is range-checked: a result outside -32768..32767
+// is an overflow error, never a silent wrap-around.
+class Counter
+{
+public:
+    constexpr Counter(int value = 0) : number(check(value)) {}
+
+    constexpr int value() const { return number; }
+    // Shown as plain decimal text: no leading zeros or blanks, "0" for zero.
+    QString text() const { return QString::number(number); }
+
+    friend constexpr Counter operator+(Counter a, Counter b) { return Counter(a.number + b.number); }
+    friend constexpr Counter operator-(Counter a, Counter b) { return Counter(a.number - b.number); }
+    friend constexpr bool operator==(Counter a, Counter b) = default;
+    friend constexpr auto operator<=>(Counter a, Counter b) = default;
+
+private:
+    static constexpr qint16 check(int value)
+    {
+        if (value < -32768 || value > 32767)
+            throw std::overflow_error("counter overflow");
+        return qint16(value);
+    }
+
+    qint16 number;
+};
+
+// The main window's eleven deck counters, all 0 when the window is created.
+struct DeckCounters
+{
+    Counter intCardCount;   // creature and trainer copies: the lines of lstZents
+    Counter intEnergyTotal; // the seven energy counts added up
+    Counter intFighting;
+    Counter intFire;
+    Counter intWater;
+    Counter intElectric; // Lightning energy
+    Counter intGrass;
+    Counter intPsychic;
+    Counter intColorless;
+    Counter intDeckTotal; // intCardCount + intEnergyTotal: what the 60-card limit is tested on
+    Counter intNextId;    // the last row identifier handed out
+};

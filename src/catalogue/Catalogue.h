@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/db/Cursor.h"
+#include "platform/db/DataControl.h"
+#include "platform/db/Database.h"
+#include "platform/db/StatementLog.h"
+
+#include <memory>
+#include <optional>
+
+// The main window's handles on the open catalogue file: the database gdbZents, the cursors
+// rsCatalogue (all cards) and rsNames (the working deck), and the two data controls,
+// datZents (the card display, read-only) and datNames (the working deck).
+// Every operation throws DbError when it fails and then leaves the handles as they were.
+class Catalogue
+{
+public:
+    Catalogue();
+
+    // Opens the file as gdbZents; on failure the previously open file stays in use.
+    void open(const QString &path);
+    bool isOpen() const { return gdbZents.has_value(); }
+    const Database &database() const; // throws DbError when no file is open
+
+    void openCatalogueCursor(); // rsCatalogue on "tblZentDeck"
+    void openNamesCursor();     // rsNames on "tblNames"
+    // Replaces rsNames by the result of a SELECT on the working deck.
+    void queryNames(const QString &statement);
+    Cursor &catalogueCursor(); // throws DbError when rsCatalogue is not open
+    Cursor &namesCursor();
+
+    void execute(const QString &statement) const { database().execute(statement); }
+
+    DataControl &datZents() { return zents; }
+    DataControl &datNames() { return names; }
+
+    // Every statement text sent to the file, in order.
+    const StatementLog &statementLog() const { return log; }
+
+private:
+    StatementLog log;
+    std::optional<Database> gdbZents;
+    std::unique_ptr<Cursor> rsCatalogue;
+    std::unique_ptr<Cursor> rsNames;
+    DataControl zents;
+    DataControl names;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class Cursor;
+class QComboBox;
+
+// Fills a name list from the catalogue cursor, from its current row on, in the order the table
+// is stored: every value of the column except the exact one-letter text "z", which marks a
+// row holding no name of this kind. The cursor is then moved back to its first row.
+// The list's text is left as it was.
+void fillNameList(Cursor &rsCatalogue, const QString &column, QComboBox &list);
+
+// Removes every name from the list, leaving its text as it was.
+void emptyNameList(QComboBox &list);

@@ -1,0 +1,56 @@
+#include "AppFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+AppFixture::AppFixture() : context{dialogs, registry, folder.path()} {}
+
+AppFixture::~AppFixture() = default;
+
+QString AppFixture::writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
+                                   const QString &fileName)
+{
+    for (const catalogue_writer::CardRow &row : rows) {
+        const QString image = row.value("fldImage");
+        if (image.isEmpty())
+            continue;
+        const QString path = folder.file(QString(image).replace('\\', '/'));
+        QDir().mkpath(QFileInfo(path).path());
+        QImage picture(24, 33, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(int(qHash(image) % 360), 200, 200));
+        EXPECT_TRUE(picture.save(path));
+    }
+    const QString path = folder.file(fileName);
+    EXPECT_TRUE(catalogue_writer::writeCatalogue(path, rows));
+    return path;
+}
+
+frmZentMain &AppFixture::openMainWindow()
+{
+    window = std::make_unique<frmZentMain>(context);
+    return *window;
+}
+
+frmZentMain &AppFixture::showMainWindow()
+{
+    frmZentMain &main = window ? *window : openMainWindow();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    return main;
+}
+
+QList<catalogue_writer::CardRow> alphaBetaGamma()
+{
+    return {
+        {{"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldImage", "pictures\\alpha.png"},
+         {"fldHitPoints", "60"}, {"fldCatagory", "Fire"}, {"fldAttack1", "Ember"},
+         {"fldAttack2", "Blaze"}, {"fldZentGroup", "1"}, {"fldGroupLev", "1"}},
+        {{"fldName", "z"}, {"fldTrainers", "Beta"}, {"fldImage", "pictures/beta.png"},
+         {"fldNotes", "Draw 2 cards."}},
+        {{"fldName", "Gamma"}, {"fldTrainers", "z"}, {"fldImage", "pictures/gamma.png"},
+         {"fldHitPoints", "80"}, {"fldCatagory", "Water"}},
+    };
+}

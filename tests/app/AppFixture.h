@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CatalogueWriter.h"
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "app/AppContext.h"
+#include "platform/system/Registry.h"
+
+#include <QString>
+
+#include <memory>
+
+class frmZentMain;
+
+// A program folder of the test's own, with a catalogue made for the case, scripted dialogs and
+// an empty registry; the main window is created on it as the splash would.
+class AppFixture
+{
+public:
+    AppFixture();
+    ~AppFixture();
+
+    // Writes <program folder>/<fileName> with the rows; each row's picture is drawn too when
+    // its fldImage is set.
+    QString writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
+                           const QString &fileName = "zentdeck.znt");
+    frmZentMain &openMainWindow();
+    // Shows the window as the active one, so its shortcuts and default button work.
+    frmZentMain &showMainWindow();
+
+    template <typename Widget>
+    Widget *control(const QString &name) const;
+
+    TempDir folder;
+    ScriptedDialogs dialogs;
+    Registry registry;
+    AppContext context;
+    std::unique_ptr<frmZentMain> window;
+};
+
+// Alpha (creature), Beta (trainer), Gamma (creature), each with a picture.
+QList<catalogue_writer::CardRow> alphaBetaGamma();
+
+#include "app/frmZentMain.h"
+
+template <typename Widget>
+Widget *AppFixture::control(const QString &name) const
+{
+    return window ? window->findChild<Widget *>(name) : nullptr;
+}
