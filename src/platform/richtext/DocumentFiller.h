@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/richtext/RtfContent.h"
+
+class QTextDocument;
+
+namespace richtext {
+
+// Replaces the document's content with read RTF content, as one step that cannot be undone
+// (like loading a file), keeping the document's default font.
+void fillDocument(const RtfContent &content, QTextDocument &document);
+
+} // namespace richtext

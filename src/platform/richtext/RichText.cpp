@@ -1,0 +1,76 @@
+#include "platform/richtext/RichText.h"
+
+#include "platform/richtext/DocumentFiller.h"
+#include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include <new>
+
+namespace richtext {
+
+namespace {
+
+// Far beyond any deck list; it keeps a wrong choice of file from filling memory.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+
+bool failure(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+} // namespace
+
+bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error)
+{
+    try {
+        RtfContent content;
+        if (!RtfReader().read(rtf, content, error))
+            return false;
+        fillDocument(content, document);
+        return true;
+    } catch (const std::bad_alloc &) {
+        return failure(error, QStringLiteral("There is not enough memory to load the file."));
+    }
+}
+
+QByteArray writeRtf(const QTextDocument &document)
+{
+    return writeRtf(document, 0, document.characterCount() - 1);
+}
+
+QByteArray writeRtf(const QTextDocument &document, int from, int to)
+{
+    return RtfWriter(document).write(from, to);
+}
+
+bool loadRtfFile(const QString &path, QTextDocument &document, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(error, file.errorString());
+    if (file.size() > maxFileSize)
+        return failure(error, QStringLiteral("The file is too large."));
+    const QByteArray rtf = file.read(maxFileSize + 1);
+    if (rtf.size() > maxFileSize)
+        return failure(error, QStringLiteral("The file is too large."));
+    return readRtf(rtf, document, error);
+}
+
+bool saveRtfFile(const QString &path, const QTextDocument &document, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(error, file.errorString());
+    file.write(writeRtf(document));
+    if (!file.commit())
+        return failure(error, file.errorString());
+    return true;
+}
+
+} // namespace richtext

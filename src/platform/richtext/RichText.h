@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+// Rich Text Format for the deck list editor: reading into and writing from a QTextDocument,
+// keeping text, paragraph alignment and each character's bold, italic, underline, face, size
+// and colour.
+namespace richtext {
+
+// Replaces the document's content with the RTF document. Returns false, leaving the document
+// as it was and giving the reason in error, when the input is not RTF or cannot be loaded.
+bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error = nullptr);
+
+// The whole document as RTF.
+QByteArray writeRtf(const QTextDocument &document);
+// The characters between two positions (in either order) as RTF, e.g. a cursor's selection.
+QByteArray writeRtf(const QTextDocument &document, int from, int to);
+
+// Reads an RTF file into the document; false (document unchanged) when the file is missing,
+// unreadable, too large or not RTF.
+bool loadRtfFile(const QString &path, QTextDocument &document, QString *error = nullptr);
+// Writes the document to an RTF file. The file is replaced only once all of it is written,
+// so a failure leaves any earlier file as it was.
+bool saveRtfFile(const QString &path, const QTextDocument &document, QString *error = nullptr);
+
+} // namespace richtext

@@ -1,0 +1,202 @@
+#include "platform/richtext/RtfWriter.h"
+
+#include "platform/richtext/CodePage.h"
+
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace richtext {
+
+namespace {
+
+void appendNumber(QByteArray &out, const char *word, int value)
+{
+    out.append(word).append(QByteArray::number(value));
+}
+
+void appendHex(QByteArray &out, unsigned char byte)
+{
+    static const char digits[] = "0123456789abcdef";
+    out.append("\\'").append(digits[byte >> 4]).append(digits[byte & 15]);
+}
+
+// Text as RTF: the three special characters escaped, tabs, line breaks and special spaces as
+// control words, and everything beyond ASCII as \uN followed by a Windows-1252 fallback for
+// readers without Unicode.
+void appendEscaped(QByteArray &out, QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7F) {
+            if (u == '\\' || u == '{' || u == '}')
+                out.append('\\');
+            out.append(char(u));
+        } else if (u == '\t') {
+            out.append("\\tab ");
+        } else if (u == QChar::LineSeparator) {
+            out.append("\\line ");
+        } else if (u == 0x00A0) {
+            out.append("\\~");
+        } else if (u == 0x00AD) {
+            out.append("\\-");
+        } else if (u == 0x2011) {
+            out.append("\\_");
+        } else if (u >= 0x80 && u != QChar::ObjectReplacementCharacter) {
+            // Signed 16 bits, as the format wants; surrogate pairs go as two escapes.
+            appendNumber(out, "\\u", u < 0x8000 ? int(u) : int(u) - 0x10000);
+            const unsigned char fallback = CodePages::toWindows1252(c);
+            if (fallback != 0)
+                appendHex(out, fallback);
+            else
+                out.append('?');
+        }
+        // Other control characters and embedded objects have no place in RTF text.
+    }
+}
+
+QString familyOf(const QFont &font)
+{
+    return font.families().value(0, font.family());
+}
+
+} // namespace
+
+QByteArray RtfWriter::write(int from, int to)
+{
+    const int end = std::max(document.characterCount() - 1, 0);
+    from = std::clamp(from, 0, end);
+    to = std::clamp(to, 0, end);
+    if (from > to)
+        std::swap(from, to);
+
+    // The document's own font is font 0, the default of every reader.
+    fontNumber(familyOf(document.defaultFont()));
+    body.reserve((to - from) * 11 / 10 + 64);
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next())
+        writeBlock(block, from, to);
+    return header() + body + "}\n";
+}
+
+QByteArray RtfWriter::header() const
+{
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+    for (int i = 0; i < fonts.size(); ++i) {
+        appendNumber(out, "{\\f", i);
+        out.append("\\fnil\\fcharset0 ");
+        appendEscaped(out, fonts[i]);
+        out.append(";}");
+    }
+    out.append("}\n{\\colortbl;");
+    for (const QRgb rgb : colours) {
+        appendNumber(out, "\\red", qRed(rgb));
+        appendNumber(out, "\\green", qGreen(rgb));
+        appendNumber(out, "\\blue", qBlue(rgb));
+        out.append(';');
+    }
+    out.append("}\n{\\*\\generator ZentDeckBuilder;}\n");
+    return out;
+}
+
+void RtfWriter::writeBlock(const QTextBlock &block, int from, int to)
+{
+    switch (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
+    case Qt::AlignHCenter: body.append("\\pard\\qc"); break;
+    case Qt::AlignRight: body.append("\\pard\\qr"); break;
+    case Qt::AlignJustify: body.append("\\pard\\qj"); break;
+    default: body.append("\\pard\\ql"); break;
+    }
+    // Every paragraph states its formatting afresh, so it stands on its own.
+    written.reset();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int start = std::max(fragment.position(), from);
+        const int stop = std::min(fragment.position() + fragment.length(), to);
+        if (start >= stop)
+            continue;
+        writeStyle(fragment.charFormat());
+        const QString text = fragment.text();
+        appendEscaped(body, QStringView(text).sliced(start - fragment.position(), stop - start));
+    }
+    // An empty paragraph keeps the format that text typed into it will take.
+    if (!written)
+        writeStyle(block.charFormat());
+    body.append("\\par\n");
+}
+
+void RtfWriter::writeStyle(const QTextCharFormat &format)
+{
+    const RunStyle style = styleOf(format);
+    if (written == style)
+        return;
+    written = style;
+    appendNumber(body, "\\f", style.font);
+    // \fs counts whole half-points, so a size such as 11.25 pt is written to the nearest
+    // half-point for other readers and, exactly, as \zentfs in hundredths of a point. Readers
+    // skip control words they do not know, and a plain word (unlike a {\*...} destination)
+    // changes the state of the run it stands in, which is just what our reader needs.
+    const int halfPoints = std::max(1, (style.size + 25) / 50);
+    appendNumber(body, "\\fs", halfPoints);
+    if (halfPoints * 50 != style.size)
+        appendNumber(body, "\\zentfs", style.size);
+    body.append(style.bold ? "\\b" : "\\b0");
+    body.append(style.italic ? "\\i" : "\\i0");
+    body.append(style.underline ? "\\ul" : "\\ulnone");
+    appendNumber(body, "\\cf", style.colour);
+    body.append(' ');
+}
+
+RtfWriter::RunStyle RtfWriter::styleOf(const QTextCharFormat &format)
+{
+    // What the format leaves open comes from the document's default font.
+    const QFont base = document.defaultFont();
+    RunStyle style;
+    const QString family = format.fontFamilies().toStringList().value(0);
+    style.font = fontNumber(family.isEmpty() ? familyOf(base) : family);
+    const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                          : base.pointSizeF() > 0                          ? base.pointSizeF()
+                                                                            : 12.0;
+    style.size = std::clamp(qRound(points * 100), 100, 163800);
+    style.bold = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() > QFont::Medium
+                                                              : base.bold();
+    style.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic()
+                                                                : base.italic();
+    style.underline = format.hasProperty(QTextFormat::TextUnderlineStyle)
+                              || format.hasProperty(QTextFormat::FontUnderline)
+                          ? format.fontUnderline()
+                          : base.underline();
+    style.colour = colourNumber(format);
+    return style;
+}
+
+int RtfWriter::fontNumber(const QString &family)
+{
+    const auto found = fontNumbers.constFind(family);
+    if (found != fontNumbers.constEnd())
+        return found.value();
+    // Characters that would end the entry early are left out of the name.
+    QString name = family;
+    name.remove(QRegularExpression(QStringLiteral("[;{}\\\\]")));
+    fonts.append(name);
+    fontNumbers.insert(family, int(fonts.size() - 1));
+    return int(fonts.size() - 1);
+}
+
+int RtfWriter::colourNumber(const QTextCharFormat &format)
+{
+    const QBrush brush = format.foreground();
+    if (brush.style() == Qt::NoBrush)
+        return 0; // the automatic colour
+    const QRgb rgb = brush.color().rgb() & RGB_MASK;
+    const auto found = colourNumbers.constFind(rgb);
+    if (found != colourNumbers.constEnd())
+        return found.value();
+    colours.push_back(rgb);
+    colourNumbers.insert(rgb, int(colours.size()));
+    return int(colours.size());
+}
+
+} // namespace richtext

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class QTextBlock;
+class QTextCharFormat;
+class QTextDocument;
+
+namespace richtext {
+
+// Writes part of a QTextDocument as RTF that Word, WordPad and LibreOffice open: a font table,
+// a colour table and, for every run, all of its bold, italic, underline, face, size and
+// colour, so that nothing carries over from one run to the next.
+class RtfWriter
+{
+public:
+    explicit RtfWriter(const QTextDocument &document) : document(document) {}
+
+    // The characters from position from up to (not including) to; paragraph breaks inside the
+    // range become paragraph marks.
+    QByteArray write(int from, int to);
+
+private:
+    struct RunStyle
+    {
+        int font = 0;
+        int size = 0; // hundredths of a point
+        int colour = 0;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+
+        bool operator==(const RunStyle &) const = default;
+    };
+
+    void writeBlock(const QTextBlock &block, int from, int to);
+    void writeStyle(const QTextCharFormat &format);
+    void writeText(QStringView text);
+    RunStyle styleOf(const QTextCharFormat &format);
+    int fontNumber(const QString &family);
+    int colourNumber(const QTextCharFormat &format);
+    QByteArray header() const;
+
+    const QTextDocument &document;
+    QByteArray body;
+    QStringList fonts;
+    QHash<QString, int> fontNumbers;
+    std::vector<QRgb> colours; // colour table entries 1, 2, ... (0 is the automatic colour)
+    QHash<QRgb, int> colourNumbers;
+    std::optional<RunStyle> written; // the style in force, once a paragraph has stated one
+};
+
+} // namespace richtext
