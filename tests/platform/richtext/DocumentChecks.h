@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextDocument>
+
+#include <ostream>
+#include <vector>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// What a reader of the document sees of one character: its effective formatting, with what
+// the character leaves open taken from the document's default font.
+struct Look
+{
+    QString family;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor colour; // invalid: the automatic colour
+    Qt::Alignment alignment;
+
+    bool operator==(const Look &) const = default;
+};
+
+QString describe(const Look &look);
+
+// The look of each character of the document, each paragraph led by a mark that carries its
+// alignment.
+std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document);
+
+// Empty when both documents have the same text with the same look on every character;
+// otherwise a description of the first difference.
+QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual);
+
+// Reads RTF into a fresh document with the deck list's default font, failing the test when
+// it does not load.
+void readInto(const QByteArray &rtf, QTextDocument &document);
+
+// The deck list's default font, Arial 11.25 pt.
+QFont deckListFont();
+
+// A document with the deck list's default font and every attribute the editor offers, mixed in
+// runs and paragraphs: bold, italic, underline, faces, sizes (11.25 pt among them), colours,
+// the four alignments, an empty paragraph, and text beyond ASCII.
+void fillWithEveryAttribute(QTextDocument &document);

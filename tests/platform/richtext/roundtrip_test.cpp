@@ -1,0 +1,105 @@
+// Writing documents as RTF and reading them back.
+#include "DocumentChecks.h"
+
+#include "platform/richtext/RichText.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <gtest/gtest.h>
+
+using richtext::readRtf;
+using richtext::writeRtf;
+
+TEST(RtfRoundTrip, KeepsTextAndEveryAttributeOnEveryCharacter)
+{
+    QTextDocument original;
+    fillWithEveryAttribute(original);
+    const QByteArray rtf = writeRtf(original);
+
+    // A different default font in the reading document shows that every attribute, the deck
+    // list's own default font included, comes from the file.
+    QTextDocument copy;
+    copy.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
+    ASSERT_TRUE(readRtf(rtf, copy));
+    EXPECT_EQ(compareDocuments(original, copy), QString()) << rtf.toStdString();
+
+    // Other readers get the nearest whole half-point for 11.25 pt.
+    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\fs23\\zentfs1125\\b0")) << rtf.toStdString();
+
+    // And what was read writes out the same again.
+    copy.setDefaultFont(original.defaultFont());
+    EXPECT_EQ(writeRtf(copy).toStdString(), rtf.toStdString());
+}
+
+TEST(RtfRoundTrip, WritesOnlyTheRangeAskedFor)
+{
+    QTextDocument original;
+    fillWithEveryAttribute(original);
+    // From inside the first paragraph to inside the third.
+    const int from = original.toPlainText().indexOf(QStringLiteral("italic"));
+    const int to = original.toPlainText().indexOf(QStringLiteral("back"));
+    QTextCursor selection(&original);
+    selection.setPosition(from);
+    selection.setPosition(to, QTextCursor::KeepAnchor);
+    QTextDocument expected;
+    expected.setDefaultFont(original.defaultFont());
+    QTextCursor(&expected).insertFragment(selection.selection());
+
+    const QByteArray rtf = writeRtf(original, from, to);
+    EXPECT_EQ(writeRtf(original, to, from), rtf);
+    QTextDocument copy;
+    ASSERT_TRUE(readRtf(rtf, copy));
+    EXPECT_EQ(copy.toPlainText(), selection.selectedText().replace(QChar::ParagraphSeparator, '\n'));
+    EXPECT_EQ(compareDocuments(expected, copy), QString());
+}
+
+TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheirFormat)
+{
+    for (const QString &text : {QString(), QStringLiteral("abc\n"), QStringLiteral("\n\nx\n\n")}) {
+        QTextDocument original;
+        original.setPlainText(text);
+        QTextDocument copy;
+        ASSERT_TRUE(readRtf(writeRtf(original), copy));
+        EXPECT_EQ(copy.blockCount(), original.blockCount()) << text.toStdString();
+        EXPECT_EQ(copy.toPlainText(), text);
+    }
+
+    // Text typed into an empty paragraph takes its format.
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    cursor.insertText(QStringLiteral("above"));
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertBlock(QTextBlockFormat(), bold);
+    QTextDocument copy;
+    ASSERT_TRUE(readRtf(writeRtf(original), copy));
+    EXPECT_EQ(copy.lastBlock().charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST(RtfWriter, WritesTablesAndStatesEveryRunInFull)
+{
+    QTextDocument document;
+    document.setDefaultFont(deckListFont());
+    QTextCursor cursor(&document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    cursor.insertText(QStringLiteral("Deck {1} \\ "));
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    red.setFontWeight(QFont::Bold);
+    red.setFontPointSize(12);
+    red.setFontFamilies({QStringLiteral("Comic; Sans")});
+    cursor.insertText(QStringLiteral("caf\u00e9 \u2260"), red);
+
+    EXPECT_EQ(writeRtf(document),
+              "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
+              "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 Comic Sans;}}\n"
+              "{\\colortbl;\\red255\\green0\\blue0;}\n"
+              "{\\*\\generator ZentDeckBuilder;}\n"
+              "\\pard\\qc\\f0\\fs23\\zentfs1125\\b0\\i0\\ulnone\\cf0 Deck \\{1\\} \\\\ "
+              "\\f1\\fs24\\b\\i0\\ulnone\\cf1 caf\\u233\\'e9 \\u8800?\\par\n"
+              "}\n");
+}
