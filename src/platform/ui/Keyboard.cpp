@@ -29,9 +29,12 @@ bool isEnterKey(const QKeyEvent *key)
            && modifiers == Qt::NoModifier;
 }
 
-// A multi-line text box the user can type in takes Enter as a new line.
+// A multi-line text box the user can type in takes Enter as a new line; the menu bar, reached
+// with the keyboard, opens its menu.
 bool usesEnterItself(QWidget *widget)
 {
+    if (qobject_cast<QMenuBar *>(widget))
+        return true;
     for (QWidget *w = widget; w && !w->isWindow(); w = w->parentWidget()) {
         if (auto *edit = qobject_cast<QTextEdit *>(w))
             return !edit->isReadOnly();

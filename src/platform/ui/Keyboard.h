@@ -4,8 +4,8 @@ class QAbstractButton;
 class QWidget;
 
 // Enter or Return anywhere in the window presses its default button, except where the key has a
-// use of its own: an editable multi-line text box, an open combo list, and a focused push or tool
-// button (Enter presses that button instead).
+// use of its own: an editable multi-line text box, an open combo list or menu, the menu bar, and a
+// focused push or tool button (Enter presses that button instead).
 void installDefaultButton(QWidget *window, QAbstractButton *button);
 
 // The shortcuts of the window's menu bar (e.g. Ctrl+X, Ctrl+V, Ctrl+O) run their menu item even
