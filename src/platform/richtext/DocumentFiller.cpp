@@ -42,17 +42,10 @@ private:
     QHash<CharStyle, QTextCharFormat> formats;
 };
 
-} // namespace
-
-void fillDocument(const RtfContent &content, QTextDocument &document)
+// Adds the content's paragraphs at the cursor, the first one into the cursor's paragraph.
+void insertContent(const RtfContent &content, QTextCursor &cursor)
 {
-    const bool undoable = document.isUndoRedoEnabled();
-    document.setUndoRedoEnabled(false);
-    document.clear();
-
     FormatCache formats(content);
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
     const QString &text = content.text;
     size_t run = 0;
     for (size_t i = 0; i < content.paragraphs.size(); ++i) {
@@ -77,6 +70,22 @@ void fillDocument(const RtfContent &content, QTextDocument &document)
                               formats.format(content.runs[run].style));
             pos = runEnd;
         }
+    }
+}
+
+} // namespace
+
+void fillDocument(const std::vector<RtfContent> &contents, QTextDocument &document)
+{
+    const bool undoable = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (const RtfContent &content : contents) {
+        if (&content != &contents.front())
+            cursor.insertBlock();
+        insertContent(content, cursor);
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undoable);

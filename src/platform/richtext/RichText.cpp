@@ -29,10 +29,27 @@ bool failure(QString *error, const QString &reason)
 bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error)
 {
     try {
-        RtfContent content;
-        if (!RtfReader().read(rtf, content, error))
-            return false;
-        fillDocument(content, document);
+        // Some tools put several RTF documents one after another in one file. They are read
+        // in turn, each with its own font and colour tables; what lies between them is not
+        // part of any.
+        std::vector<RtfContent> contents;
+        QByteArrayView rest(rtf);
+        while (true) {
+            RtfContent content;
+            RtfReader reader;
+            if (!reader.read(rest, content, contents.empty() ? error : nullptr)) {
+                if (contents.empty())
+                    return false;
+                break;
+            }
+            contents.push_back(std::move(content));
+            rest = rest.sliced(reader.end());
+            const qsizetype next = rest.indexOf("{\\rtf");
+            if (next < 0)
+                break;
+            rest = rest.sliced(next);
+        }
+        fillDocument(contents, document);
         return true;
     } catch (const std::bad_alloc &) {
         return failure(error, QStringLiteral("There is not enough memory to load the file."));

@@ -97,10 +97,12 @@ bool RtfReader::read(QByteArrayView rtf, RtfContent &result, QString *error)
         return false;
     };
     // A byte order mark or blank lines may come before the opening brace.
+    const qsizetype size = rtf.size();
     if (rtf.startsWith("\xEF\xBB\xBF"))
         rtf = rtf.sliced(3);
     while (!rtf.isEmpty() && QChar::isSpace(uchar(rtf.front())))
         rtf = rtf.sliced(1);
+    endOffset = size;
     if (!rtf.startsWith("{\\rtf"))
         return fail(QStringLiteral("The file is not in Rich Text Format."));
 
@@ -112,8 +114,11 @@ bool RtfReader::read(QByteArrayView rtf, RtfContent &result, QString *error)
             if (!openGroup())
                 return fail(QStringLiteral("The file nests groups too deeply."));
         } else if (token.kind == RtfToken::Kind::GroupEnd) {
-            if (!closeGroup())
-                break; // the outermost group has closed: what follows is not part of it
+            if (!closeGroup()) {
+                // The outermost group has closed: what follows is not part of it.
+                endOffset = size - rtf.size() + tokenizer.position();
+                break;
+            }
         } else if (token.kind == RtfToken::Kind::Text) {
             text(token.text);
         } else if (skipCount > 0) {

@@ -21,6 +21,8 @@ public:
     // False, with a reason in error, only when the input is not RTF or nests groups beyond
     // reason; a truncated or otherwise damaged file gives what could be read of it.
     bool read(QByteArrayView rtf, RtfContent &content, QString *error = nullptr);
+    // Where the document read ended in the input: just after its closing brace.
+    qsizetype end() const { return endOffset; }
 
     // Deeper nesting than any word processor writes; it keeps the state stack small.
     static constexpr int maxGroupDepth = 500;
@@ -54,6 +56,7 @@ private:
     GroupState &state() { return groups.back(); }
 
     RtfContent *content = nullptr;
+    qsizetype endOffset = 0;
     std::vector<GroupState> groups;
     CodePages codePages;
     int documentCodePage = 1252;

@@ -36,6 +36,7 @@ public:
     explicit RtfTokenizer(QByteArrayView input) : input(input) {}
 
     RtfToken next();
+    qsizetype position() const { return pos; }
 
 private:
     RtfToken controlWord();

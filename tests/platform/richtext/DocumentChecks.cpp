@@ -43,6 +43,14 @@ std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document)
     return result;
 }
 
+Look lookOf(const QTextDocument &document, const QString &text)
+{
+    const int at = int(document.toRawText().indexOf(text));
+    EXPECT_GE(at, 0) << "no \"" << text.toStdString() << '"';
+    // looks() leads the first paragraph with a mark where the raw text has nothing.
+    return at < 0 ? Look() : looks(document)[at + 1].second;
+}
+
 QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual)
 {
     if (expected.toRawText() != actual.toRawText())

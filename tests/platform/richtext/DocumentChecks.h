@@ -34,6 +34,9 @@ QString describe(const Look &look);
 // alignment.
 std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document);
 
+// The look of the first character of the first occurrence of a piece of text.
+Look lookOf(const QTextDocument &document, const QString &text);
+
 // Empty when both documents have the same text with the same look on every character;
 // otherwise a description of the first difference.
 QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual);

@@ -11,15 +11,6 @@ using richtext::readRtf;
 
 namespace {
 
-// The look of the first character of the first occurrence of a piece of text.
-Look lookOf(const QTextDocument &document, const QString &text)
-{
-    const int at = int(document.toRawText().indexOf(text));
-    EXPECT_GE(at, 0) << "no \"" << text.toStdString() << '"';
-    // looks() leads the first paragraph with a mark where the raw text has nothing.
-    return at < 0 ? Look() : looks(document)[at + 1].second;
-}
-
 // The text as read, paragraphs ended by '\n' and every other character as it is.
 QString textOf(const QByteArray &rtf)
 {
@@ -136,8 +127,13 @@ TEST(RtfReader, LoadsWhatItCanOfDamagedFiles)
     EXPECT_EQ(textOf("{\\rtf1 abc\\"), "abc");
     EXPECT_EQ(textOf("{\\rtf1 abc{\\pict\\bin999999999 xyz"), "abc");
     EXPECT_EQ(textOf("{\\rtf1 abc\\u"), "abc");
-    // Text after the last closing brace, and unbalanced closing braces, are not part of it.
+    // Text after the last closing brace, and unbalanced closing braces, are not part of it;
+    // a document that follows is, with its own font table.
     EXPECT_EQ(textOf("{\\rtf1 abc}} def}"), "abc");
+    QTextDocument two;
+    readInto("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 one} label {\\rtf1{\\fonttbl{\\f0 Courier;}}\\f0 two}", two);
+    EXPECT_EQ(two.toPlainText(), "one\ntwo");
+    EXPECT_EQ(lookOf(two, "two").family, "Courier");
     // Numbers far out of range are held within reason.
     QTextDocument document;
     readInto("{\\rtf1{\\fonttbl{\\f99999999999999999999 Arial;}}{\\colortbl;\\red-5\\green999\\blue7;}"
