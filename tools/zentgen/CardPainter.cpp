@@ -59,16 +59,15 @@ void drawFitted(QPainter &painter, const QRectF &rect, int flags, const QString 
     painter.restore();
 }
 
-// The energy types of a cost written as "2 Fire, 1 Colorless".
+// The energy types of a cost written as "2 Fire, 1 Colorless"; other words draw nothing.
 QStringList energies(const QString &cost)
 {
     QStringList result;
     for (const QString &part : cost.split(',', Qt::SkipEmptyParts)) {
         const QStringList words = part.simplified().split(' ');
-        bool counted = false;
-        const int count = words.size() > 1 ? words[0].toInt(&counted) : 1;
-        for (int i = 0; i < (counted ? count : 1); ++i)
-            result << words.last();
+        const int count = words.size() == 2 ? qBound(0, words[0].toInt(), 9) : 1;
+        if (isEnergyType(words.last()))
+            result << QStringList(count, words.last());
     }
     return result;
 }
@@ -95,14 +94,15 @@ void drawFrame(QPainter &painter, const TypeColours &colours)
     const QRectF panel = card.adjusted(8, 8, -8, -8);
     QLinearGradient paper(panel.topLeft(), panel.bottomLeft());
     paper.setColorAt(0, QColor(255, 253, 246));
-    QColor tint = colours.light;
-    tint.setAlpha(90);
-    paper.setColorAt(1, QColor::fromRgbF(0.97, 0.95, 0.9));
+    paper.setColorAt(1, QColor(247, 242, 230));
     painter.setPen(QPen(colours.dark, 1));
     painter.setBrush(paper);
     painter.drawRoundedRect(panel, 7, 7);
-    painter.setBrush(tint);
+    // A wash of the type's colour over the paper.
+    QColor wash = colours.light;
+    wash.setAlpha(90);
     painter.setPen(Qt::NoPen);
+    painter.setBrush(wash);
     painter.drawRoundedRect(panel, 7, 7);
 }
 
@@ -200,9 +200,9 @@ void drawRibbon(QPainter &painter, const QRectF &band, const TypeColours &colour
     drawFitted(painter, band.adjusted(4, 0, -4, 0), Qt::AlignCenter, text, sans(8, false, true));
 }
 
-// One attack: its cost tokens, name, damage and effect text. Returns the height used.
-qreal drawAttack(QPainter &painter, qreal top, const QString &name, const QString &cost,
-                 const QString &damage, const QString &effect)
+// One attack between top and bottom: its cost tokens, name, damage and effect text.
+void drawAttack(QPainter &painter, qreal top, qreal bottom, const QString &name, const QString &cost,
+                const QString &damage, const QString &effect)
 {
     const QStringList tokens = energies(cost);
     const qreal tokenSize = tokens.size() > 3 ? 10 : 12;
@@ -213,22 +213,23 @@ qreal drawAttack(QPainter &painter, qreal top, const QString &name, const QStrin
     painter.setFont(sans(15, true));
     painter.drawText(QRectF(184, top - 1, 40, 18), Qt::AlignRight | Qt::AlignVCenter, damage);
     painter.setPen(QColor(70, 60, 52));
-    drawFitted(painter, QRectF(16, top + 16, 208, 22), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, effect, sans(8));
-    return 40;
+    drawFitted(painter, QRectF(16, top + 16, 208, bottom - top - 16), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               effect, sans(8));
 }
 
-void drawFooterItem(QPainter &painter, const QRectF &cell, const QString &label, const QString &value, bool retreat)
+// A footer cell: its small label on top; returns the room left below it for the value.
+QRectF drawFooterLabel(QPainter &painter, const QRectF &cell, const QString &label)
 {
     painter.setPen(ink);
     painter.setFont(sans(6.5, true));
     painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), 9), Qt::AlignCenter, label);
-    const QRectF body(cell.left(), cell.top() + 10, cell.width(), 14);
-    if (retreat) {
-        const int count = qBound(0, value.toInt(), 5);
-        const qreal width = count * 12.5;
-        drawTokens(painter, QPointF(body.center().x() - width / 2, body.top() + 1), 11, QStringList(count, "Colorless"));
-        return;
-    }
+    return QRectF(cell.left(), cell.top() + 10, cell.width(), 14);
+}
+
+// A weakness or resistance such as "Water x2": the type's token, then the rest of the text.
+void drawTypedValue(QPainter &painter, const QRectF &cell, const QString &label, const QString &value)
+{
+    const QRectF body = drawFooterLabel(painter, cell, label);
     const QString type = value.section(' ', 0, 0);
     if (isEnergyType(type)) {
         drawEnergyToken(painter, QRectF(body.left() + 8, body.top() + 1, 12, 12), type);
@@ -238,6 +239,14 @@ void drawFooterItem(QPainter &painter, const QRectF &cell, const QString &label,
         painter.setFont(sans(8));
         painter.drawText(body, Qt::AlignCenter, value);
     }
+}
+
+void drawRetreatCost(QPainter &painter, const QRectF &cell, const QString &value)
+{
+    const QRectF body = drawFooterLabel(painter, cell, "retreat cost");
+    const int count = qBound(0, value.toInt(), 5);
+    const qreal width = count * 12.5;
+    drawTokens(painter, QPointF(body.center().x() - width / 2, body.top() + 1), 11, QStringList(count, "Colorless"));
 }
 
 void drawCreature(QPainter &painter, const CardRow &row)
@@ -270,16 +279,17 @@ void drawCreature(QPainter &painter, const CardRow &row)
                    sans(8, true, true));
         top += 40;
     }
-    top += drawAttack(painter, top, row.value("fldAttack1"), row.value("fldAtck1Cost"),
-                      row.value("fldAtck1Damage"), row.value("fldAtck1Effects"));
-    drawAttack(painter, top, row.value("fldAttack2"), row.value("fldAtck2Cost"),
+    // The second attack's effect may run on down to the footer.
+    drawAttack(painter, top, top + 40, row.value("fldAttack1"), row.value("fldAtck1Cost"),
+               row.value("fldAtck1Damage"), row.value("fldAtck1Effects"));
+    drawAttack(painter, top + 40, 282, row.value("fldAttack2"), row.value("fldAtck2Cost"),
                row.value("fldAtck2Damage"), row.value("fldAtck2Effects"));
 
     painter.setPen(QPen(colours.dark, 1));
     painter.drawLine(QPointF(16, 284), QPointF(224, 284));
-    drawFooterItem(painter, QRectF(14, 288, 70, 26), "weakness", row.value("fldWeakness"), false);
-    drawFooterItem(painter, QRectF(85, 288, 70, 26), "resistance", row.value("fldResistance"), false);
-    drawFooterItem(painter, QRectF(156, 288, 70, 26), "retreat cost", row.value("fldRetreatCost"), true);
+    drawTypedValue(painter, QRectF(14, 288, 70, 26), "weakness", row.value("fldWeakness"));
+    drawTypedValue(painter, QRectF(85, 288, 70, 26), "resistance", row.value("fldResistance"));
+    drawRetreatCost(painter, QRectF(156, 288, 70, 26), row.value("fldRetreatCost"));
 }
 
 // Trainers come in three kinds, told apart by the first word of their card text.

@@ -73,7 +73,10 @@ QPainterPath tail(int kind)
 void drawCreatureFigure(QPainter &painter, const QRectF &box, const QString &type, quint32 seed, int stage)
 {
     const TypeColours colours = typeColours(type);
-    const QColor body = colours.light;
+    // Creatures of one type share its colour, each in a shade of its own.
+    const QColor base = colours.light.toHsl();
+    const QColor body = QColor::fromHsl((base.hslHue() + pick(seed, 25) - 12 + 360) % 360, base.hslSaturation(),
+                                        qBound(60, base.lightness() + pick(seed, 41) - 20, 235));
     const QColor outline = colours.dark.darker(130);
     const qreal grow = 0.72 + 0.14 * qBound(1, stage, 3);
     const qreal side = qMin(box.width(), box.height()) * grow;
