@@ -1,0 +1,134 @@
+#include "CatalogueShape.h"
+
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+
+using catalogue_writer::CardRow;
+
+QList<CardRow> readCards(const QString &path)
+{
+    QList<CardRow> rows;
+    const QString connection = "shape-" + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(path);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        if (db.open()) {
+            QSqlQuery query("SELECT * FROM tblZentDeck ORDER BY rowid", db);
+            while (query.next()) {
+                CardRow row;
+                for (int i = 0; i < query.record().count(); ++i)
+                    row.insert(query.record().fieldName(i), query.value(i).toString());
+                rows.append(row);
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return rows;
+}
+
+namespace {
+
+const QStringList attackColumns = {"fldAttack1", "fldAtck1Cost", "fldAtck1Damage", "fldAtck1Effects",
+                                   "fldAttack2", "fldAtck2Cost", "fldAtck2Damage", "fldAtck2Effects"};
+
+class ShapeWalk
+{
+public:
+    explicit ShapeWalk(const QList<CardRow> &rows) : rows(rows) {}
+
+    CatalogueShape run()
+    {
+        if (!rows.isEmpty() && rows[0].value("fldName") == "z")
+            fault(0, "the first row is not a creature");
+        for (int i = 0; i < rows.size();)
+            i = visit(i);
+        return shape;
+    }
+
+private:
+    void fault(int row, const QString &reason) { shape.faults << QString("row %1: %2").arg(row + 1).arg(reason); }
+
+    void checkName(int row, const QString &name)
+    {
+        if (names.contains(name))
+            fault(row, "the name " + name + " is used twice");
+        names.insert(name);
+    }
+
+    // Visits the row at i and, for a basic, the rest of its line; returns the next row to visit.
+    int visit(int i)
+    {
+        const CardRow &row = rows[i];
+        const QString name = row.value("fldName");
+        const QString trainer = row.value("fldTrainers");
+        if ((name == "z") == (trainer == "z") || name.isEmpty() || trainer.isEmpty()) {
+            fault(i, "not exactly one name and one \"z\"");
+            return i + 1;
+        }
+        if (name == "z") {
+            checkName(i, trainer);
+            ++shape.trainers;
+            for (const QString &column : attackColumns + QStringList{"fldZentGroup", "fldGroupLev"})
+                if (!row.value(column).isEmpty())
+                    fault(i, "trainer " + trainer + " has " + column);
+            return i + 1;
+        }
+        if (row.value("fldGroupLev") != "1") {
+            fault(i, name + " is a later stage not stored after its basic");
+            return i + 1;
+        }
+        const QString group = row.value("fldZentGroup");
+        if (group.isEmpty() || groups.contains(group))
+            fault(i, name + " does not start a group of its own");
+        groups.insert(group);
+        if (row.value("fldEvolution") != "Basic")
+            fault(i, name + " is a basic whose evolution text is not \"Basic\"");
+
+        int size = 1;
+        while (i + size < rows.size() && rows[i + size].value("fldName") != "z"
+               && rows[i + size].value("fldZentGroup") == group) {
+            const CardRow &stage = rows[i + size];
+            if (stage.value("fldGroupLev") != QString::number(size + 1))
+                fault(i + size, stage.value("fldName") + " has the wrong stage");
+            if (stage.value("fldEvolution") != "Evolves from " + rows[i + size - 1].value("fldName"))
+                fault(i + size, stage.value("fldName") + " does not evolve from the row before");
+            ++size;
+        }
+        for (int s = 0; s < size; ++s)
+            checkName(i + s, rows[i + s].value("fldName"));
+        if (size == 3)
+            ++shape.linesOfThree;
+        else if (size == 2)
+            ++shape.linesOfTwo;
+        else if (size == 1)
+            ++shape.loneBasics;
+        else
+            fault(i, name + " starts a line of more than three");
+        return i + size;
+    }
+
+    const QList<CardRow> &rows;
+    CatalogueShape shape;
+    QSet<QString> names;
+    QSet<QString> groups;
+};
+
+} // namespace
+
+CatalogueShape shapeOf(const QList<CardRow> &rows)
+{
+    return ShapeWalk(rows).run();
+}
+
+QStringList picturePaths(const QList<CardRow> &rows)
+{
+    QStringList paths;
+    for (const CardRow &row : rows)
+        if (!paths.contains(row.value("fldImage")))
+            paths << row.value("fldImage");
+    return paths;
+}
