@@ -210,7 +210,10 @@ QWidget *frmZentMain::createAttackFrames()
         attack = lineBox(attackName, Qt::AlignCenter);
         cost = lineBox(costName);
         damage = lineBox(damageName, Qt::AlignCenter);
-        effects = multiLineBox(effectsName, true, 4);
+        effects = multiLineBox(effectsName, true, 3);
+        // The effects box takes the frame's spare height: effects are the longest texts.
+        effects->setMinimumHeight(effects->height());
+        effects->setMaximumHeight(QWIDGETSIZE_MAX);
         auto *form = new QFormLayout(box);
         form->addRow(captionFor("Attack:", attack), attack);
         form->addRow(captionFor("Attack Cost:", cost), cost);

@@ -65,6 +65,9 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCard)
               QStringList({"Alpha", "Gamma", "Z", "Aardvark"}));
     EXPECT_EQ(items(app.control<QComboBox>("cboTrainers")), QStringList({"Beta", "z "}));
     EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
+    EXPECT_EQ(app.control<QComboBox>("cboTrainers")->currentText(), "");
+    main.show();
+    EXPECT_EQ(app.control<QComboBox>("cboTrainers")->currentText(), "");
     EXPECT_TRUE(app.control<PictureBox>("imgZents")->hasPicture());
     EXPECT_EQ(app.control<QLineEdit>("txtHitPoints")->text(), "60");
     EXPECT_EQ(app.control<QLineEdit>("txtType")->text(), "Fire");
