@@ -4,6 +4,7 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <cmath>
 #include <gtest/gtest.h>
 
 QString describe(const Look &l)
@@ -51,14 +52,17 @@ Look lookOf(const QTextDocument &document, const QString &text)
     return at < 0 ? Look() : looks(document)[at + 1].second;
 }
 
-QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual)
+QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual,
+                         SizeRule sizes)
 {
     if (expected.toRawText() != actual.toRawText())
         return QStringLiteral("text differs:\n[%1]\n[%2]")
             .arg(expected.toRawText(), actual.toRawText());
-    const auto want = looks(expected);
+    auto want = looks(expected);
     const auto got = looks(actual);
     for (size_t i = 0; i < want.size(); ++i) {
+        if (sizes == SizeRule::HalfPoints && want[i].second.size > 0)
+            want[i].second.size = std::round(want[i].second.size * 2) / 2;
         if (want[i].second != got[i].second)
             return QStringLiteral("character %1 '%2': expected %3, got %4")
                 .arg(i)

@@ -37,9 +37,13 @@ std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document);
 // The look of the first character of the first occurrence of a piece of text.
 Look lookOf(const QTextDocument &document, const QString &text);
 
+// How sizes compare: exactly, or as other word processors keep them, to the half-point.
+enum class SizeRule { Exact, HalfPoints };
+
 // Empty when both documents have the same text with the same look on every character;
 // otherwise a description of the first difference.
-QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual);
+QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual,
+                         SizeRule sizes = SizeRule::Exact);
 
 // Reads RTF into a fresh document with the deck list's default font, failing the test when
 // it does not load.
