@@ -296,10 +296,10 @@ void drawCreature(QPainter &painter, const CardRow &row)
 QString trainerLook(const CardRow &row)
 {
     const QString notes = row.value("fldNotes");
-    if (notes.startsWith("Stadium"))
-        return "Stadium";
-    if (notes.startsWith("Supporter"))
-        return "Supporter";
+    if (notes.startsWith("Realm"))
+        return "Realm";
+    if (notes.startsWith("Companion"))
+        return "Companion";
     return "Trainer";
 }
 

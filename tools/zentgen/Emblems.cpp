@@ -131,14 +131,20 @@ QPainterPath temple()
     return path.simplified();
 }
 
+// A cloaked figure holding a staff, with a star on the chest.
 QPainterPath figure()
 {
     QPainterPath path;
-    path.addEllipse(QPointF(50, 28), 19, 19);
-    QPainterPath shoulders(QPointF(12, 96));
-    shoulders.cubicTo(12, 58, 88, 58, 88, 96);
-    shoulders.closeSubpath();
-    return path.united(shoulders);
+    path.addEllipse(QPointF(44, 28), 17, 17);
+    QPainterPath cloak(QPointF(8, 96));
+    cloak.cubicTo(10, 60, 24, 50, 44, 50);
+    cloak.cubicTo(64, 50, 78, 60, 80, 96);
+    cloak.closeSubpath();
+    QPainterPath staff;
+    staff.addRoundedRect(QRectF(84, 22, 6, 74), 3, 3);
+    staff.addEllipse(QPointF(87, 14), 8, 8);
+    const QPainterPath badge = QTransform::fromTranslate(-6, 27).map(star(5, 11, 5, 0));
+    return path.united(cloak).united(staff).subtracted(badge);
 }
 
 QPainterPath emblemPath(const QString &type)
@@ -157,9 +163,9 @@ QPainterPath emblemPath(const QString &type)
         return impact();
     if (type == "Trainer")
         return compass();
-    if (type == "Stadium")
+    if (type == "Realm")
         return temple();
-    if (type == "Supporter")
+    if (type == "Companion")
         return figure();
     return sparkle();
 }
@@ -188,9 +194,9 @@ TypeColours typeColours(const QString &type)
         return {QColor("#d89a5c"), QColor("#6f3d1c")};
     if (type == "Trainer")
         return {QColor("#d3dce6"), QColor("#4d5e72")};
-    if (type == "Stadium")
+    if (type == "Realm")
         return {QColor("#c4e3da"), QColor("#2e6a60")};
-    if (type == "Supporter")
+    if (type == "Companion")
         return {QColor("#efd3da"), QColor("#7b3d55")};
     return {QColor("#ece6d6"), QColor("#8d8470")};
 }

@@ -7,7 +7,7 @@
 class QPainter;
 
 // The look of each card type: its two frame colours and its drawn emblem. Trainers have looks
-// of their own under the names "Trainer", "Stadium" and "Supporter"; an unknown type looks
+// of their own under the names "Trainer", "Realm" and "Companion"; an unknown type looks
 // Colorless.
 namespace zentgen {
 
