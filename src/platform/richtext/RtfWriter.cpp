@@ -78,7 +78,8 @@ QByteArray RtfWriter::write(int from, int to)
     for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
          block = block.next())
         writeBlock(block, from, to);
-    return header() + body + "}\n";
+    body.append("}\n");
+    return body.prepend(header());
 }
 
 QByteArray RtfWriter::header() const
@@ -113,40 +114,52 @@ void RtfWriter::writeBlock(const QTextBlock &block, int from, int to)
     written.reset();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const int start = std::max(fragment.position(), from);
-        const int stop = std::min(fragment.position() + fragment.length(), to);
+        const int position = fragment.position();
+        const int start = std::max(position, from);
+        const int stop = std::min(position + fragment.length(), to);
         if (start >= stop)
             continue;
-        writeStyle(fragment.charFormat());
+        writeStyle(fragment.charFormatIndex(), fragment.charFormat());
         const QString text = fragment.text();
-        appendEscaped(body, QStringView(text).sliced(start - fragment.position(), stop - start));
+        appendEscaped(body, QStringView(text).sliced(start - position, stop - start));
     }
     // An empty paragraph keeps the format that text typed into it will take.
     if (!written)
-        writeStyle(block.charFormat());
+        writeStyle(block.charFormatIndex(), block.charFormat());
     body.append("\\par\n");
 }
 
-void RtfWriter::writeStyle(const QTextCharFormat &format)
+void RtfWriter::writeStyle(int formatIndex, const QTextCharFormat &format)
 {
-    const RunStyle style = styleOf(format);
-    if (written == style)
+    // A document has few distinct formats: each one's control words are made once.
+    auto run = runs.constFind(formatIndex);
+    if (run == runs.constEnd())
+        run = runs.insert(formatIndex, controlWords(styleOf(format)));
+    if (written == run->style)
         return;
-    written = style;
-    appendNumber(body, "\\f", style.font);
+    written = run->style;
+    body.append(run->controls);
+}
+
+RtfWriter::Run RtfWriter::controlWords(const RunStyle &style)
+{
+    Run run{style, {}};
+    QByteArray &out = run.controls;
+    appendNumber(out, "\\f", style.font);
     // \fs counts whole half-points, so a size such as 11.25 pt is written to the nearest
     // half-point for other readers and, exactly, as \zentfs in hundredths of a point. Readers
     // skip control words they do not know, and a plain word (unlike a {\*...} destination)
     // changes the state of the run it stands in, which is just what our reader needs.
     const int halfPoints = std::max(1, (style.size + 25) / 50);
-    appendNumber(body, "\\fs", halfPoints);
+    appendNumber(out, "\\fs", halfPoints);
     if (halfPoints * 50 != style.size)
-        appendNumber(body, "\\zentfs", style.size);
-    body.append(style.bold ? "\\b" : "\\b0");
-    body.append(style.italic ? "\\i" : "\\i0");
-    body.append(style.underline ? "\\ul" : "\\ulnone");
-    appendNumber(body, "\\cf", style.colour);
-    body.append(' ');
+        appendNumber(out, "\\zentfs", style.size);
+    out.append(style.bold ? "\\b" : "\\b0");
+    out.append(style.italic ? "\\i" : "\\i0");
+    out.append(style.underline ? "\\ul" : "\\ulnone");
+    appendNumber(out, "\\cf", style.colour);
+    out.append(' ');
+    return run;
 }
 
 RtfWriter::RunStyle RtfWriter::styleOf(const QTextCharFormat &format)

@@ -39,8 +39,16 @@ private:
         bool operator==(const RunStyle &) const = default;
     };
 
+    // A run style with the control words that state it.
+    struct Run
+    {
+        RunStyle style;
+        QByteArray controls;
+    };
+
     void writeBlock(const QTextBlock &block, int from, int to);
-    void writeStyle(const QTextCharFormat &format);
+    void writeStyle(int formatIndex, const QTextCharFormat &format);
+    Run controlWords(const RunStyle &style);
     void writeText(QStringView text);
     RunStyle styleOf(const QTextCharFormat &format);
     int fontNumber(const QString &family);
@@ -53,6 +61,7 @@ private:
     QHash<QString, int> fontNumbers;
     std::vector<QRgb> colours; // colour table entries 1, 2, ... (0 is the automatic colour)
     QHash<QRgb, int> colourNumbers;
+    QHash<int, Run> runs; // by the document's format index
     std::optional<RunStyle> written; // the style in force, once a paragraph has stated one
 };
 
