@@ -20,13 +20,21 @@ char16_t windows1252(unsigned char byte)
     return byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : char16_t(byte);
 }
 
+// The converter of a single-byte code page that RTF files name, or nothing for others:
+// double-byte pages cannot be read a byte at a time, and unknown numbers are read as 1252.
 QByteArray converterName(int codePage)
 {
     switch (codePage) {
     case 437: return "IBM437";
     case 850: return "IBM850";
+    case 852: return "IBM852";
+    case 866: return "IBM866";
+    case 874: return "windows-874";
     case 10000: return "macintosh";
-    default: return "windows-" + QByteArray::number(codePage);
+    default:
+        if (codePage >= 1250 && codePage <= 1258)
+            return "windows-" + QByteArray::number(codePage);
+        return {};
     }
 }
 
@@ -46,10 +54,12 @@ const CodePages::Table &CodePages::table(int codePage)
     auto found = tables.find(codePage);
     if (found == tables.end()) {
         Table table;
-        QStringDecoder decoder(converterName(codePage).constData());
+        const QByteArray name = converterName(codePage);
+        QStringDecoder decoder;
+        if (!name.isEmpty())
+            decoder = QStringDecoder(name.constData());
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
             const char c = char(byte);
-            // Each byte alone: double-byte pages are beyond this reader and give U+FFFD.
             const QString decoded = decoder.isValid() ? decoder.decode(QByteArrayView(&c, 1))
                                                       : QString();
             table[byte - 0x80] = decoded.size() == 1 ? decoded[0].unicode()

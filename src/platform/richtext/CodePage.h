@@ -6,9 +6,9 @@
 
 namespace richtext {
 
-// Single-byte Windows code pages for the \'hh escapes and 8-bit text of RTF files. Tables are
-// built on first use from Qt's converters; when this Qt build knows no converter for a page,
-// bytes are read as Windows-1252, which every RTF writer uses as its Western default.
+// Single-byte code pages for the \'hh escapes and 8-bit text of RTF files. Tables are built on
+// first use from Qt's converters (this Qt build has them through ICU); a page without one,
+// double-byte pages among them, is read as Windows-1252, the Western default of RTF writers.
 class CodePages
 {
 public:

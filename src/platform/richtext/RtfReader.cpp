@@ -270,7 +270,7 @@ void RtfReader::text(QByteArrayView bytes)
         }
         // Plain ASCII goes in whole stretches: most of any document is just that.
         qsizetype end = i;
-        while (end < bytes.size() && uchar(bytes[end]) >= 0x20 && uchar(bytes[end]) < 0x80)
+        while (end < bytes.size() && uchar(bytes[end]) >= 0x20 && uchar(bytes[end]) < 0x7F)
             ++end;
         if (end > i && state().destination == Destination::Text) {
             if (startAppend())
@@ -285,10 +285,7 @@ void RtfReader::text(QByteArrayView bytes)
 
 void RtfReader::byte(unsigned char b)
 {
-    if (b == '\t')
-        character(QLatin1Char('\t'));
-    else if (b >= 0x20)
-        character(codePages.toUnicode(currentCodePage(), b));
+    character(codePages.toUnicode(currentCodePage(), b));
 }
 
 void RtfReader::unicodeCharacter(int value)
@@ -296,13 +293,23 @@ void RtfReader::unicodeCharacter(int value)
     // \u takes a signed 16-bit number; negative values stand for the upper half.
     if (value < 0)
         value += 65536;
-    if (value > 0 && value <= 0xFFFF && (value >= 0x20 || value == '\t'))
+    if (value > 0 && value <= 0xFFFF)
         character(QChar(char16_t(value)));
     skipCount = state().unicodeSkip;
 }
 
 void RtfReader::character(QChar c)
 {
+    const char16_t u = c.unicode();
+    if (u == QChar::ParagraphSeparator) {
+        endParagraph();
+        return;
+    }
+    // Control characters are no text, and QTextDocument keeps some characters to itself: it
+    // marks frames and embedded objects with them.
+    if ((u < 0x20 && u != '\t') || u == 0x7F || u == 0xFDD0 || u == 0xFDD1
+        || u == QChar::ObjectReplacementCharacter)
+        return;
     switch (state().destination) {
     case Destination::Text:
         if (startAppend())

@@ -44,7 +44,7 @@ void appendEscaped(QByteArray &out, QStringView text)
             out.append("\\-");
         } else if (u == 0x2011) {
             out.append("\\_");
-        } else if (u >= 0x80 && u != QChar::ObjectReplacementCharacter) {
+        } else if (u > 0x7F && u != QChar::ObjectReplacementCharacter) {
             // Signed 16 bits, as the format wants; surrogate pairs go as two escapes.
             appendNumber(out, "\\u", u < 0x8000 ? int(u) : int(u) - 0x10000);
             const unsigned char fallback = CodePages::toWindows1252(c);
@@ -190,12 +190,17 @@ int RtfWriter::fontNumber(const QString &family)
     const auto found = fontNumbers.constFind(family);
     if (found != fontNumbers.constEnd())
         return found.value();
-    // Characters that would end the entry early are left out of the name.
-    QString name = family;
-    name.remove(QRegularExpression(QStringLiteral("[;{}\\\\]")));
-    fonts.append(name);
-    fontNumbers.insert(family, int(fonts.size() - 1));
-    return int(fonts.size() - 1);
+    // Characters that would end the entry early are left out of the name, and blanks around
+    // it, which readers drop; a name with nothing left is the document's font.
+    static const QRegularExpression special(QStringLiteral("[;{}\\\\]"));
+    const QString name = QString(family).remove(special).trimmed();
+    int number = 0;
+    if (!name.isEmpty() || fonts.isEmpty()) {
+        number = int(fonts.size());
+        fonts.append(name);
+    }
+    fontNumbers.insert(family, number);
+    return number;
 }
 
 int RtfWriter::colourNumber(const QTextCharFormat &format)

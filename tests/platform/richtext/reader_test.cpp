@@ -71,6 +71,9 @@ TEST(RtfReader, DecodesCodePagesAndUnicode)
     EXPECT_EQ(textOf("{\\rtf1 \\u26580\\'3f\\u36947?x{\\uc2\\u8804\\'3f\\'3fy\\uc0\\u8805 z}"
                      "\\u8220\\ldblquote w\\u-10179?\\u-8704?}"),
               "\u67d4\u9053x\u2264y\u2265z\u201cw\U0001F600");
+    // A paragraph separator ends the paragraph; control characters, and those QTextDocument
+    // keeps for frames and embedded objects, are no text.
+    EXPECT_EQ(textOf("{\\rtf1 a\\u8233?b\\u127?\\u65532?\\u64976?\x7f\x01" "c}"), "a\nbc");
     // Special characters and TextEdit's backslash before a line break.
     EXPECT_EQ(textOf("{\\rtf1 a\\~b\\-c\\_d\\tab e\\line f\\emdash\\endash\\bullet\\lquote\\rquote"
                      "\\ldblquote\\rdblquote\\{\\}\\\\\\\ng\\par}"),

@@ -78,6 +78,22 @@ TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheirFormat)
     EXPECT_EQ(copy.lastBlock().charFormat().fontWeight(), QFont::Bold);
 }
 
+TEST(RtfRoundTrip, WritesWhatItReadTheSameWayAgain)
+{
+    // Cases the fuzzer found: font names with nothing left once the characters that end an
+    // entry are left out, and characters the reader drops.
+    for (const QByteArray &rtf :
+         {QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 \\{;}{\\f2 Symbol;}}\\f1 x\\f2 y\\f0 z}"),
+          QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}a\\f1\\u127?\\u65532?\\f0 b}")}) {
+        QTextDocument first;
+        ASSERT_TRUE(readRtf(rtf, first));
+        const QByteArray written = writeRtf(first);
+        QTextDocument second;
+        ASSERT_TRUE(readRtf(written, second));
+        EXPECT_EQ(writeRtf(second).toStdString(), written.toStdString());
+    }
+}
+
 TEST(RtfWriter, WritesTablesAndStatesEveryRunInFull)
 {
     QTextDocument document;
