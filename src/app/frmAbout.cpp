@@ -5,11 +5,13 @@
 #include "platform/system/Registry.h"
 #include "platform/system/StartProgram.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/Twips.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QKeyEvent>
 
 #include <stdexcept>
 
@@ -47,7 +49,7 @@ QFont pointFont(const QString &family, qreal size, bool bold = false)
 
 } // namespace
 
-frmAbout::frmAbout(AppContext context, QWidget *parent) : QDialog(parent), context(context)
+frmAbout::frmAbout(AppContext context, QWidget *parent) : Form(parent), context(context)
 {
     setObjectName("frmAbout");
     createControls();
@@ -56,7 +58,9 @@ frmAbout::frmAbout(AppContext context, QWidget *parent) : QDialog(parent), conte
 
 void frmAbout::createControls()
 {
-    setFixedSize(twipsToPixels(6660), twipsToPixels(4515));
+    auto *client = new QWidget;
+    setCentralWidget(client);
+    client->setFixedSize(twipsToPixels(6660), twipsToPixels(4515));
     auto *logo = new QLabel;
     logo->setPixmap(logos::titleLogo());
     logo->setScaledContents(true);
@@ -73,13 +77,14 @@ void frmAbout::createControls()
     lblAddress->setObjectName("lblAddress");
     cmdOK = new QPushButton("OK");
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
+    // OK is both the default button (Enter) and the cancel button (Esc).
+    installDefaultButton(this, cmdOK);
     cmdSysInfo = new QPushButton("&System Info...");
     cmdSysInfo->setObjectName("cmdSysInfo");
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    auto *layout = new QGridLayout(this);
+    auto *layout = new QGridLayout(client);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setVerticalSpacing(2);
     layout->addWidget(logo, 0, 0, 1, 2);
@@ -119,9 +124,18 @@ void frmAbout::Form_Load()
     lblAddress->setText(QString(contactLines()).replace("\r\n", "\n"));
 }
 
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // Esc reaches the window when no control uses it: it presses OK, the cancel button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmdOK->click();
+    else
+        Form::keyPressEvent(event);
+}
+
 void frmAbout::cmdOK_Click()
 {
-    accept();
+    close();
 }
 
 void frmAbout::cmdSysInfo_Click()

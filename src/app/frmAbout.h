@@ -1,15 +1,15 @@
 #pragma once
 
 #include "app/AppContext.h"
-
-#include <QDialog>
+#include "platform/ui/Form.h"
 
 class QLabel;
 class QPushButton;
 
 // The about box: title, version, contact lines and the System Info button, which starts the
-// system's information program found through two registry values.
-class frmAbout : public QDialog
+// system's information program found through two registry values. Shown modally; OK, Enter and
+// Esc close it.
+class frmAbout : public Form
 {
     Q_OBJECT
 
@@ -26,6 +26,9 @@ public:
 
     // The contact lines as the program joins them, with CR LF between lines.
     static QString contactLines();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls();

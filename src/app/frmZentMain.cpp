@@ -240,7 +240,7 @@ void frmZentMain::mnuFileExit_Click()
 void frmZentMain::mnuHelpAbout_Click()
 {
     frmAbout about(context, this);
-    about.exec();
+    about.showModal();
 }
 
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)

@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QApplication>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +41,27 @@ TEST(About, LoadSetsTitleVersionAndContactLines)
     EXPECT_EQ(about.findChild<QLabel *>("lblAddress")->text(),
               QString(frmAbout::contactLines()).replace("\r\n", "\n"));
     EXPECT_EQ(about.findChild<QPushButton *>("cmdSysInfo")->text(), "&System Info...");
-    EXPECT_TRUE(about.findChild<QPushButton *>("cmdOK")->isDefault());
+}
+
+TEST(About, EnterAndEscapeBothCloseIt)
+{
+    AppFixture app;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        frmAbout about(app.context);
+        bool stuck = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &about, key);
+        });
+        // A box that ignored the key would hold the test; it is closed after a while instead.
+        QTimer::singleShot(3000, &about, [&] {
+            stuck = true;
+            about.close();
+        });
+        about.showModal();
+        EXPECT_FALSE(stuck) << "key " << key;
+        EXPECT_FALSE(about.isVisible());
+    }
 }
 
 TEST(About, SystemInfoFollowsTheTwoRegistryLookups)

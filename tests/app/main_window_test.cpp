@@ -223,6 +223,11 @@ TEST(MainWindow, ToolbarKeysRunTheirMenuCommandsAndOthersNothing)
     });
     main.Toolbar1_ButtonClick("Help");
     EXPECT_EQ(title, "About ZentDeckBuilder");
+    QCoreApplication::processEvents();
+    const QWidget *focus = QApplication::focusWidget();
+    auto *cboName = app.control<QComboBox>("cboName");
+    EXPECT_TRUE(focus == cboName || (focus && focus->parentWidget() == cboName))
+        << (focus ? focus->metaObject()->className() : "no focus");
 }
 
 TEST(MainWindow, EnterPressesAddZentariAndTheFramesStartWithAttackOne)
@@ -238,6 +243,11 @@ TEST(MainWindow, EnterPressesAddZentariAndTheFramesStartWithAttackOne)
     EXPECT_EQ(clicks.count(), 2);
     QTest::keyClick(app.control<QTextEdit>("txtNotes"), Qt::Key_Return);
     EXPECT_EQ(clicks.count(), 2);
+
+    // The menu's Ctrl+V wins over the text box's paste.
+    QSignalSpy output(app.control<QAction>("mnuFileOutput"), &QAction::triggered);
+    QTest::keyClick(app.control<QLineEdit>("txtType"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(output.count(), 1);
 
     auto *attack1 = app.control<QGroupBox>("fraAttack1");
     auto *attack2 = app.control<QGroupBox>("fraAttack2");
