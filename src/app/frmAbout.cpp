@@ -54,6 +54,10 @@ frmAbout::frmAbout(AppContext context, QWidget *parent) : Form(parent), context(
     setObjectName("frmAbout");
     createControls();
     Form_Load();
+    // Centred over the window it was opened from.
+    adjustSize();
+    if (parent)
+        move(parent->window()->frameGeometry().center() - rect().center());
 }
 
 void frmAbout::createControls()
