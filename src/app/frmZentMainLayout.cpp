@@ -91,6 +91,24 @@ QLabel *captionFor(const QString &caption, QWidget *control)
     return label;
 }
 
+// A caption standing above its control, in bold.
+QLabel *headingFor(const QString &caption, QWidget *control)
+{
+    QLabel *label = captionFor(caption, control);
+    label->setFont(boldFont(10));
+    return label;
+}
+
+// Controls with their captions beside them, one row each.
+QFormLayout *captionedRows(std::initializer_list<std::pair<QString, QWidget *>> rows,
+                           QWidget *parent = nullptr)
+{
+    auto *form = new QFormLayout(parent);
+    for (const auto &[caption, control] : rows)
+        form->addRow(captionFor(caption, control), control);
+    return form;
+}
+
 QPushButton *greenButton(const char *name, const QString &caption, const QString &toolTip)
 {
     auto *button = named<QPushButton>(name, caption);
@@ -177,16 +195,12 @@ QWidget *frmZentMain::createCardRegion()
     auto *region = new QWidget;
     auto *layout = new QVBoxLayout(region);
     layout->setContentsMargins(0, 0, 0, 0);
-    QLabel *zentari = captionFor("Zentari", cboName);
-    zentari->setFont(boldFont(10));
-    layout->addWidget(zentari);
+    layout->addWidget(headingFor("Zentari", cboName));
     layout->addWidget(cboName);
-    auto *form = new QFormLayout;
-    form->addRow(captionFor("Evolution:", txtEvolution), txtEvolution);
-    form->addRow(captionFor("Hit Points:", txtHitPoints), txtHitPoints);
-    form->addRow(captionFor("Type:", txtType), txtType);
-    form->addRow(captionFor("Level:", txtLevel), txtLevel);
-    layout->addLayout(form);
+    layout->addLayout(captionedRows({{"Evolution:", txtEvolution},
+                                     {"Hit Points:", txtHitPoints},
+                                     {"Type:", txtType},
+                                     {"Level:", txtLevel}}));
     layout->addWidget(createAttackFrames(), 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAdd2Deck);
@@ -214,11 +228,11 @@ QWidget *frmZentMain::createAttackFrames()
         // The effects box takes the frame's spare height: effects are the longest texts.
         effects->setMinimumHeight(effects->height());
         effects->setMaximumHeight(QWIDGETSIZE_MAX);
-        auto *form = new QFormLayout(box);
-        form->addRow(captionFor("Attack:", attack), attack);
-        form->addRow(captionFor("Attack Cost:", cost), cost);
-        form->addRow(captionFor("Attack Damage:", damage), damage);
-        form->addRow(captionFor("Attack Effects:", effects), effects);
+        captionedRows({{"Attack:", attack},
+                       {"Attack Cost:", cost},
+                       {"Attack Damage:", damage},
+                       {"Attack Effects:", effects}},
+                      box);
         stack->addWidget(box, 0, 0);
         return box;
     };
@@ -256,12 +270,10 @@ QWidget *frmZentMain::createCentreRegion()
         title->addWidget(label);
     }
     layout->addLayout(title);
-    auto *form = new QFormLayout;
-    form->addRow(captionFor("Powers:", txtPowers), txtPowers);
-    form->addRow(captionFor("Resistance:", txtResistance), txtResistance);
-    form->addRow(captionFor("Weakness:", txtWeakness), txtWeakness);
-    form->addRow(captionFor("Retreat Cost:", txtRetreatCost), txtRetreatCost);
-    layout->addLayout(form);
+    layout->addLayout(captionedRows({{"Powers:", txtPowers},
+                                     {"Resistance:", txtResistance},
+                                     {"Weakness:", txtWeakness},
+                                     {"Retreat Cost:", txtRetreatCost}}));
     layout->addStretch();
     return region;
 }
@@ -289,15 +301,11 @@ QWidget *frmZentMain::createDeckRegion()
     region->setPalette(red);
     region->setFrameShape(QFrame::Box);
     auto *layout = new QGridLayout(region);
-    QLabel *total = captionFor("Deck Total:", txtCount);
-    total->setFont(boldFont(10));
-    layout->addWidget(total, 0, 0);
+    layout->addWidget(headingFor("Deck Total:", txtCount), 0, 0);
     layout->addWidget(txtCount, 0, 1);
     layout->addWidget(cmdDeleteZent, 1, 0);
     layout->addWidget(cmdClear, 1, 1);
-    QLabel *current = captionFor("Current Cards:", lstZents);
-    current->setFont(boldFont(10));
-    layout->addWidget(current, 2, 0, 1, 2);
+    layout->addWidget(headingFor("Current Cards:", lstZents), 2, 0, 1, 2);
     layout->addWidget(lstZents, 3, 0, 1, 2);
     layout->setRowStretch(3, 1);
     // The hidden twin of the deck list, holding each copy's row identifier.
@@ -320,9 +328,7 @@ QWidget *frmZentMain::createTrainerRegion()
     auto *layout = new QVBoxLayout(region);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cmdAddTrainers);
-    QLabel *trainers = captionFor("Trainers:", cboTrainers);
-    trainers->setFont(boldFont(10));
-    layout->addWidget(trainers);
+    layout->addWidget(headingFor("Trainers:", cboTrainers));
     layout->addWidget(cboTrainers);
     layout->addWidget(txtNotes, 1);
     return region;
