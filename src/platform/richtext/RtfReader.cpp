@@ -10,6 +10,7 @@ namespace {
 
 enum class Action {
     Bold, Italic, Underline, UnderlineNone, Hidden, Font, FontSize, ExactFontSize, Colour,
+    DoubleByte, AssociatedSize, AssociatedBold, AssociatedItalic,
     Plain, ParagraphDefaults, Align, Paragraph, SoftBreak, Character, Unicode, UnicodeSkip,
     CodePage, AnsiCodePage, DefaultFont, FontTable, ColourTable, Red, Green, Blue, FontCharset,
     Skip,
@@ -45,6 +46,9 @@ const WordTable &words()
             // Our own exact size in hundredths of a point; see RtfWriter.
             {"zentfs", {Action::ExactFontSize}},
             {"cf", {Action::Colour}}, {"plain", {Action::Plain}},
+            {"dbch", {Action::DoubleByte, 1}}, {"loch", {Action::DoubleByte, 0}},
+            {"hich", {Action::DoubleByte, 0}}, {"afs", {Action::AssociatedSize}},
+            {"ab", {Action::AssociatedBold}}, {"ai", {Action::AssociatedItalic}},
             {"pard", {Action::ParagraphDefaults}},
             {"ql", {Action::Align, Qt::AlignLeft}}, {"qc", {Action::Align, Qt::AlignHCenter}},
             {"qr", {Action::Align, Qt::AlignRight}}, {"qj", {Action::Align, Qt::AlignJustify}},
@@ -206,10 +210,19 @@ void RtfReader::controlWord(const RtfToken &token)
             g.style.size = std::clamp(parameter, 100, 163800);
         break;
     case Action::Colour: g.style.colour = std::max(parameter, 0); break;
-    case Action::Plain:
-        g.style = CharStyle();
-        g.hidden = false;
+    case Action::DoubleByte: g.doubleByte = value != 0; break;
+    case Action::AssociatedSize: g.associatedSize = halfPointsToSize(token); break;
+    case Action::AssociatedBold: g.associatedBold = isOn(token); break;
+    case Action::AssociatedItalic: g.associatedItalic = isOn(token); break;
+    case Action::Plain: {
+        // Character formatting back to the defaults; paragraph and destination stay.
+        GroupState plain;
+        plain.alignment = g.alignment;
+        plain.unicodeSkip = g.unicodeSkip;
+        plain.destination = g.destination;
+        g = plain;
         break;
+    }
     case Action::ParagraphDefaults: g.alignment = Qt::AlignLeft; break;
     case Action::Align: g.alignment = Qt::Alignment(value); break;
     case Action::Paragraph: endParagraph(); break;
@@ -249,7 +262,7 @@ void RtfReader::controlSymbol(char symbol)
     case '~': character(QChar(0x00A0)); break; // no-break space
     case '-': character(QChar(0x00AD)); break; // soft hyphen
     case '_': character(QChar(0x2011)); break; // no-break hyphen
-    case '\n': endParagraph(); break;          // a backslash before a line break, as TextEdit writes
+    case '\n': endParagraph(); break;          // TextEdit's backslash before a line break
     case '*': state().destination = Destination::Skip; break;
     default: break;
     }
@@ -335,11 +348,27 @@ bool RtfReader::startAppend()
     if (g.hidden)
         return false;
     RtfContent &c = *content;
-    if (c.runs.empty() || c.runs.back().style != g.style)
-        c.runs.push_back({c.text.size(), g.style});
+    const CharStyle style = textStyle();
+    if (c.runs.empty() || c.runs.back().style != style)
+        c.runs.push_back({c.text.size(), style});
     c.paragraphs.back().alignment = g.alignment;
-    c.paragraphs.back().mark = g.style;
+    c.paragraphs.back().mark = style;
     return true;
+}
+
+CharStyle RtfReader::textStyle() const
+{
+    const GroupState &g = groups.back();
+    CharStyle style = g.style;
+    if (g.doubleByte) {
+        if (g.associatedSize > 0)
+            style.size = g.associatedSize;
+        if (g.associatedBold >= 0)
+            style.bold = g.associatedBold;
+        if (g.associatedItalic >= 0)
+            style.italic = g.associatedItalic;
+    }
+    return style;
 }
 
 void RtfReader::endParagraph()
@@ -349,7 +378,7 @@ void RtfReader::endParagraph()
         return;
     RtfContent::Paragraph &last = content->paragraphs.back();
     last.alignment = g.alignment;
-    last.mark = g.style;
+    last.mark = textStyle();
     RtfContent::Paragraph next;
     next.start = content->text.size();
     content->paragraphs.push_back(next);

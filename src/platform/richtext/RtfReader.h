@@ -36,6 +36,12 @@ private:
         Qt::Alignment alignment = Qt::AlignLeft;
         int unicodeSkip = 1; // fallback characters after each \uN
         bool hidden = false;
+        // East Asian text, marked \dbch, takes its size, bold and italic from the associated
+        // properties where they are given (0 or -1 where not), as LibreOffice writes them.
+        bool doubleByte = false;
+        int associatedSize = 0;
+        int associatedBold = -1;
+        int associatedItalic = -1;
         Destination destination = Destination::Text;
     };
 
@@ -47,6 +53,7 @@ private:
     void byte(unsigned char byte);
     void character(QChar c);
     bool startAppend(); // false for hidden text; else the caller appends to content->text
+    CharStyle textStyle() const;
     void endParagraph();
     void unicodeCharacter(int value);
     void commitFont();

@@ -104,7 +104,8 @@ QByteArray RtfWriter::header() const
 
 void RtfWriter::writeBlock(const QTextBlock &block, int from, int to)
 {
-    switch (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
+    // Left and right are the same for a left-to-right paragraph whether absolute or not.
+    switch (block.blockFormat().alignment() & ~Qt::AlignAbsolute & Qt::AlignHorizontal_Mask) {
     case Qt::AlignHCenter: body.append("\\pard\\qc"); break;
     case Qt::AlignRight: body.append("\\pard\\qr"); break;
     case Qt::AlignJustify: body.append("\\pard\\qj"); break;
