@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 #include <QTextDocument>
 
 #include <ostream>
-#include <vector>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -13,8 +11,8 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// What a reader of the document sees of one character: its effective formatting, with what
-// the character leaves open taken from the document's default font.
+// What a reader sees of one character: its formatting, with what the character leaves open
+// taken from the document's default font, and its paragraph's alignment.
 struct Look
 {
     QString family;
@@ -23,36 +21,28 @@ struct Look
     bool italic = false;
     bool underline = false;
     QColor colour; // invalid: the automatic colour
-    Qt::Alignment alignment;
+    int alignment = 0;
 
     bool operator==(const Look &) const = default;
 };
 
 QString describe(const Look &look);
-
-// The look of each character of the document, each paragraph led by a mark that carries its
-// alignment.
-std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document);
-
 // The look of the first character of the first occurrence of a piece of text.
 Look lookOf(const QTextDocument &document, const QString &text);
 
 // How sizes compare: exactly, or as other word processors keep them, to the half-point.
 enum class SizeRule { Exact, HalfPoints };
 
-// Empty when both documents have the same text with the same look on every character;
+// Empty when both documents have the same text, paragraphs and look of every character;
 // otherwise a description of the first difference.
 QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual,
                          SizeRule sizes = SizeRule::Exact);
 
-// Reads RTF into a fresh document with the deck list's default font, failing the test when
-// it does not load.
+// Reads RTF into the document, failing the test when it does not load.
 void readInto(const QByteArray &rtf, QTextDocument &document);
 
-// The deck list's default font, Arial 11.25 pt.
+// The deck list's default font and a document in it with every attribute the editor offers,
+// mixed in runs and paragraphs: bold, italic, underline, faces, sizes (11.25 pt among them),
+// colours, the four alignments, an empty paragraph, and text beyond ASCII.
 QFont deckListFont();
-
-// A document with the deck list's default font and every attribute the editor offers, mixed in
-// runs and paragraphs: bold, italic, underline, faces, sizes (11.25 pt among them), colours,
-// the four alignments, an empty paragraph, and text beyond ASCII.
 void fillWithEveryAttribute(QTextDocument &document);

@@ -16,75 +16,54 @@ TEST(RtfRoundTrip, KeepsTextAndEveryAttributeOnEveryCharacter)
     QTextDocument original;
     fillWithEveryAttribute(original);
     const QByteArray rtf = writeRtf(original);
-
-    // A different default font in the reading document shows that every attribute, the deck
-    // list's own default font included, comes from the file.
+    // A different default font shows that every attribute, the deck list's default font
+    // included, comes from the file.
     QTextDocument copy;
     copy.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
     ASSERT_TRUE(readRtf(rtf, copy));
     EXPECT_EQ(compareDocuments(original, copy), QString()) << rtf.toStdString();
-
-    // Other readers get the nearest whole half-point for 11.25 pt.
+    // Other readers get 11.25 pt to the nearest half-point.
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("\\fs23\\zentfs1125\\b0")) << rtf.toStdString();
 
-    // And what was read writes out the same again.
-    copy.setDefaultFont(original.defaultFont());
-    EXPECT_EQ(writeRtf(copy).toStdString(), rtf.toStdString());
-}
-
-TEST(RtfRoundTrip, WritesOnlyTheRangeAskedFor)
-{
-    QTextDocument original;
-    fillWithEveryAttribute(original);
-    // From inside the first paragraph to inside the third.
-    const int from = original.toPlainText().indexOf(QStringLiteral("italic"));
-    const int to = original.toPlainText().indexOf(QStringLiteral("back"));
+    // A range: from inside the first paragraph to inside the third, in either order.
+    const int from = int(original.toRawText().indexOf(QStringLiteral("italic")));
+    const int to = int(original.toRawText().indexOf(QStringLiteral("back")));
     QTextCursor selection(&original);
     selection.setPosition(from);
     selection.setPosition(to, QTextCursor::KeepAnchor);
     QTextDocument expected;
     expected.setDefaultFont(original.defaultFont());
     QTextCursor(&expected).insertFragment(selection.selection());
-
-    const QByteArray rtf = writeRtf(original, from, to);
-    EXPECT_EQ(writeRtf(original, to, from), rtf);
-    QTextDocument copy;
-    ASSERT_TRUE(readRtf(rtf, copy));
-    EXPECT_EQ(copy.toPlainText(), selection.selectedText().replace(QChar::ParagraphSeparator, '\n'));
+    EXPECT_EQ(writeRtf(original, to, from), writeRtf(original, from, to));
+    ASSERT_TRUE(readRtf(writeRtf(original, from, to), copy));
     EXPECT_EQ(compareDocuments(expected, copy), QString());
 }
 
-TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheirFormat)
+TEST(RtfRoundTrip, KeepsEmptyParagraphsAndWritesWhatItReadTheSameAgain)
 {
     for (const QString &text : {QString(), QStringLiteral("abc\n"), QStringLiteral("\n\nx\n\n")}) {
         QTextDocument original;
         original.setPlainText(text);
         QTextDocument copy;
         ASSERT_TRUE(readRtf(writeRtf(original), copy));
-        EXPECT_EQ(copy.blockCount(), original.blockCount()) << text.toStdString();
         EXPECT_EQ(copy.toPlainText(), text);
     }
-
     // Text typed into an empty paragraph takes its format.
     QTextDocument original;
-    QTextCursor cursor(&original);
-    cursor.insertText(QStringLiteral("above"));
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    cursor.insertBlock(QTextBlockFormat(), bold);
+    QTextCursor(&original).insertBlock(QTextBlockFormat(), bold);
     QTextDocument copy;
     ASSERT_TRUE(readRtf(writeRtf(original), copy));
     EXPECT_EQ(copy.lastBlock().charFormat().fontWeight(), QFont::Bold);
-}
 
-TEST(RtfRoundTrip, WritesWhatItReadTheSameWayAgain)
-{
-    // Cases the fuzzer found: font names with nothing left once the characters that end an
-    // entry are left out, and characters the reader drops.
+    // Found by the fuzzer: font names with nothing left once the characters that would end a
+    // font table entry are left out, and characters the reader drops.
     for (const QByteArray &rtf :
          {QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 \\{;}{\\f2 Symbol;}}\\f1 x\\f2 y\\f0 z}"),
-          QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}a\\f1\\u127?\\u65532?\\f0 b}")}) {
+          QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}a\\f1\\u127?\\u65532?\\f0 b}"),
+         }) {
         QTextDocument first;
         ASSERT_TRUE(readRtf(rtf, first));
         const QByteArray written = writeRtf(first);
