@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ScopedProcess.h"
+
+#include <QProcessEnvironment>
+#include <QString>
+
+// A desktop of the test's own: a virtual X display and a session bus, so the program's windows
+// neither show on nor depend on anything else running on this machine.
+class PrivateDesktop
+{
+public:
+    static constexpr int screenWidth = 1280;
+    static constexpr int screenHeight = 1024;
+
+    // Keeps its logs and runtime files in folder.
+    explicit PrivateDesktop(const QString &folder);
+
+    // Empty when the display and the bus are up.
+    QString error() const { return failure; }
+    QString busAddress() const { return environment().value("DBUS_SESSION_BUS_ADDRESS"); }
+    // What the display server and the bus said, for failure messages.
+    QString log() const;
+    // The environment of a program started on this desktop.
+    QProcessEnvironment environment() const { return env; }
+
+private:
+    bool startDisplay();
+    bool startBus();
+
+    QProcessEnvironment env;
+    QString failure;
+    // Declared in start order, so the bus ends before the display.
+    ScopedProcess xServer;
+    ScopedProcess sessionBus;
+};
