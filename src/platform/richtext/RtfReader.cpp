@@ -1,100 +1,12 @@
 #include "platform/richtext/RtfReader.h"
 
+#include "platform/richtext/RtfWords.h"
+
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
 namespace richtext {
 
 namespace {
-
-enum class Action {
-    Bold, Italic, Underline, UnderlineNone, Hidden, Font, FontSize, ExactFontSize, Colour,
-    DoubleByte, AssociatedSize, AssociatedBold, AssociatedItalic,
-    Plain, ParagraphDefaults, Align, Paragraph, SoftBreak, Character, Unicode, UnicodeSkip,
-    CodePage, AnsiCodePage, DefaultFont, FontTable, ColourTable, Red, Green, Blue, FontCharset,
-    Skip,
-};
-
-struct Word
-{
-    Action action;
-    int value = 0;
-};
-
-// Control words are short, and looking them up is most of the reading: a simple inline hash
-// does it in a fraction of the time of the general one.
-struct WordHash
-{
-    size_t operator()(std::string_view name) const
-    {
-        size_t h = 2166136261u;
-        for (const char c : name)
-            h = (h ^ uchar(c)) * 16777619u;
-        return h;
-    }
-};
-
-using WordTable = std::unordered_map<std::string_view, Word, WordHash>;
-
-const WordTable &words()
-{
-    static const WordTable table = [] {
-        WordTable t = {
-            {"b", {Action::Bold}}, {"i", {Action::Italic}}, {"ulnone", {Action::UnderlineNone}},
-            {"v", {Action::Hidden}}, {"f", {Action::Font}}, {"fs", {Action::FontSize}},
-            // Our own exact size in hundredths of a point; see RtfWriter.
-            {"zentfs", {Action::ExactFontSize}},
-            {"cf", {Action::Colour}}, {"plain", {Action::Plain}},
-            {"dbch", {Action::DoubleByte, 1}}, {"loch", {Action::DoubleByte, 0}},
-            {"hich", {Action::DoubleByte, 0}}, {"afs", {Action::AssociatedSize}},
-            {"ab", {Action::AssociatedBold}}, {"ai", {Action::AssociatedItalic}},
-            {"pard", {Action::ParagraphDefaults}},
-            {"ql", {Action::Align, Qt::AlignLeft}}, {"qc", {Action::Align, Qt::AlignHCenter}},
-            {"qr", {Action::Align, Qt::AlignRight}}, {"qj", {Action::Align, Qt::AlignJustify}},
-            {"qd", {Action::Align, Qt::AlignJustify}},
-            {"par", {Action::Paragraph}}, {"row", {Action::Paragraph}},
-            {"nestrow", {Action::Paragraph}}, {"page", {Action::SoftBreak}},
-            {"sect", {Action::SoftBreak}},
-            // Table cells become tab-separated text.
-            {"tab", {Action::Character, '\t'}}, {"cell", {Action::Character, '\t'}},
-            {"nestcell", {Action::Character, '\t'}},
-            {"line", {Action::Character, QChar::LineSeparator}},
-            {"emdash", {Action::Character, 0x2014}}, {"endash", {Action::Character, 0x2013}},
-            {"bullet", {Action::Character, 0x2022}}, {"lquote", {Action::Character, 0x2018}},
-            {"rquote", {Action::Character, 0x2019}}, {"ldblquote", {Action::Character, 0x201C}},
-            {"rdblquote", {Action::Character, 0x201D}}, {"emspace", {Action::Character, 0x2003}},
-            {"enspace", {Action::Character, 0x2002}}, {"qmspace", {Action::Character, 0x2005}},
-            {"zwj", {Action::Character, 0x200D}}, {"zwnj", {Action::Character, 0x200C}},
-            {"zwbo", {Action::Character, 0x200B}},
-            {"u", {Action::Unicode}}, {"uc", {Action::UnicodeSkip}},
-            {"ansi", {Action::CodePage, 1252}}, {"mac", {Action::CodePage, 10000}},
-            {"pc", {Action::CodePage, 437}}, {"pca", {Action::CodePage, 850}},
-            {"ansicpg", {Action::AnsiCodePage}}, {"deff", {Action::DefaultFont}},
-            {"fonttbl", {Action::FontTable}}, {"colortbl", {Action::ColourTable}},
-            {"red", {Action::Red}}, {"green", {Action::Green}}, {"blue", {Action::Blue}},
-            {"fcharset", {Action::FontCharset}},
-        };
-        // Every underline style reads as underline.
-        for (const char *name : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
-                                 "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
-                                 "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
-            t.emplace(name, Word{Action::Underline});
-        // Destinations whose text is not part of the document body. Writers mark newer ones
-        // with \*, which is skipped anyway; these are the ones often written without it.
-        for (const char *name :
-             {"stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf",
-              "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "fldinst",
-              "listtable", "listoverridetable", "revtbl", "rsidtbl", "latentstyles",
-              "themedata", "colorschememapping", "datastore", "xmlnstbl", "generator",
-              "mmathPr", "filetbl", "pgdsctbl", "nonshppict", "shp", "tc", "xe", "txe",
-              "bkmkstart", "bkmkend", "template", "docvar", "userprops", "background",
-              "nonesttables", "atnid", "atnauthor", "comment", "private"})
-            t.emplace(name, Word{Action::Skip});
-        return t;
-    }();
-    return table;
-}
 
 bool isOn(const RtfToken &token) { return !token.hasParameter || token.parameter != 0; }
 
@@ -184,19 +96,19 @@ bool RtfReader::closeGroup()
 
 void RtfReader::controlWord(const RtfToken &token)
 {
-    const auto found = words().find(std::string_view(token.text.data(), token.text.size()));
-    if (found == words().end())
+    const RtfWord *word = findRtfWord(token.text);
+    if (!word)
         return;
     GroupState &g = state();
-    const int value = found->second.value;
+    const int value = word->value;
     const int parameter = token.parameter;
-    switch (found->second.action) {
-    case Action::Bold: g.style.bold = isOn(token); break;
-    case Action::Italic: g.style.italic = isOn(token); break;
-    case Action::Underline: g.style.underline = isOn(token); break;
-    case Action::UnderlineNone: g.style.underline = false; break;
-    case Action::Hidden: g.hidden = isOn(token); break;
-    case Action::Font:
+    switch (word->action) {
+    case RtfAction::Bold: g.style.bold = isOn(token); break;
+    case RtfAction::Italic: g.style.italic = isOn(token); break;
+    case RtfAction::Underline: g.style.underline = isOn(token); break;
+    case RtfAction::UnderlineNone: g.style.underline = false; break;
+    case RtfAction::Hidden: g.hidden = isOn(token); break;
+    case RtfAction::Font:
         if (g.destination == Destination::FontTable) {
             commitFont();
             fontNumber = parameter;
@@ -204,17 +116,17 @@ void RtfReader::controlWord(const RtfToken &token)
             g.style.font = std::max(parameter, 0);
         }
         break;
-    case Action::FontSize: g.style.size = halfPointsToSize(token); break;
-    case Action::ExactFontSize:
+    case RtfAction::FontSize: g.style.size = halfPointsToSize(token); break;
+    case RtfAction::ExactFontSize:
         if (parameter > 0)
             g.style.size = std::clamp(parameter, 100, 163800);
         break;
-    case Action::Colour: g.style.colour = std::max(parameter, 0); break;
-    case Action::DoubleByte: g.doubleByte = value != 0; break;
-    case Action::AssociatedSize: g.associatedSize = halfPointsToSize(token); break;
-    case Action::AssociatedBold: g.associatedBold = isOn(token); break;
-    case Action::AssociatedItalic: g.associatedItalic = isOn(token); break;
-    case Action::Plain: {
+    case RtfAction::Colour: g.style.colour = std::max(parameter, 0); break;
+    case RtfAction::DoubleByte: g.doubleByte = value != 0; break;
+    case RtfAction::AssociatedSize: g.associatedSize = halfPointsToSize(token); break;
+    case RtfAction::AssociatedBold: g.associatedBold = isOn(token); break;
+    case RtfAction::AssociatedItalic: g.associatedItalic = isOn(token); break;
+    case RtfAction::Plain: {
         // Character formatting back to the defaults; paragraph and destination stay.
         GroupState plain;
         plain.alignment = g.alignment;
@@ -223,33 +135,33 @@ void RtfReader::controlWord(const RtfToken &token)
         g = plain;
         break;
     }
-    case Action::ParagraphDefaults: g.alignment = Qt::AlignLeft; break;
-    case Action::Align: g.alignment = Qt::Alignment(value); break;
-    case Action::Paragraph: endParagraph(); break;
-    case Action::SoftBreak:
+    case RtfAction::ParagraphDefaults: g.alignment = Qt::AlignLeft; break;
+    case RtfAction::Align: g.alignment = Qt::Alignment(value); break;
+    case RtfAction::Paragraph: endParagraph(); break;
+    case RtfAction::SoftBreak:
         // A page or section break ends the paragraph, unless a \par has just done so.
         if (content->paragraphs.back().start < content->text.size())
             endParagraph();
         break;
-    case Action::Character: character(QChar(char16_t(value))); break;
-    case Action::Unicode: unicodeCharacter(parameter); break;
-    case Action::UnicodeSkip: g.unicodeSkip = std::clamp(parameter, 0, 16); break;
-    case Action::CodePage: documentCodePage = value; break;
-    case Action::AnsiCodePage:
+    case RtfAction::Character: character(QChar(char16_t(value))); break;
+    case RtfAction::Unicode: unicodeCharacter(parameter); break;
+    case RtfAction::UnicodeSkip: g.unicodeSkip = std::clamp(parameter, 0, 16); break;
+    case RtfAction::CodePage: documentCodePage = value; break;
+    case RtfAction::AnsiCodePage:
         if (parameter > 0 && parameter <= 65535)
             documentCodePage = parameter;
         break;
-    case Action::DefaultFont: content->defaultFont = std::max(parameter, 0); break;
-    case Action::FontTable: g.destination = Destination::FontTable; break;
-    case Action::ColourTable:
+    case RtfAction::DefaultFont: content->defaultFont = std::max(parameter, 0); break;
+    case RtfAction::FontTable: g.destination = Destination::FontTable; break;
+    case RtfAction::ColourTable:
         g.destination = Destination::ColourTable;
         clearColourEntry();
         break;
-    case Action::Red: red = std::clamp(parameter, 0, 255); colourGiven = true; break;
-    case Action::Green: green = std::clamp(parameter, 0, 255); colourGiven = true; break;
-    case Action::Blue: blue = std::clamp(parameter, 0, 255); colourGiven = true; break;
-    case Action::FontCharset: fontCodePage = CodePages::forCharset(parameter); break;
-    case Action::Skip: g.destination = Destination::Skip; break;
+    case RtfAction::Red: red = std::clamp(parameter, 0, 255); colourGiven = true; break;
+    case RtfAction::Green: green = std::clamp(parameter, 0, 255); colourGiven = true; break;
+    case RtfAction::Blue: blue = std::clamp(parameter, 0, 255); colourGiven = true; break;
+    case RtfAction::FontCharset: fontCodePage = CodePages::forCharset(parameter); break;
+    case RtfAction::Skip: g.destination = Destination::Skip; break;
     }
 }
 
