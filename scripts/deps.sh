@@ -7,7 +7,8 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libgl-dev
   libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3
   clang libclang-rt-14-dev
-  xvfb xauth fonts-liberation fonts-comic-neue fonts-dejavu-core
+  xvfb xauth xdotool imagemagick at-spi2-core dbus-daemon
+  fonts-liberation fonts-comic-neue fonts-dejavu-core
   libreoffice-writer-nogui poppler-utils
 )
 

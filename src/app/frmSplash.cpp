@@ -30,6 +30,8 @@ frmSplash::frmSplash(MainWindowFactory createMainWindow)
 
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(7000);
+    // A coarse timer may fire a little early; the splash stays its full seven seconds.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1->start();
