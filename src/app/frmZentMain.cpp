@@ -115,13 +115,7 @@ void frmZentMain::Form_Load()
     // opens, with empty lists, and the user can open one with File > Open.
     attempt([&] { zents.open(catalogueFile); });
     openCatalogueLists();
-    attempt([&] {
-        zents.datZents().setDatabaseName(catalogueFile);
-        zents.datZents().setRecordSource("tblZentDeck");
-        zents.datZents().setReadOnly(true);
-        zents.datNames().setDatabaseName(catalogueFile);
-        zents.datNames().setRecordSource("tblNames");
-    });
+    zents.pointDataControls(catalogueFile);
     showCounters();
     showFirstCard();
     enableCatalogueCommands();
@@ -206,15 +200,9 @@ void frmZentMain::mnuFileOpen_Click()
     emptyNameList(*cboName);
     emptyNameList(*cboTrainers);
     openCatalogueLists();
-    attempt([&] {
-        // The data controls follow the catalogue actually open: when the chosen file could not
-        // be opened, the cards keep coming from the previous one rather than from nowhere.
-        const QString openFile = zents.database().path();
-        zents.datZents().setDatabaseName(openFile);
-        zents.datZents().setRecordSource("tblZentDeck");
-        zents.datNames().setDatabaseName(openFile);
-        zents.datNames().setRecordSource("tblNames");
-    });
+    // The data controls follow the catalogue actually open: when the chosen file could not be
+    // opened, the cards keep coming from the previous one rather than from nowhere.
+    attempt([&] { zents.pointDataControls(zents.database().path()); });
     showCounters();
     cboName->setFocus();
     if (QLineEdit *edit = cboName->lineEdit())

@@ -2,11 +2,23 @@
 
 #include "platform/db/DbError.h"
 
-Catalogue::Catalogue() : zents(&log), names(&log) {}
+Catalogue::Catalogue() : zents(&log), names(&log)
+{
+    // The card display only ever reads the catalogue.
+    zents.setReadOnly(true);
+}
 
 void Catalogue::open(const QString &path)
 {
     gdbZents = Database::open(path, &log);
+}
+
+void Catalogue::pointDataControls(const QString &path)
+{
+    zents.setDatabaseName(path);
+    zents.setRecordSource("tblZentDeck");
+    names.setDatabaseName(path);
+    names.setRecordSource("tblNames");
 }
 
 const Database &Catalogue::database() const

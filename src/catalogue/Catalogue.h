@@ -31,6 +31,9 @@ public:
 
     void execute(const QString &statement) const { database().execute(statement); }
 
+    // Points both data controls at the file: datZents at the cards, datNames at the working
+    // deck. Nothing is read until each is refreshed.
+    void pointDataControls(const QString &path);
     DataControl &datZents() { return zents; }
     DataControl &datNames() { return names; }
 

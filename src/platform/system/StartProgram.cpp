@@ -1,10 +1,12 @@
 #include "platform/system/StartProgram.h"
 
+#include "platform/system/LocalPath.h"
+
 #include <QProcess>
 
 bool startProgram(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    return QProcess::startDetached(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')), {});
+    return QProcess::startDetached(localPath(path), {});
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/PictureBox.h"
 
+#include "platform/system/LocalPath.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -17,7 +19,7 @@ bool PictureBox::loadPicture(const QString &path)
         update();
         return true;
     }
-    QImageReader reader(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QImageReader reader(localPath(path));
     QImage loaded = reader.read();
     if (loaded.isNull())
         return false;
