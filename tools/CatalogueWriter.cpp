@@ -1,10 +1,8 @@
 #include "CatalogueWriter.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
+
+#include <sqlite3.h>
 
 namespace catalogue_writer {
 
@@ -21,84 +19,98 @@ const QStringList &cardColumns()
 
 namespace {
 
-QString createCardTable()
+QByteArray createCardTable()
 {
     QStringList columns;
     for (const QString &column : cardColumns())
         columns << column + " TEXT COLLATE NOCASE";
-    return "CREATE TABLE tblZentDeck (" + columns.join(", ") + ")";
+    return "CREATE TABLE tblZentDeck (" + columns.join(", ").toUtf8() + ")";
 }
 
-bool run(QSqlQuery &query, const QString &statement, QString *error)
+QByteArray insertStatement()
 {
-    if (query.exec(statement))
-        return true;
-    if (error)
-        *error = query.lastError().text();
-    return false;
-}
-
-bool fill(QSqlDatabase &db, const QList<CardRow> &rows, QString *error)
-{
-    QSqlQuery query(db);
-    // Names are looked up by the program with WHERE clauses; indexes keep those lookups
-    // fast on large catalogues, with the same case-blind collation as the columns.
-    const QStringList schema = {
-        createCardTable(),
-        "CREATE INDEX idxName ON tblZentDeck (fldName COLLATE NOCASE)",
-        "CREATE INDEX idxTrainers ON tblZentDeck (fldTrainers COLLATE NOCASE)",
-        "CREATE TABLE tblNames (fldNames TEXT COLLATE NOCASE, fldID INTEGER)"};
-    for (const QString &statement : schema)
-        if (!run(query, statement, error))
-            return false;
-
     QStringList marks;
     for (qsizetype i = 0; i < cardColumns().size(); ++i)
         marks << "?";
-    if (!db.transaction())
-        return false;
-    if (!query.prepare("INSERT INTO tblZentDeck VALUES (" + marks.join(",") + ")")) {
-        if (error)
-            *error = query.lastError().text();
-        return false;
-    }
-    for (const CardRow &row : rows) {
-        for (qsizetype i = 0; i < cardColumns().size(); ++i)
-            query.bindValue(int(i), row.value(cardColumns()[i], QString("")));
-        if (!query.exec()) {
-            if (error)
-                *error = query.lastError().text();
-            db.rollback();
-            return false;
-        }
-    }
-    return db.commit();
+    return "INSERT INTO tblZentDeck VALUES (" + marks.join(",").toUtf8() + ")";
 }
 
 } // namespace
 
-bool writeCatalogue(const QString &path, const QList<CardRow> &rows, QString *error)
+Writer::Writer(const QString &path)
 {
     if (QFile::exists(path) && !QFile::remove(path)) {
-        if (error)
-            *error = "cannot replace " + path;
-        return false;
+        reason = "cannot replace " + path;
+        return;
     }
-    const QString connection = "catalogue-writer-" + QUuid::createUuid().toString();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            if (error)
-                *error = db.lastError().text();
-        } else {
-            ok = fill(db, rows, error);
-            db.close();
-        }
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr)
+        != SQLITE_OK) {
+        fail();
+        return;
     }
-    QSqlDatabase::removeDatabase(connection);
-    return ok;
+    // Names are looked up by the program with WHERE clauses; indexes keep those lookups
+    // fast on large catalogues, with the same case-blind collation as the columns.
+    const QByteArray table = createCardTable();
+    const QByteArray insertText = insertStatement();
+    if (run(table.constData())
+        && run("CREATE INDEX idxName ON tblZentDeck (fldName COLLATE NOCASE)")
+        && run("CREATE INDEX idxTrainers ON tblZentDeck (fldTrainers COLLATE NOCASE)")
+        && run("CREATE TABLE tblNames (fldNames TEXT COLLATE NOCASE, fldID INTEGER)")
+        && run("BEGIN")
+        && sqlite3_prepare_v2(db, insertText.constData(), -1, &insert, nullptr) != SQLITE_OK)
+        fail();
+}
+
+Writer::~Writer()
+{
+    sqlite3_finalize(insert);
+    sqlite3_close_v2(db);
+}
+
+bool Writer::fail()
+{
+    if (reason.isEmpty())
+        reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString("out of memory");
+    return false;
+}
+
+bool Writer::run(const char *statement)
+{
+    return sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
+}
+
+bool Writer::add(const CardRow &row)
+{
+    if (!reason.isEmpty() || !insert)
+        return fail();
+    for (int i = 0; i < cardColumns().size(); ++i) {
+        const QByteArray text = row.value(cardColumns()[i]).toUtf8();
+        sqlite3_bind_text(insert, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    const bool done = sqlite3_step(insert) == SQLITE_DONE;
+    sqlite3_reset(insert);
+    return done || fail();
+}
+
+bool Writer::finish()
+{
+    if (!reason.isEmpty() || !insert)
+        return fail();
+    sqlite3_finalize(insert);
+    insert = nullptr;
+    return run("COMMIT");
+}
+
+bool writeCatalogue(const QString &path, const QList<CardRow> &rows, QString *error)
+{
+    Writer writer(path);
+    for (const CardRow &row : rows)
+        writer.add(row);
+    const bool written = writer.finish();
+    if (!written && error)
+        *error = writer.error();
+    return written;
 }
 
 } // namespace catalogue_writer

@@ -11,6 +11,10 @@
 #include <cstdio>
 #include <memory>
 
+using namespace ui;
+using namespace sys;
+using namespace deck;
+
 namespace {
 
 // Answers the open dialog with one file and nothing else is ever asked.

@@ -14,6 +14,9 @@
 
 #include <cstdio>
 
+using namespace db;
+using namespace catalogue;
+
 namespace {
 
 struct Catalogue

@@ -2,14 +2,23 @@
 
 #include <QString>
 
-class Dialogs;
+namespace db {
+class StatementLog;
+}
+namespace sys {
 class Registry;
+}
+namespace ui {
+class Dialogs;
+}
 
 // What the program's windows are given from outside: the boxes and dialogs they show, the
-// registry the about box reads, and the program's folder (where the default catalogue lies).
+// registry the about box reads, the program's folder (where the default catalogue lies) and,
+// in tests only, a log of every statement sent to the catalogue.
 struct AppContext
 {
-    Dialogs &dialogs;
-    Registry &registry;
+    ui::Dialogs &dialogs;
+    sys::Registry &registry;
     QString programFolder;
+    db::StatementLog *statementLog = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "app/frmAbout.h"
 
 #include "app/Logos.h"
-#include "platform/system/FileExists.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Files.h"
 #include "platform/system/Registry.h"
-#include "platform/system/StartProgram.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Twips.h"
@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QKeyEvent>
 
-#include <stdexcept>
+// The registry's calls, constants and the system services, by their classic names.
+using namespace sys;
 
 namespace {
 
@@ -49,13 +50,18 @@ QFont pointFont(const QString &family, qreal size, bool bold = false)
 
 } // namespace
 
-frmAbout::frmAbout(AppContext context, QWidget *parent) : Form(parent), context(context)
+frmAbout::frmAbout(AppContext appContext, QWidget *parent)
+    : ui::Form(parent), context(appContext)
 {
     setObjectName("frmAbout");
+    // A box of fixed size over the window it was opened from: it can be moved and closed,
+    // never resized or maximised.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     createControls();
     Form_Load();
-    // Centred over the window it was opened from.
     adjustSize();
+    setFixedSize(size());
     if (parent)
         move(parent->window()->frameGeometry().center() - rect().center());
 }
@@ -64,7 +70,7 @@ void frmAbout::createControls()
 {
     auto *client = new QWidget;
     setCentralWidget(client);
-    client->setFixedSize(twipsToPixels(6660), twipsToPixels(4515));
+    client->setFixedSize(ui::twipsToPixels(6660), ui::twipsToPixels(4515));
     auto *logo = new QLabel;
     logo->setPixmap(logos::titleLogo());
     logo->setScaledContents(true);
@@ -82,7 +88,7 @@ void frmAbout::createControls()
     cmdOK = new QPushButton("OK");
     cmdOK->setObjectName("cmdOK");
     // OK is both the default button (Enter) and the cancel button (Esc).
-    installDefaultButton(this, cmdOK);
+    ui::installDefaultButton(this, cmdOK);
     cmdSysInfo = new QPushButton("&System Info...");
     cmdSysInfo->setObjectName("cmdSysInfo");
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -118,12 +124,12 @@ QString frmAbout::contactLines()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QString("About ") + applicationTitle);
+    setWindowTitle(QString("About ") + ui::applicationTitle);
     lblVersion->setText(QString("Version %1.%2.%3")
                             .arg(ZENT_VERSION_MAJOR)
                             .arg(ZENT_VERSION_MINOR)
                             .arg(ZENT_VERSION_PATCH));
-    lblTitle->setText(applicationTitle);
+    lblTitle->setText(ui::applicationTitle);
     // A label breaks lines at "\n"; the program's own text keeps its CR LF.
     lblAddress->setText(QString(contactLines()).replace("\r\n", "\n"));
 }
@@ -153,15 +159,15 @@ void frmAbout::StartSysInfo()
         QString SysInfoPath;
         if (!GetKeyValue(HKEY_LOCAL_MACHINE, gREGKEYSYSINFO, gREGVALSYSINFO, SysInfoPath)) {
             if (!GetKeyValue(HKEY_LOCAL_MACHINE, gREGKEYSYSINFOLOC, gREGVALSYSINFOLOC, SysInfoPath))
-                throw std::runtime_error("no system information program is registered");
+                throw Failure("no system information program is registered");
             if (fileExists(SysInfoPath + sysInfoProgram).isEmpty())
-                throw std::runtime_error("the system information program is missing");
+                throw Failure("the system information program is missing");
             SysInfoPath += sysInfoProgram;
         }
         if (!startProgram(SysInfoPath))
-            throw std::runtime_error("the system information program did not start");
-    } catch (...) {
-        messageBox(context.dialogs, this, "System Information Is Unavailable At This Time");
+            throw Failure("the system information program did not start");
+    } catch (const Failure &) {
+        ui::messageBox(context.dialogs, this, "System Information Is Unavailable At This Time");
     }
 }
 
@@ -189,7 +195,7 @@ bool frmAbout::GetKeyValue(quint32 KeyRoot, const QString &KeyName, const QStrin
     // An empty value has no last byte to test: that is a failure of the caller's lookup.
     if (tmpVal.isEmpty()) {
         registry.RegCloseKey(hKey);
-        throw std::runtime_error("empty registry value");
+        throw Failure("empty registry value");
     }
     // String values carry a terminating zero; a value without one keeps all its bytes.
     if (tmpVal.endsWith('\0'))

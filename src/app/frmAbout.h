@@ -9,7 +9,7 @@ class QPushButton;
 // The about box: title, version, contact lines and the System Info button, which starts the
 // system's information program found through two registry values. Shown modally; OK, Enter and
 // Esc close it.
-class frmAbout : public Form
+class frmAbout : public ui::Form
 {
     Q_OBJECT
 

@@ -16,12 +16,14 @@ const QColor splashYellow(255, 230, 0);
 
 } // namespace
 
-frmSplash::frmSplash(MainWindowFactory createMainWindow)
+frmSplash::frmSplash(MainWindowFactory factory)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      createMainWindow(std::move(createMainWindow)), Timer1(new QTimer(this))
+      createMainWindow(std::move(factory)), Timer1(new QTimer(this))
 {
     setObjectName("frmSplash");
     setWindowTitle("Form1");
+    // Gone for good once closed: nothing of it stays behind, not even for a screen reader.
+    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     createLabels();
     setFixedSize(520, 470);

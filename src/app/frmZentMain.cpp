@@ -1,41 +1,28 @@
 #include "app/frmZentMain.h"
 
-#include "app/Attempt.h"
 #include "app/frmAbout.h"
 #include "catalogue/NameLists.h"
 #include "catalogue/Statements.h"
+#include "platform/system/Attempt.h"
+#include "platform/system/Files.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/KeyedToolBar.h"
-#include "platform/ui/PictureBox.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextEdit>
-#include <QToolButton>
 
-namespace {
+using sys::attempt;
 
-const QString defaultCatalogue = "zentdeck.znt";
-
-QString joinPath(const QString &folder, const QString &name)
-{
-    return folder + "/" + name;
-}
-
-} // namespace
-
-frmZentMain::frmZentMain(AppContext context)
-    : context(context), cdlOne(context.dialogs)
+frmZentMain::frmZentMain(AppContext appContext)
+    : context(appContext), catalogueFile(appContext.statementLog), cdlOne(appContext.dialogs, this)
 {
     setObjectName("frmZentMain");
     setWindowTitle("Zentari Deck Builder");
@@ -61,6 +48,7 @@ frmZentMain::frmZentMain(AppContext context)
     layout->setRowStretch(0, 3);
     layout->setRowStretch(1, 2);
     setCentralWidget(central);
+    createHiddenBoxes();
     bindCardBoxes();
     setUpKeyboard();
 
@@ -72,116 +60,73 @@ frmZentMain::frmZentMain(AppContext context)
 
 frmZentMain::~frmZentMain() = default;
 
-void frmZentMain::bindCardBoxes()
-{
-    // Hidden boxes, read by code only: the picture path and the card's evolution line and stage.
-    txtImagePath = new QLineEdit(centralWidget());
-    txtImagePath->setObjectName("txtImagePath");
-    txtGroup = new QLineEdit("ZentGroup", centralWidget());
-    txtGroup->setObjectName("txtGroup");
-    txtGroupLev = new QLineEdit("GroupLev", centralWidget());
-    txtGroupLev->setObjectName("txtGroupLev");
-    for (QLineEdit *hidden : {txtImagePath, txtGroup, txtGroupLev})
-        hidden->hide();
-
-    const std::pair<QWidget *, const char *> bindings[] = {
-        {txtEvolution, "fldEvolution"},     {txtHitPoints, "fldHitPoints"},
-        {txtType, "fldCatagory"},           {txtLevel, "fldLevel"},
-        {txtAtck1, "fldAttack1"},           {txtAtck1Cost, "fldAtck1Cost"},
-        {txtAtck1Damage, "fldAtck1Damage"}, {txtAtck1Fx, "fldAtck1Effects"},
-        {txtAtck2, "fldAttack2"},           {txtAtck2Cost, "fldAtck2Cost"},
-        {txtAtck2Damage, "fldAtck2Damage"}, {txtAtck2Fx, "fldAtck2Effects"},
-        {txtPowers, "fldZentPower"},        {txtResistance, "fldResistance"},
-        {txtWeakness, "fldWeakness"},       {txtRetreatCost, "fldRetreatCost"},
-        {txtNotes, "fldNotes"},             {txtImagePath, "fldImage"},
-        {txtGroup, "fldZentGroup"},         {txtGroupLev, "fldGroupLev"},
-    };
-    for (const auto &[box, column] : bindings)
-        zents.datZents().bind(box, column);
-}
-
 void frmZentMain::setUpKeyboard()
 {
-    installDefaultButton(this, cmdAdd2Deck);
-    installMenuShortcutsWin(this);
+    ui::installDefaultButton(this, controls.card.cmdAdd2Deck);
+    ui::installMenuShortcutsWin(this);
 }
 
 // ---- load, activation, unload ----
 
 void frmZentMain::Form_Load()
 {
-    const QString catalogueFile = joinPath(context.programFolder, defaultCatalogue);
+    const QString defaultFile = context.programFolder + "/zentdeck.znt";
     // Every step that fails is passed over silently: without a catalogue the window still
     // opens, with empty lists, and the user can open one with File > Open.
-    attempt([&] { zents.open(catalogueFile); });
+    attempt([&] { catalogueFile.open(defaultFile); });
     openCatalogueLists();
-    zents.pointDataControls(catalogueFile);
-    showCounters();
+    catalogueFile.pointDataControls(defaultFile);
+    deck::showCounters(counters, controls.deck, controls.energies);
     showFirstCard();
     enableCatalogueCommands();
     // The data controls open their record sources once the load is over.
-    attempt([&] { zents.datZents().refresh(); });
-    attempt([&] { zents.datNames().refresh(); });
+    attempt([&] { catalogueFile.datZents().refresh(); });
+    attempt([&] { catalogueFile.datNames().refresh(); });
 }
 
 void frmZentMain::openCatalogueLists()
 {
-    attempt([&] { zents.openCatalogueCursor(); });
-    attempt([&] { fillNameList(zents.catalogueCursor(), "fldName", *cboName); });
-    attempt([&] { fillNameList(zents.catalogueCursor(), "fldTrainers", *cboTrainers); });
-    attempt([&] { zents.openNamesCursor(); });
-}
-
-void frmZentMain::showCounters()
-{
-    const std::pair<QLabel *, Counter> energies[] = {
-        {lblFighting, deck.intFighting}, {lblFire, deck.intFire},
-        {lblWater, deck.intWater},       {lblElectric, deck.intElectric},
-        {lblGrass, deck.intGrass},       {lblPsychic, deck.intPsychic},
-        {lblColorless, deck.intColorless},
-    };
-    for (const auto &[label, counter] : energies)
-        label->setText(counter.text());
-    txtCount->setText(deck.intDeckTotal.text());
+    catalogue::fillNameLists(catalogueFile, *controls.card.cboName, *controls.trainers.cboTrainers);
 }
 
 void frmZentMain::showFirstCard()
 {
     attempt([&] {
-        Cursor &first = zents.catalogueCursor();
+        db::Cursor &first = catalogueFile.catalogueCursor();
         first.moveFirst();
         // The first picture is found in the program's folder, wherever the process was started.
         attempt([&] {
-            imgZents->loadPicture(joinPath(context.programFolder, first.value("fldImage")));
+            controls.card.imgZents->loadPicture(context.programFolder + "/"
+                                                + sys::localPath(first.value("fldImage")));
         });
         const QString name = first.value("fldName");
         // A catalogue that starts with a trainer shows it in the trainer list rather than
         // putting the "no creature" mark into the creature list's text.
         if (name == QLatin1String("z"))
-            cboTrainers->setEditText(first.value("fldTrainers"));
+            controls.trainers.cboTrainers->setEditText(first.value("fldTrainers"));
         else
-            cboName->setEditText(name);
+            controls.card.cboName->setEditText(name);
     });
 }
 
 void frmZentMain::enableCatalogueCommands()
 {
-    mnuFind->setEnabled(true);
-    mnuFindZentari->setEnabled(true);
-    mnuFindTrainer->setEnabled(true);
-    mnuFileOutput->setEnabled(true);
-    Toolbar1->button("ViewPrint")->setEnabled(true);
+    commands.mnuFind->setEnabled(true);
+    commands.mnuFindZentari->setEnabled(true);
+    commands.mnuFindTrainer->setEnabled(true);
+    commands.mnuFileOutput->setEnabled(true);
+    commands.Toolbar1->button("ViewPrint")->setEnabled(true);
 }
 
 void frmZentMain::Form_Activate()
 {
-    cboName->setFocus();
+    controls.card.cboName->setFocus();
 }
 
 void frmZentMain::Form_Unload()
 {
     // However the window closes, the working deck does not outlive the run.
-    attempt([&] { zents.execute(statements::emptyDeck()); });
+    attempt([&] { catalogueFile.execute(catalogue::statements::emptyDeck()); });
 }
 
 // ---- menus and toolbar ----
@@ -195,17 +140,16 @@ void frmZentMain::mnuFileOpen_Click()
     if (!cdlOne.ShowOpen())
         return;
     const QString fileName = cdlOne.settings().fileName;
-    attempt([&] { zents.open(fileName); });
+    attempt([&] { catalogueFile.open(fileName); });
     // The lists show the newly read catalogue only, not its names after the previous ones.
-    emptyNameList(*cboName);
-    emptyNameList(*cboTrainers);
+    catalogue::emptyNameList(*controls.card.cboName);
+    catalogue::emptyNameList(*controls.trainers.cboTrainers);
     openCatalogueLists();
-    // The data controls follow the catalogue actually open: when the chosen file could not be
-    // opened, the cards keep coming from the previous one rather than from nowhere.
-    attempt([&] { zents.pointDataControls(zents.database().path()); });
-    showCounters();
-    cboName->setFocus();
-    if (QLineEdit *edit = cboName->lineEdit())
+    // The cards shown from now on come from the chosen file, even when it could not be opened.
+    catalogueFile.pointDataControls(fileName);
+    deck::showCounters(counters, controls.deck, controls.energies);
+    controls.card.cboName->setFocus();
+    if (QLineEdit *edit = controls.card.cboName->lineEdit())
         edit->deselect();
     enableCatalogueCommands();
 }
@@ -217,11 +161,12 @@ void frmZentMain::mnuFileOutput_Click()
 
 void frmZentMain::mnuFileExit_Click()
 {
-    const MessageAnswer answer = messageBox(context.dialogs, this, "Are you sure you want to exit?",
-                                            MessageButtons::YesNo, MessageIcon::None, "Exit?");
-    if (answer != MessageAnswer::Yes)
+    const ui::MessageAnswer answer =
+        ui::messageBox(context.dialogs, this, "Are you sure you want to exit?",
+                       ui::MessageButtons::YesNo, ui::MessageIcon::None, "Exit?");
+    if (answer != ui::MessageAnswer::Yes)
         return;
-    attempt([&] { zents.execute(statements::emptyDeck()); });
+    attempt([&] { catalogueFile.execute(catalogue::statements::emptyDeck()); });
     close();
 }
 

@@ -1,6 +1,7 @@
 // The main window's controls, menus and toolbar, built one region at a time.
 #include "app/frmZentMain.h"
 
+#include "deck/Energies.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/PictureBox.h"
@@ -19,23 +20,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-// One column of the energy strip.
-struct EnergyColumn
-{
-    const char *caption;
-    QLabel *frmZentMain::*count;
-    const char *countName;
-    QToolButton *frmZentMain::*up;
-    const char *upName;
-    const char *upTip;
-    QToolButton *frmZentMain::*down;
-    const char *downName;
-    const char *downTip;
-};
+using ui::ImageList;
+using ui::KeyedToolBar;
 
 namespace {
 
-const QColor windowGrey(212, 208, 200);
 const QColor deckRed(176, 0, 0);
 const QColor titleBlue(0, 0, 192);
 
@@ -55,21 +44,21 @@ void setTextColour(QWidget *widget, const QColor &colour, QPalette::ColorRole ro
 }
 
 template <typename Widget, typename... Args>
-Widget *named(const char *name, Args &&...args)
+Widget *named(const QString &name, Args &&...args)
 {
     auto *widget = new Widget(std::forward<Args>(args)...);
     widget->setObjectName(name);
     return widget;
 }
 
-QLineEdit *lineBox(const char *name, Qt::Alignment alignment = Qt::AlignLeft)
+QLineEdit *lineBox(const QString &name, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *box = named<QLineEdit>(name);
     box->setAlignment(alignment);
     return box;
 }
 
-QTextEdit *multiLineBox(const char *name, bool scrollBar, int lines)
+QTextEdit *multiLineBox(const QString &name, bool scrollBar, int lines)
 {
     auto *box = named<QTextEdit>(name);
     box->setAcceptRichText(false);
@@ -124,6 +113,11 @@ QComboBox *nameList(const char *name)
 {
     auto *list = named<QComboBox>(name);
     list->setEditable(true);
+    // The box takes the width of its region, whatever the catalogue holds: sizing it to its
+    // longest name would measure every name when the window is first shown, and a very long
+    // one would widen the window past the screen.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(12);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setMaxVisibleItems(20);
     list->setFont(boldFont(12));
@@ -135,37 +129,37 @@ QComboBox *nameList(const char *name)
 
 void frmZentMain::createMenus()
 {
-    mnuFile = menuBar()->addMenu("&File");
+    QMenu *mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    mnuFileOpen = mnuFile->addAction("&Open", QKeySequence("Ctrl+O"), this,
-                                     &frmZentMain::mnuFileOpen_Click);
+    QAction *mnuFileOpen = mnuFile->addAction("&Open", QKeySequence("Ctrl+O"), this,
+                                              &frmZentMain::mnuFileOpen_Click);
     mnuFileOpen->setObjectName("mnuFileOpen");
-    mnuFileOutput = mnuFile->addAction("&View / Save / Print...", QKeySequence("Ctrl+V"), this,
-                                       &frmZentMain::mnuFileOutput_Click);
-    mnuFileOutput->setObjectName("mnuFileOutput");
-    mnuFileOutput->setEnabled(false);
+    commands.mnuFileOutput = mnuFile->addAction("&View / Save / Print...", QKeySequence("Ctrl+V"),
+                                                this, &frmZentMain::mnuFileOutput_Click);
+    commands.mnuFileOutput->setObjectName("mnuFileOutput");
+    commands.mnuFileOutput->setEnabled(false);
     mnuFile->addSeparator()->setObjectName("mnuSep1");
-    mnuFileExit = mnuFile->addAction("E&xit", QKeySequence("Ctrl+X"), this,
-                                     &frmZentMain::mnuFileExit_Click);
+    QAction *mnuFileExit = mnuFile->addAction("E&xit", QKeySequence("Ctrl+X"), this,
+                                              &frmZentMain::mnuFileExit_Click);
     mnuFileExit->setObjectName("mnuFileExit");
 
-    mnuFind = menuBar()->addMenu("Find");
-    mnuFind->setObjectName("mnuFind");
-    mnuFindZentari = mnuFind->addAction("Find Zentari");
-    mnuFindZentari->setObjectName("mnuFindZentari");
-    mnuFindTrainer = mnuFind->addAction("Find Trainer");
-    mnuFindTrainer->setObjectName("mnuFindTrainer");
+    commands.mnuFind = menuBar()->addMenu("Find");
+    commands.mnuFind->setObjectName("mnuFind");
+    commands.mnuFindZentari = commands.mnuFind->addAction("Find Zentari");
+    commands.mnuFindZentari->setObjectName("mnuFindZentari");
+    commands.mnuFindTrainer = commands.mnuFind->addAction("Find Trainer");
+    commands.mnuFindTrainer->setObjectName("mnuFindTrainer");
 
-    mnuHelp = menuBar()->addMenu("Help");
+    QMenu *mnuHelp = menuBar()->addMenu("Help");
     mnuHelp->setObjectName("mnuHelp");
-    mnuHelpAbout = mnuHelp->addAction("About Zent Deck Builder", this,
-                                      &frmZentMain::mnuHelpAbout_Click);
+    QAction *mnuHelpAbout = mnuHelp->addAction("About Zent Deck Builder", this,
+                                               &frmZentMain::mnuHelpAbout_Click);
     mnuHelpAbout->setObjectName("mnuHelpAbout");
 }
 
 void frmZentMain::createToolbar()
 {
-    Toolbar1 = new KeyedToolBar(this);
+    auto *Toolbar1 = commands.Toolbar1 = new KeyedToolBar(this);
     Toolbar1->setObjectName("Toolbar1");
     const ImageList ImageList1({"Open", "Help", "Arrow", "Find", "Print", "HelpQ"});
     Toolbar1->addSeparator();
@@ -181,33 +175,65 @@ void frmZentMain::createToolbar()
 
 QWidget *frmZentMain::createCardRegion()
 {
-    cboName = nameList("cboName");
-    txtEvolution = multiLineBox("txtEvolution", false, 2);
-    txtHitPoints = lineBox("txtHitPoints", Qt::AlignCenter);
-    txtHitPoints->setFont(boldFont(12));
-    setTextColour(txtHitPoints, Qt::red);
-    txtType = lineBox("txtType");
-    txtLevel = lineBox("txtLevel");
-    cmdAdd2Deck = greenButton("cmdAdd2Deck", "Add &Zentari", "Click to add current Zentari to deck.");
-    cmdToggle = greenButton("cmdToggle", "Toggle Attack 1/2",
-                            "Click to switch between Attack 1, and Attack 2 stats.");
+    catalogue::CardControls &card = controls.card;
+    card.cboName = nameList("cboName");
+    card.txtEvolution = multiLineBox("txtEvolution", false, 2);
+    card.txtHitPoints = lineBox("txtHitPoints", Qt::AlignCenter);
+    card.txtHitPoints->setFont(boldFont(12));
+    setTextColour(card.txtHitPoints, Qt::red);
+    card.txtType = lineBox("txtType");
+    card.txtLevel = lineBox("txtLevel");
+    card.cmdAdd2Deck = greenButton("cmdAdd2Deck", "Add &Zentari",
+                                   "Click to add current Zentari to deck.");
+    card.cmdToggle = greenButton("cmdToggle", "Toggle Attack 1/2",
+                                 "Click to switch between Attack 1, and Attack 2 stats.");
 
     auto *region = new QWidget;
     auto *layout = new QVBoxLayout(region);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(headingFor("Zentari", cboName));
-    layout->addWidget(cboName);
-    layout->addLayout(captionedRows({{"Evolution:", txtEvolution},
-                                     {"Hit Points:", txtHitPoints},
-                                     {"Type:", txtType},
-                                     {"Level:", txtLevel}}));
+    layout->addWidget(headingFor("Zentari", card.cboName));
+    layout->addWidget(card.cboName);
+    layout->addLayout(captionedRows({{"Evolution:", card.txtEvolution},
+                                     {"Hit Points:", card.txtHitPoints},
+                                     {"Type:", card.txtType},
+                                     {"Level:", card.txtLevel}}));
     layout->addWidget(createAttackFrames(), 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd2Deck);
-    buttons->addWidget(cmdToggle);
+    buttons->addWidget(card.cmdAdd2Deck);
+    buttons->addWidget(card.cmdToggle);
     layout->addLayout(buttons);
     return region;
 }
+
+namespace {
+
+// "Attack 1" or "Attack 2": the frame fraAttack<n> with txtAtck<n>, txtAtck<n>Cost,
+// txtAtck<n>Damage and txtAtck<n>Fx.
+catalogue::AttackFrame createAttackFrame(int number)
+{
+    const auto name = [number](const char *pattern) {
+        return QString(pattern).arg(number);
+    };
+    catalogue::AttackFrame attack;
+    attack.frame = new QGroupBox(name("Attack %1"));
+    attack.frame->setObjectName(name("fraAttack%1"));
+    attack.frame->setAutoFillBackground(true);
+    attack.attack = lineBox(name("txtAtck%1"), Qt::AlignCenter);
+    attack.cost = lineBox(name("txtAtck%1Cost"));
+    attack.damage = lineBox(name("txtAtck%1Damage"), Qt::AlignCenter);
+    attack.effects = multiLineBox(name("txtAtck%1Fx"), true, 3);
+    // The effects box takes the frame's spare height: effects are the longest texts.
+    attack.effects->setMinimumHeight(attack.effects->height());
+    attack.effects->setMaximumHeight(QWIDGETSIZE_MAX);
+    captionedRows({{"Attack:", attack.attack},
+                   {"Attack Cost:", attack.cost},
+                   {"Attack Damage:", attack.damage},
+                   {"Attack Effects:", attack.effects}},
+                  attack.frame);
+    return attack;
+}
+
+} // namespace
 
 QWidget *frmZentMain::createAttackFrames()
 {
@@ -215,50 +241,30 @@ QWidget *frmZentMain::createAttackFrames()
     auto *place = new QWidget;
     auto *stack = new QGridLayout(place);
     stack->setContentsMargins(0, 0, 0, 0);
-    const auto frame = [&](const char *name, const QString &caption, QLineEdit *&attack,
-                           const char *attackName, QLineEdit *&cost, const char *costName,
-                           QLineEdit *&damage, const char *damageName, QTextEdit *&effects,
-                           const char *effectsName) {
-        auto *box = named<QGroupBox>(name, caption);
-        box->setAutoFillBackground(true);
-        attack = lineBox(attackName, Qt::AlignCenter);
-        cost = lineBox(costName);
-        damage = lineBox(damageName, Qt::AlignCenter);
-        effects = multiLineBox(effectsName, true, 3);
-        // The effects box takes the frame's spare height: effects are the longest texts.
-        effects->setMinimumHeight(effects->height());
-        effects->setMaximumHeight(QWIDGETSIZE_MAX);
-        captionedRows({{"Attack:", attack},
-                       {"Attack Cost:", cost},
-                       {"Attack Damage:", damage},
-                       {"Attack Effects:", effects}},
-                      box);
-        stack->addWidget(box, 0, 0);
-        return box;
-    };
-    fraAttack2 = frame("fraAttack2", "Attack 2", txtAtck2, "txtAtck2", txtAtck2Cost, "txtAtck2Cost",
-                       txtAtck2Damage, "txtAtck2Damage", txtAtck2Fx, "txtAtck2Fx");
-    fraAttack1 = frame("fraAttack1", "Attack 1", txtAtck1, "txtAtck1", txtAtck1Cost, "txtAtck1Cost",
-                       txtAtck1Damage, "txtAtck1Damage", txtAtck1Fx, "txtAtck1Fx");
-    fraAttack1->raise();
+    controls.attacks.fraAttack2 = createAttackFrame(2);
+    controls.attacks.fraAttack1 = createAttackFrame(1);
+    stack->addWidget(controls.attacks.fraAttack2.frame, 0, 0);
+    stack->addWidget(controls.attacks.fraAttack1.frame, 0, 0);
+    controls.attacks.fraAttack1.frame->raise();
     return place;
 }
 
 QWidget *frmZentMain::createCentreRegion()
 {
-    imgZents = named<PictureBox>("imgZents");
-    imgZents->setFixedSize(196, 270);
-    imgZents->setAccessibleName("Card picture");
-    txtPowers = multiLineBox("txtPowers", true, 3);
-    txtResistance = lineBox("txtResistance");
-    txtWeakness = lineBox("txtWeakness");
-    txtRetreatCost = multiLineBox("txtRetreatCost", false, 1);
+    catalogue::CardControls &card = controls.card;
+    card.imgZents = named<ui::PictureBox>("imgZents");
+    card.imgZents->setFixedSize(196, 270);
+    card.imgZents->setAccessibleName("Card picture");
+    card.txtPowers = multiLineBox("txtPowers", true, 3);
+    card.txtResistance = lineBox("txtResistance");
+    card.txtWeakness = lineBox("txtWeakness");
+    card.txtRetreatCost = multiLineBox("txtRetreatCost", false, 1);
 
     auto *region = new QWidget;
     auto *layout = new QVBoxLayout(region);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(imgZents, 0, Qt::AlignHCenter);
+    layout->addWidget(card.imgZents, 0, Qt::AlignHCenter);
     auto *title = new QVBoxLayout;
     title->setSpacing(0);
     for (const char *word : {"Zentari", "Deck", "Builder"}) {
@@ -270,27 +276,28 @@ QWidget *frmZentMain::createCentreRegion()
         title->addWidget(label);
     }
     layout->addLayout(title);
-    layout->addLayout(captionedRows({{"Powers:", txtPowers},
-                                     {"Resistance:", txtResistance},
-                                     {"Weakness:", txtWeakness},
-                                     {"Retreat Cost:", txtRetreatCost}}));
+    layout->addLayout(captionedRows({{"Powers:", card.txtPowers},
+                                     {"Resistance:", card.txtResistance},
+                                     {"Weakness:", card.txtWeakness},
+                                     {"Retreat Cost:", card.txtRetreatCost}}));
     layout->addStretch();
     return region;
 }
 
 QWidget *frmZentMain::createDeckRegion()
 {
-    txtCount = lineBox("txtCount", Qt::AlignCenter);
-    txtCount->setFont(boldFont(13.5));
-    setTextColour(txtCount, Qt::blue);
-    txtCount->setFixedWidth(80);
-    cmdDeleteZent = named<QPushButton>("cmdDeleteZent", "Delete Selection");
-    cmdClear = named<QPushButton>("cmdClear", "Clear Deck");
-    cmdClear->setToolTip("Click to clear the current deck.");
-    lstZents = named<QListWidget>("lstZents");
-    QPalette listPalette = lstZents->palette();
+    deck::DeckControls &deckBox = controls.deck;
+    deckBox.txtCount = lineBox("txtCount", Qt::AlignCenter);
+    deckBox.txtCount->setFont(boldFont(13.5));
+    setTextColour(deckBox.txtCount, Qt::blue);
+    deckBox.txtCount->setFixedWidth(80);
+    deckBox.cmdDeleteZent = named<QPushButton>("cmdDeleteZent", "Delete Selection");
+    deckBox.cmdClear = named<QPushButton>("cmdClear", "Clear Deck");
+    deckBox.cmdClear->setToolTip("Click to clear the current deck.");
+    deckBox.lstZents = named<QListWidget>("lstZents");
+    QPalette listPalette = deckBox.lstZents->palette();
     listPalette.setColor(QPalette::Base, QColor(224, 224, 224));
-    lstZents->setPalette(listPalette);
+    deckBox.lstZents->setPalette(listPalette);
 
     // The deck stands on a red box; its two headings are white on red.
     auto *region = named<QFrame>("fraDeck");
@@ -301,40 +308,44 @@ QWidget *frmZentMain::createDeckRegion()
     region->setPalette(red);
     region->setFrameShape(QFrame::Box);
     auto *layout = new QGridLayout(region);
-    layout->addWidget(headingFor("Deck Total:", txtCount), 0, 0);
-    layout->addWidget(txtCount, 0, 1);
-    layout->addWidget(cmdDeleteZent, 1, 0);
-    layout->addWidget(cmdClear, 1, 1);
-    layout->addWidget(headingFor("Current Cards:", lstZents), 2, 0, 1, 2);
-    layout->addWidget(lstZents, 3, 0, 1, 2);
+    layout->addWidget(headingFor("Deck Total:", deckBox.txtCount), 0, 0);
+    layout->addWidget(deckBox.txtCount, 0, 1);
+    layout->addWidget(deckBox.cmdDeleteZent, 1, 0);
+    layout->addWidget(deckBox.cmdClear, 1, 1);
+    layout->addWidget(headingFor("Current Cards:", deckBox.lstZents), 2, 0, 1, 2);
+    layout->addWidget(deckBox.lstZents, 3, 0, 1, 2);
     layout->setRowStretch(3, 1);
     // The hidden twin of the deck list, holding each copy's row identifier.
-    lstId = named<QListWidget>("lstId", region);
-    lstId->hide();
+    deckBox.lstId = named<QListWidget>("lstId", region);
+    deckBox.lstId->hide();
     return region;
 }
 
 QWidget *frmZentMain::createTrainerRegion()
 {
-    cmdAddTrainers = greenButton("cmdAddTrainers", "Add &Trainers",
-                                 "Click to add current Trainer to deck.");
-    cboTrainers = nameList("cboTrainers");
-    txtNotes = multiLineBox("txtNotes", true, 5);
-    txtNotes->setAccessibleName("Card notes"); // it has no caption of its own
-    txtNotes->setMinimumHeight(txtNotes->height());
-    txtNotes->setMaximumHeight(QWIDGETSIZE_MAX);
+    catalogue::TrainerControls &trainers = controls.trainers;
+    trainers.cmdAddTrainers = greenButton("cmdAddTrainers", "Add &Trainers",
+                                          "Click to add current Trainer to deck.");
+    trainers.cboTrainers = nameList("cboTrainers");
+    trainers.txtNotes = multiLineBox("txtNotes", true, 5);
+    trainers.txtNotes->setAccessibleName("Card notes"); // it has no caption of its own
+    trainers.txtNotes->setMinimumHeight(trainers.txtNotes->height());
+    trainers.txtNotes->setMaximumHeight(QWIDGETSIZE_MAX);
 
     auto *region = new QWidget;
     auto *layout = new QVBoxLayout(region);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(cmdAddTrainers);
-    layout->addWidget(headingFor("Trainers:", cboTrainers));
-    layout->addWidget(cboTrainers);
-    layout->addWidget(txtNotes, 1);
+    layout->addWidget(trainers.cmdAddTrainers);
+    layout->addWidget(headingFor("Trainers:", trainers.cboTrainers));
+    layout->addWidget(trainers.cboTrainers);
+    layout->addWidget(trainers.txtNotes, 1);
     return region;
 }
 
-QWidget *frmZentMain::createEnergyColumn(const EnergyColumn &column)
+namespace {
+
+// One column of the energy strip: caption, count label, up and down buttons.
+QWidget *createEnergyColumn(const deck::EnergyKind &kind, deck::Energy &energy)
 {
     const ImageList pictures({"Up", "Down"});
     auto *cell = new QWidget;
@@ -342,71 +353,83 @@ QWidget *frmZentMain::createEnergyColumn(const EnergyColumn &column)
     layout->setContentsMargins(4, 0, 4, 0);
     layout->setVerticalSpacing(2);
 
-    auto *caption = new QLabel(column.caption);
+    auto *caption = new QLabel(kind.caption);
     caption->setAlignment(Qt::AlignCenter);
     caption->setFont(boldFont(9));
-    QLabel *count = named<QLabel>(column.countName);
-    count->setAlignment(Qt::AlignCenter);
-    count->setFrameShape(QFrame::Box);
-    count->setAutoFillBackground(true);
-    QPalette white = count->palette();
+    energy.count = named<QLabel>("lbl" + QString(kind.name));
+    energy.count->setAlignment(Qt::AlignCenter);
+    energy.count->setFrameShape(QFrame::Box);
+    energy.count->setAutoFillBackground(true);
+    QPalette white = energy.count->palette();
     white.setColor(QPalette::Window, Qt::white);
-    count->setPalette(white);
-    count->setMinimumWidth(44);
-    count->setAccessibleName(QString(column.caption) + " energy cards");
-    this->*column.count = count;
+    energy.count->setPalette(white);
+    energy.count->setMinimumWidth(44);
+    energy.count->setAccessibleName(QString(kind.caption) + " energy cards");
 
-    const auto arrow = [&](const char *name, const char *tip, const char *picture) {
-        QToolButton *button = named<QToolButton>(name);
+    const auto arrow = [&](const QString &name, const char *tip, const char *picture) {
+        auto *button = named<QToolButton>(name);
         button->setIcon(pictures.icon(picture));
         button->setToolTip(tip);
         button->setAccessibleName(tip);
-        button->setAutoRaise(false);
         return button;
     };
-    this->*column.up = arrow(column.upName, column.upTip, "Up");
-    this->*column.down = arrow(column.downName, column.downTip, "Down");
+    energy.up = arrow("cmd" + QString(kind.name) + "Up", kind.upTip, "Up");
+    energy.down = arrow("cmd" + QString(kind.name) + "Dn", kind.downTip, "Down");
 
     layout->addWidget(caption, 0, 0, 1, 2);
-    layout->addWidget(count, 1, 0, 1, 2);
-    layout->addWidget(this->*column.up, 2, 0, Qt::AlignRight);
-    layout->addWidget(this->*column.down, 2, 1, Qt::AlignLeft);
+    layout->addWidget(energy.count, 1, 0, 1, 2);
+    layout->addWidget(energy.up, 2, 0, Qt::AlignRight);
+    layout->addWidget(energy.down, 2, 1, Qt::AlignLeft);
     return cell;
 }
 
+} // namespace
+
 QWidget *frmZentMain::createEnergyStrip()
 {
-    static const EnergyColumn columns[] = {
-        {"Fighting", &frmZentMain::lblFighting, "lblFighting", &frmZentMain::cmdFightingUp,
-         "cmdFightingUp", "Add 1 fighting energy.", &frmZentMain::cmdFightingDn, "cmdFightingDn",
-         "Delete 1 fighting energy."},
-        {"Fire", &frmZentMain::lblFire, "lblFire", &frmZentMain::cmdFireUp, "cmdFireUp",
-         "Add 1 fire energy.", &frmZentMain::cmdFireDn, "cmdFireDn", "Delete 1 fire energy."},
-        {"Water", &frmZentMain::lblWater, "lblWater", &frmZentMain::cmdWaterUp, "cmdWaterUp",
-         "Add 1 water energy.", &frmZentMain::cmdWaterDn, "cmdWaterDn", "Delete 1 water energy."},
-        {"Grass", &frmZentMain::lblGrass, "lblGrass", &frmZentMain::cmdGrassUp, "cmdGrassUp",
-         "Add 1 grass energy.", &frmZentMain::cmdGrassDn, "cmdGrassDn", "Delete 1 grass energy."},
-        {"Lightning", &frmZentMain::lblElectric, "lblElectric", &frmZentMain::cmdElectricUp,
-         "cmdElectricUp", "Add 1 lighting energy.", &frmZentMain::cmdElectricDn, "cmdElectricDn",
-         "Delete 1 lightning energy."},
-        {"Psychic", &frmZentMain::lblPsychic, "lblPsychic", &frmZentMain::cmdPsychicUp,
-         "cmdPsychicUp", "Add 1 psychic energy.", &frmZentMain::cmdPsychicDn, "cmdPsychicDn",
-         "Delete 1 psychic energy."},
-        {"Colorless", &frmZentMain::lblColorless, "lblColorless", &frmZentMain::cmdColorlessUp,
-         "cmdColorlessUp", "Add 1 colorless energy.", &frmZentMain::cmdColorlessDn,
-         "cmdColorlessDn", "Delete 1 colorless energy."},
-    };
-    Frame3 = named<QGroupBox>("Frame3", "Energy Cards");
+    auto *Frame3 = named<QGroupBox>("Frame3", "Energy Cards");
     auto *layout = new QHBoxLayout(Frame3);
     layout->setSpacing(0);
-    for (const EnergyColumn &column : columns) {
-        if (layout->count() > 0) {
+    for (int i = 0; i < deck::energyKindCount; ++i) {
+        if (i > 0) {
             auto *line = new QFrame;
             line->setFrameShape(QFrame::VLine);
             line->setFrameShadow(QFrame::Sunken);
             layout->addWidget(line);
         }
-        layout->addWidget(createEnergyColumn(column), 1);
+        layout->addWidget(createEnergyColumn(deck::energyKinds()[i], controls.energies[i]), 1);
     }
     return Frame3;
+}
+
+void frmZentMain::createHiddenBoxes()
+{
+    // Read by code only: the picture path and the card's evolution line and stage.
+    catalogue::CardControls &card = controls.card;
+    card.txtImagePath = named<QLineEdit>("txtImagePath", centralWidget());
+    card.txtGroup = named<QLineEdit>("txtGroup", "ZentGroup", centralWidget());
+    card.txtGroupLev = named<QLineEdit>("txtGroupLev", "GroupLev", centralWidget());
+    for (QLineEdit *hidden : {card.txtImagePath, card.txtGroup, card.txtGroupLev})
+        hidden->hide();
+}
+
+void frmZentMain::bindCardBoxes()
+{
+    const catalogue::CardControls &card = controls.card;
+    const catalogue::AttackFrame &one = controls.attacks.fraAttack1;
+    const catalogue::AttackFrame &two = controls.attacks.fraAttack2;
+    const std::pair<QWidget *, const char *> bindings[] = {
+        {card.txtEvolution, "fldEvolution"}, {card.txtHitPoints, "fldHitPoints"},
+        {card.txtType, "fldCatagory"},       {card.txtLevel, "fldLevel"},
+        {one.attack, "fldAttack1"},          {one.cost, "fldAtck1Cost"},
+        {one.damage, "fldAtck1Damage"},      {one.effects, "fldAtck1Effects"},
+        {two.attack, "fldAttack2"},          {two.cost, "fldAtck2Cost"},
+        {two.damage, "fldAtck2Damage"},      {two.effects, "fldAtck2Effects"},
+        {card.txtPowers, "fldZentPower"},    {card.txtResistance, "fldResistance"},
+        {card.txtWeakness, "fldWeakness"},   {card.txtRetreatCost, "fldRetreatCost"},
+        {controls.trainers.txtNotes, "fldNotes"}, {card.txtImagePath, "fldImage"},
+        {card.txtGroup, "fldZentGroup"},     {card.txtGroupLev, "fldGroupLev"},
+    };
+    for (const auto &[box, column] : bindings)
+        catalogueFile.datZents().bind(box, column);
 }

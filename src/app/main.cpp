@@ -21,23 +21,27 @@ void substituteFonts()
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int, char **argv)
 {
-    QApplication app(argc, argv);
+    // The program takes no command line: not even Qt's own options (-style, -reverse, ...)
+    // reach the application.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName("ZentDeckBuilder");
     QApplication::setApplicationVersion("1.0.0");
     substituteFonts();
     QApplication::setFont(QFont("MS Sans Serif", 9));
 
-    QtDialogs dialogs;
-    Registry registry = Registry::forThisSystem();
+    ui::QtDialogs dialogs;
+    sys::Registry registry = sys::Registry::forThisSystem();
     const AppContext context{dialogs, registry, QApplication::applicationDirPath()};
 
-    frmSplash splash([&context]() -> QWidget * {
+    auto *splash = new frmSplash([&context]() -> QWidget * {
         auto *main = new frmZentMain(context);
         main->setAttribute(Qt::WA_DeleteOnClose);
         return main;
     });
-    splash.show();
+    splash->show();
     return app.exec();
 }

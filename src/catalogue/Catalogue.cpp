@@ -2,7 +2,10 @@
 
 #include "platform/db/DbError.h"
 
-Catalogue::Catalogue() : zents(&log), names(&log)
+namespace catalogue {
+
+Catalogue::Catalogue(db::StatementLog *statementLog)
+    : log(statementLog), zents(statementLog), names(statementLog)
 {
     // The card display only ever reads the catalogue.
     zents.setReadOnly(true);
@@ -10,7 +13,7 @@ Catalogue::Catalogue() : zents(&log), names(&log)
 
 void Catalogue::open(const QString &path)
 {
-    gdbZents = Database::open(path, &log);
+    gdbZents = db::Database::open(path, log);
 }
 
 void Catalogue::pointDataControls(const QString &path)
@@ -21,10 +24,10 @@ void Catalogue::pointDataControls(const QString &path)
     names.setRecordSource("tblNames");
 }
 
-const Database &Catalogue::database() const
+const db::Database &Catalogue::database() const
 {
     if (!gdbZents)
-        throw DbError("no catalogue is open");
+        throw db::DbError("no catalogue is open");
     return *gdbZents;
 }
 
@@ -43,16 +46,18 @@ void Catalogue::queryNames(const QString &statement)
     rsNames = database().openCursor(statement);
 }
 
-Cursor &Catalogue::catalogueCursor()
+db::Cursor &Catalogue::catalogueCursor()
 {
     if (!rsCatalogue)
-        throw DbError("the catalogue cursor is not open");
+        throw db::DbError("the catalogue cursor is not open");
     return *rsCatalogue;
 }
 
-Cursor &Catalogue::namesCursor()
+db::Cursor &Catalogue::namesCursor()
 {
     if (!rsNames)
-        throw DbError("the working-deck cursor is not open");
+        throw db::DbError("the working-deck cursor is not open");
     return *rsNames;
 }
+
+} // namespace catalogue

@@ -3,10 +3,15 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
-#include "platform/db/StatementLog.h"
 
 #include <memory>
 #include <optional>
+
+namespace db {
+class StatementLog;
+}
+
+namespace catalogue {
 
 // The main window's handles on the open catalogue file: the database gdbZents, the cursors
 // rsCatalogue (all cards) and rsNames (the working deck), and the two data controls,
@@ -15,36 +20,36 @@
 class Catalogue
 {
 public:
-    Catalogue();
+    // A log, when given, receives every statement text sent to the file.
+    explicit Catalogue(db::StatementLog *log = nullptr);
 
     // Opens the file as gdbZents; on failure the previously open file stays in use.
     void open(const QString &path);
     bool isOpen() const { return gdbZents.has_value(); }
-    const Database &database() const; // throws DbError when no file is open
+    const db::Database &database() const; // throws DbError when no file is open
 
     void openCatalogueCursor(); // rsCatalogue on "tblZentDeck"
     void openNamesCursor();     // rsNames on "tblNames"
     // Replaces rsNames by the result of a SELECT on the working deck.
     void queryNames(const QString &statement);
-    Cursor &catalogueCursor(); // throws DbError when rsCatalogue is not open
-    Cursor &namesCursor();
+    db::Cursor &catalogueCursor(); // throws DbError when rsCatalogue is not open
+    db::Cursor &namesCursor();
 
     void execute(const QString &statement) const { database().execute(statement); }
 
     // Points both data controls at the file: datZents at the cards, datNames at the working
     // deck. Nothing is read until each is refreshed.
     void pointDataControls(const QString &path);
-    DataControl &datZents() { return zents; }
-    DataControl &datNames() { return names; }
-
-    // Every statement text sent to the file, in order.
-    const StatementLog &statementLog() const { return log; }
+    db::DataControl &datZents() { return zents; }
+    db::DataControl &datNames() { return names; }
 
 private:
-    StatementLog log;
-    std::optional<Database> gdbZents;
-    std::unique_ptr<Cursor> rsCatalogue;
-    std::unique_ptr<Cursor> rsNames;
-    DataControl zents;
-    DataControl names;
+    db::StatementLog *log;
+    std::optional<db::Database> gdbZents;
+    std::unique_ptr<db::Cursor> rsCatalogue;
+    std::unique_ptr<db::Cursor> rsNames;
+    db::DataControl zents;
+    db::DataControl names;
 };
+
+} // namespace catalogue

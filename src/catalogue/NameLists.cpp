@@ -1,11 +1,15 @@
 #include "catalogue/NameLists.h"
 
+#include "catalogue/Catalogue.h"
 #include "platform/db/Cursor.h"
+#include "platform/system/Attempt.h"
 
 #include <QComboBox>
 #include <QStringList>
 
-void fillNameList(Cursor &rsCatalogue, const QString &column, QComboBox &list)
+namespace catalogue {
+
+void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list)
 {
     const int index = rsCatalogue.columnIndex(column);
     QStringList names;
@@ -23,9 +27,19 @@ void fillNameList(Cursor &rsCatalogue, const QString &column, QComboBox &list)
     rsCatalogue.moveFirst();
 }
 
+void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrainers)
+{
+    sys::attempt([&] { catalogue.openCatalogueCursor(); });
+    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), "fldName", cboName); });
+    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), "fldTrainers", cboTrainers); });
+    sys::attempt([&] { catalogue.openNamesCursor(); });
+}
+
 void emptyNameList(QComboBox &list)
 {
     const QString text = list.currentText();
     list.clear();
     list.setEditText(text);
 }
+
+} // namespace catalogue

@@ -1,6 +1,6 @@
 #include "catalogue/Statements.h"
 
-namespace statements {
+namespace catalogue::statements {
 
 QString quoted(const QString &name)
 {
@@ -62,4 +62,4 @@ QString readDeckNames()
     return "SELECT fldNames FROM tblNames";
 }
 
-} // namespace statements
+} // namespace catalogue::statements

@@ -5,7 +5,7 @@
 // Every statement the program sends to its catalogue, each built in exactly one place.
 // Names are joined in as they stand, except that a single quote inside a name is doubled,
 // so no name can end the quoted text early and break or change the statement.
-namespace statements {
+namespace catalogue::statements {
 
 // Empties the working deck when the main window closes or the user confirms the exit.
 QString emptyDeck();
@@ -31,4 +31,4 @@ QString readDeckNames();
 // The name as it stands inside single quotes in a statement.
 QString quoted(const QString &name);
 
-} // namespace statements
+} // namespace catalogue::statements

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
-AppFixture::AppFixture() : context{dialogs, registry, folder.path()} {}
+using namespace ui;
+using namespace db;
+using namespace sys;
+
+AppFixture::AppFixture() : context{dialogs, registry, folder.path(), &statements} {}
 
 AppFixture::~AppFixture() = default;
 

@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "app/AppContext.h"
+#include "platform/db/StatementLog.h"
 #include "platform/system/Registry.h"
 
 #include <QString>
@@ -33,8 +34,9 @@ public:
     Widget *control(const QString &name) const;
 
     TempDir folder;
-    ScriptedDialogs dialogs;
-    Registry registry;
+    ui::ScriptedDialogs dialogs;
+    sys::Registry registry;
+    db::StatementLog statements;   // every statement the window sends, in order
     AppContext context;
     std::unique_ptr<frmZentMain> window;
 };

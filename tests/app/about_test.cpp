@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+using namespace db;
+using namespace sys;
+using namespace deck;
+
 namespace {
 
 const QByteArray msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

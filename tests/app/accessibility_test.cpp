@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+using namespace db;
+using namespace sys;
+
 namespace {
 
 // What a screen reader announces a control by: its label when it has one (on this platform a

@@ -1,6 +1,8 @@
-#include "app/DeckCounters.h"
+#include "deck/DeckCounters.h"
 
 #include <gtest/gtest.h>
+
+using namespace deck;
 
 TEST(DeckCounters, ArithmeticIsRangeCheckedAndShownAsPlainDecimals)
 {

@@ -21,6 +21,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+using namespace db;
+using namespace sys;
+using namespace catalogue;
+
 namespace {
 
 QStringList items(const QComboBox *list)
@@ -82,7 +87,7 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCard)
 
     main.close();
     EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblNames"), "0");
-    EXPECT_EQ(main.catalogue().statementLog().texts().last(), "DELETE * FROM tblNames");
+    EXPECT_EQ(app.statements.texts().last(), "DELETE * FROM tblNames");
     EXPECT_TRUE(app.dialogs.shown().isEmpty());
 }
 
@@ -149,7 +154,7 @@ TEST(MainWindow, ExitAsksAndEmptiesTheDeckOnlyOnYes)
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblNames"), "0");
     // Sent by the menu and again by the unload.
-    EXPECT_EQ(main.catalogue().statementLog().texts().filter("DELETE").size(), 2);
+    EXPECT_EQ(app.statements.texts().filter("DELETE").size(), 2);
 }
 
 TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
@@ -180,7 +185,7 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     EXPECT_EQ(lstZents->count(), 1);
     EXPECT_EQ(energyTexts(app), allZero);
     EXPECT_EQ(sqlite3Tool(second, "SELECT fldNames FROM tblNames"), "Delta");
-    EXPECT_EQ(main.catalogue().database().path(), second);
+    EXPECT_EQ(main.catalogueInUse().database().path(), second);
 
     // A cancelled dialog changes nothing; the dialog kept the previous choice.
     app.dialogs.cancel(ScriptedDialogs::Kind::Open);
@@ -191,7 +196,7 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     // A file that cannot be opened keeps the previous catalogue.
     app.dialogs.answerOpen(app.folder.file("missing.znt"));
     main.mnuFileOpen_Click();
-    EXPECT_EQ(main.catalogue().database().path(), second);
+    EXPECT_EQ(main.catalogueInUse().database().path(), second);
     EXPECT_EQ(items(app.control<QComboBox>("cboName")), QStringList({"Delta"}));
     EXPECT_FALSE(QFile::exists(app.folder.file("missing.znt")));
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+
 TEST(Splash, ShowsItsTextsAndAfterSevenSecondsGivesWayToTheMainWindowOnce)
 {
     int created = 0;

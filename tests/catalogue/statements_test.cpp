@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace catalogue;
+
 TEST(Statements, TextsStandExactlyAsTheProgramSendsThem)
 {
     EXPECT_EQ(statements::emptyDeck(), "DELETE * FROM tblNames");

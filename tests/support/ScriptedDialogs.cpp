@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ui {
+
 ScriptedDialogs::~ScriptedDialogs()
 {
     for (const Answer &answer : answers)
@@ -183,3 +185,5 @@ bool ScriptedDialogs::showColor(QWidget *, CommonDialogSettings &settings)
     settings.color = answer->color;
     return true;
 }
+
+} // namespace ui

@@ -8,6 +8,8 @@
 
 #include <deque>
 
+namespace ui {
+
 // The dialog service for tests: every box and dialog takes the next scripted answer and is
 // recorded, in order, with what it showed. A box nobody scripted, or one of another kind than the
 // next answer, fails the test and is answered the safe way (No, Ok, Cancel); answers left unused
@@ -82,3 +84,5 @@ private:
     Answer current;
     QList<Shown> history;
 };
+
+} // namespace ui

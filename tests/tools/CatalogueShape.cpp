@@ -1,32 +1,29 @@
 #include "CatalogueShape.h"
 
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QUuid>
+
+#include <sqlite3.h>
 
 using catalogue_writer::CardRow;
 
 QList<CardRow> readCards(const QString &path)
 {
     QList<CardRow> rows;
-    const QString connection = "shape-" + QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY");
-        if (db.open()) {
-            QSqlQuery query("SELECT * FROM tblZentDeck ORDER BY rowid", db);
-            while (query.next()) {
-                CardRow row;
-                for (int i = 0; i < query.record().count(); ++i)
-                    row.insert(query.record().fieldName(i), query.value(i).toString());
-                rows.append(row);
-            }
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *query = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && sqlite3_prepare_v2(db, "SELECT * FROM tblZentDeck ORDER BY rowid", -1, &query, nullptr)
+               == SQLITE_OK) {
+        while (sqlite3_step(query) == SQLITE_ROW) {
+            CardRow row;
+            for (int i = 0; i < sqlite3_column_count(query); ++i)
+                row.insert(QString::fromUtf8(sqlite3_column_name(query, i)),
+                           QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(query, i))));
+            rows.append(row);
         }
     }
-    QSqlDatabase::removeDatabase(connection);
+    sqlite3_finalize(query);
+    sqlite3_close(db);
     return rows;
 }
 

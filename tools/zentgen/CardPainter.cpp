@@ -350,19 +350,16 @@ QImage paintCard(const CardRow &row)
     return image;
 }
 
-bool paintPictures(const QList<CardRow> &rows, const QString &folder, QString *error)
+bool PicturePainter::paint(const CardRow &row, QString *error)
 {
-    QSet<QString> drawn;
-    for (const CardRow &row : rows) {
-        const QString relative = row.value("fldImage");
-        if (relative.isEmpty() || drawn.contains(relative))
-            continue;
-        drawn.insert(relative);
-        const QString path = folder + "/" + relative;
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !paintCard(row).save(path, "PNG")) {
-            *error = "cannot write the picture " + path;
-            return false;
-        }
+    const QString relative = row.value("fldImage");
+    if (relative.isEmpty() || drawn.contains(relative))
+        return true;
+    drawn.insert(relative);
+    const QString path = root + "/" + relative;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !paintCard(row).save(path, "PNG")) {
+        *error = "cannot write the picture " + path;
+        return false;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 // Draws card pictures: a card-like image in the colours of the card's type with its name,
@@ -16,8 +17,18 @@ inline constexpr int pictureHeight = 330;
 
 QImage paintCard(const catalogue_writer::CardRow &row);
 
-// Draws every picture the rows name (fldImage, relative to folder) from the first row that
-// names it, creating sub-folders as needed. Returns false with a reason on the first failure.
-bool paintPictures(const QList<catalogue_writer::CardRow> &rows, const QString &folder, QString *error);
+// Draws the pictures rows name (fldImage, relative to the folder), each from the first row that
+// names it, creating sub-folders as needed.
+class PicturePainter
+{
+public:
+    explicit PicturePainter(const QString &folder) : root(folder) {}
+    // False with a reason when the picture cannot be written.
+    bool paint(const catalogue_writer::CardRow &row, QString *error);
+
+private:
+    QString root;
+    QSet<QString> drawn;
+};
 
 } // namespace zentgen

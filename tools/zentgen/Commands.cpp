@@ -14,18 +14,27 @@ namespace zentgen {
 
 namespace {
 
-bool writeWithPictures(const QList<CardRow> &rows, const QString &file, QString *error)
+// Writes the rows that make() hands over into the file, drawing their pictures beside it.
+bool writeWithPictures(const QString &file, QString *error,
+                       const std::function<void(const TakeRow &)> &make)
 {
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder)) {
         *error = "cannot create the folder " + folder;
         return false;
     }
-    if (!catalogue_writer::writeCatalogue(file, rows, error)) {
-        *error = "cannot write " + file + ": " + *error;
+    catalogue_writer::Writer writer(file);
+    PicturePainter painter(folder);
+    bool painted = true;
+    make([&](const CardRow &row) {
+        writer.add(row);
+        painted = painted && painter.paint(row, error);
+    });
+    if (!writer.finish()) {
+        *error = "cannot write " + file + ": " + writer.error();
         return false;
     }
-    return paintPictures(rows, folder, error);
+    return painted;
 }
 
 } // namespace
@@ -35,12 +44,15 @@ bool buildCatalogue(const QString &source, const QString &folder, QString *error
     QList<CardRow> rows;
     if (!readCardSource(source, &rows, error))
         return false;
-    return writeWithPictures(rows, folder + "/zentdeck.znt", error);
+    return writeWithPictures(folder + "/zentdeck.znt", error, [&rows](const TakeRow &take) {
+        for (const CardRow &row : rows)
+            take(row);
+    });
 }
 
 bool buildSynthetic(int rows, const QString &file, QString *error)
 {
-    return writeWithPictures(syntheticRows(rows), file, error);
+    return writeWithPictures(file, error, [rows](const TakeRow &take) { makeSyntheticRows(rows, take); });
 }
 
 } // namespace zentgen

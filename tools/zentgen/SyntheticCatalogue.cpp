@@ -32,9 +32,9 @@ QString creatureName(int serial)
 class Builder
 {
 public:
-    explicit Builder(int size) : size(size) {}
+    Builder(int rows, const TakeRow &taker) : size(rows), take(taker) {}
 
-    int left() const { return size - int(rows.size()); }
+    int left() const { return size - made; }
 
     // A line of the given number of stages, or lone basics where the line would not fit.
     void addLine(int stages)
@@ -64,23 +64,27 @@ public:
         ++serial;
         const QString title = name.isEmpty()
             ? trainerWords[serial % trainerWords.size()] + " " + QString::number(serial) : name;
-        rows.append({{"fldName", "z"},
+        add({{"fldName", "z"},
                      {"fldTrainers", title},
                      {"fldImage", picture("trainer")},
                      {"fldCatagory", "Trainer"},
                      {"fldNotes", "Draw 2 cards. You may play only one " + title + " each turn."}});
     }
 
-    QList<CardRow> rows;
-
 private:
+    void add(const CardRow &row)
+    {
+        take(row);
+        ++made;
+    }
+
     void addCreature(const QString &name, const QString &group, int stage, const QString &previous,
                      QString type = {})
     {
         const int kind = type.isEmpty() ? serial % int(types.size()) : int(types.indexOf(type));
         type = types[kind];
         const QString cost = QString::number(stage) + " " + type;
-        rows.append({{"fldName", name},
+        add({{"fldName", name},
                      {"fldTrainers", "z"},
                      {"fldImage", picture(type)},
                      {"fldCatagory", type},
@@ -105,15 +109,17 @@ private:
     }
 
     const int size;
+    const TakeRow &take;
+    int made = 0;
     int serial = 0;
     int groups = 0;
 };
 
 } // namespace
 
-QList<CardRow> syntheticRows(int size)
+void makeSyntheticRows(int size, const TakeRow &take)
 {
-    Builder builder(qMax(size, syntheticMinimumRows));
+    Builder builder(qMax(size, syntheticMinimumRows), take);
     // The opening: a line of three first (the first row is a creature), then the pair
     // that one trainer offers together.
     builder.addLine(3);
@@ -129,7 +135,13 @@ QList<CardRow> syntheticRows(int size)
         else
             builder.addLine(kind);
     }
-    return builder.rows;
+}
+
+QList<CardRow> syntheticRows(int size)
+{
+    QList<CardRow> rows;
+    makeSyntheticRows(size, [&rows](const CardRow &row) { rows.append(row); });
+    return rows;
 }
 
 } // namespace zentgen

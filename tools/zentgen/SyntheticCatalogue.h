@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // A made-up catalogue of any size for tests and benchmarks, shaped like the bundled one:
 // evolution lines of three and of two stored as consecutive rows sharing a group, lone
 // basics each in a group of their own, trainers, the "z" placeholder in the name column a
@@ -14,8 +16,14 @@ namespace zentgen {
 // The fewest rows that hold the fixed opening: a line of three, Quarlith and Skarnox.
 inline constexpr int syntheticMinimumRows = 5;
 
-// The rows of a synthetic catalogue of rows cards (at least syntheticMinimumRows).
-// Their pictures are a handful shared by type, under "pictures/".
-QList<catalogue_writer::CardRow> syntheticRows(int rows);
+using TakeRow = std::function<void(const catalogue_writer::CardRow &)>;
+
+// Hands the rows of a synthetic catalogue of size cards (at least syntheticMinimumRows) to
+// take, one by one, so that none of them need be held. Their pictures are a handful shared by
+// type, under "pictures/".
+void makeSyntheticRows(int size, const TakeRow &take);
+
+// The same rows, all at once.
+QList<catalogue_writer::CardRow> syntheticRows(int size);
 
 } // namespace zentgen

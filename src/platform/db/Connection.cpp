@@ -1,67 +1,43 @@
 #include "platform/db/Connection.h"
 
 #include "platform/db/DbError.h"
-
-#include <QAtomicInteger>
-#include <QFileInfo>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUrl>
+#include "platform/system/Files.h"
 
 #include <sqlite3.h>
 
-namespace {
+namespace db {
 
-QString nextConnectionName()
-{
-    static QAtomicInteger<quint64> counter;
-    return QString("zentdeck-%1").arg(++counter);
-}
-
-// An SQLite URI opens only an existing file ("mode=rw" never creates one), so a missing
-// catalogue is a failure rather than a new empty database.
-QString uriFor(const QString &path, Connection::Mode mode)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const QString uri = QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded);
-    return uri + (mode == Connection::Mode::ReadOnly ? "?mode=ro" : "?mode=rw");
-}
-
-} // namespace
-
-Connection::Connection(const QString &name, const QString &path) : name(name), filePath(path) {}
-
-std::shared_ptr<Connection> Connection::open(const QString &path, Mode mode)
-{
-    if (path.isEmpty())
-        throw DbError("no file name given");
-    std::shared_ptr<Connection> connection(new Connection(nextConnectionName(), path));
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection->name);
-    // Everything runs on one thread, so waiting for a lock would only freeze the window.
-    db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0");
-    db.setDatabaseName(uriFor(path, mode));
-    if (!db.open())
-        throw DbError("cannot open " + path + ": " + db.lastError().text());
-
-    // SQLite reads a file's header only on first use; ask now so a foreign file fails here.
-    QSqlQuery probe(db);
-    if (!probe.exec("SELECT count(*) FROM sqlite_master"))
-        throw DbError(path + " is not a catalogue file: " + probe.lastError().text());
-
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        connection->sqliteHandle = *static_cast<sqlite3 *const *>(handle.data());
-    if (!connection->sqliteHandle)
-        throw DbError("the SQLite driver gave no handle for " + path);
-    return connection;
-}
+Connection::Connection(sqlite3 *handle, const QString &path) : sqlite(handle), filePath(path) {}
 
 Connection::~Connection()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    sqlite3_close_v2(sqlite);
 }
+
+QString Connection::lastError() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(sqlite));
+}
+
+std::shared_ptr<Connection> Connection::open(const QString &path, Mode mode)
+{
+    // SQLite would take a pipe for an empty database and then wait on it for ever.
+    if (!sys::isRegularFile(path))
+        throw DbError("not a file: " + path);
+    // Without SQLITE_OPEN_CREATE a missing file fails rather than becoming a new database.
+    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    sqlite3 *handle = nullptr;
+    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
+    std::shared_ptr<Connection> connection(new Connection(handle, path));
+    if (result != SQLITE_OK)
+        throw DbError("cannot open " + path + ": " + connection->lastError());
+
+    // SQLite reads a file's header only on first use; read the schema now so a foreign file
+    // fails here rather than at the first statement.
+    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        throw DbError(path + " is not a catalogue file: " + connection->lastError());
+    return connection;
+}
+
+} // namespace db

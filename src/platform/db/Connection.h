@@ -1,34 +1,38 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <memory>
 
 struct sqlite3;
 
-// One open connection to a catalogue file. Shared by the database handle and every cursor
-// opened on it, so the connection closes only after the last of them is gone.
+namespace db {
+
+// One open SQLite handle on a catalogue file. Shared by the database handle and every cursor
+// opened on it, so the handle closes only after the last of them is gone.
 class Connection
 {
 public:
     enum class Mode { ReadWrite, ReadOnly };
 
-    // Opens an existing SQLite file; throws DbError for a missing file or one that is not SQLite.
+    // Opens an existing ordinary file; throws DbError for a missing file, a pipe or device,
+    // or a file that is not SQLite. Never creates a file.
     static std::shared_ptr<Connection> open(const QString &path, Mode mode);
     ~Connection();
 
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
-    sqlite3 *handle() const { return sqliteHandle; }
+    sqlite3 *handle() const { return sqlite; }
     const QString &path() const { return filePath; }
+    // The engine's reason for the last failure on this handle.
+    QString lastError() const;
 
 private:
-    Connection(const QString &name, const QString &path);
+    Connection(sqlite3 *handle, const QString &path);
 
-    QString name;
+    sqlite3 *sqlite;
     QString filePath;
-    sqlite3 *sqliteHandle = nullptr;
 };
+
+} // namespace db

@@ -2,8 +2,25 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/SqlDialect.h"
 
 #include <sqlite3.h>
+
+namespace db {
+
+namespace {
+
+// UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
+// name that lost a character would no longer find its own row.
+QString decodeExactly(const char *text, int bytes)
+{
+    static const char bom[] = "\xEF\xBB\xBF";
+    if (bytes >= 3 && qstrncmp(text, bom, 3) == 0)
+        return QChar(0xFEFF) + decodeExactly(text + 3, bytes - 3);
+    return QString::fromUtf8(text, bytes);
+}
+
+} // namespace
 
 int findColumn(const QStringList &names, const QString &column)
 {
@@ -16,35 +33,96 @@ int findColumn(const QStringList &names, const QString &column)
     return -1;
 }
 
-// The cursor steps an SQLite statement on the connection's own handle: only the columns the
-// program reads are converted, which keeps a walk over a large catalogue close to the cost of
-// the engine itself.
-Cursor::Cursor(std::shared_ptr<Connection> connection, const QString &sql)
-    : connection(std::move(connection))
+Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
+    : connection(std::move(opened))
 {
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(this->connection->handle(), text.constData(), int(text.size()),
-                           &statement, nullptr) != SQLITE_OK) {
-        const QString reason = QString::fromUtf8(sqlite3_errmsg(this->connection->handle()));
-        sqlite3_finalize(statement);
-        statement = nullptr;
-        throw DbError(reason);
+    if (isTableName(source)) {
+        table = source.trimmed();
+        // The table's columns, without reading a row.
+        prepare("SELECT * FROM " + quotedName(table));
+        names = statementColumns();
+        resultColumn.fill(-1, names.size());
+        prepare(tableStatement());
+    } else {
+        prepare(toSqlite(source));
+        names = statementColumns();
+        for (int i = 0; i < names.size(); ++i)
+            resultColumn.append(i);
     }
-    if (!statement) // only blanks or a comment
-        throw DbError("empty statement");
-    for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
-        names << QString::fromUtf8(sqlite3_column_name(statement, i));
     try {
         start();
     } catch (...) {
-        sqlite3_finalize(statement);
+        finalize();
         throw;
     }
 }
 
 Cursor::~Cursor()
 {
+    finalize();
+}
+
+void Cursor::finalize()
+{
     sqlite3_finalize(statement);
+    statement = nullptr;
+}
+
+void Cursor::prepare(const QString &sql)
+{
+    finalize();
+    const QByteArray text = sql.toUtf8();
+    const char *rest = nullptr;
+    if (sqlite3_prepare_v2(connection->handle(), text.constData(), int(text.size()), &statement,
+                           &rest)
+        != SQLITE_OK) {
+        const QString reason = connection->lastError();
+        finalize();
+        throw DbError(reason);
+    }
+    // Only blanks or a comment, or a second statement that would never run.
+    if (!statement || (rest && !QByteArray(rest).trimmed().isEmpty())) {
+        finalize();
+        throw DbError("not a single statement: " + sql);
+    }
+}
+
+QStringList Cursor::statementColumns() const
+{
+    QStringList columns;
+    for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
+        columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+    return columns;
+}
+
+QString Cursor::tableStatement() const
+{
+    // Without an index the engine walks the table itself, in the order its rows are stored,
+    // whatever indexes or column names the table has.
+    QStringList columns;
+    for (const int column : selected)
+        columns << quotedName(names[column]);
+    return "SELECT " + (columns.isEmpty() ? QString("0") : columns.join(", ")) + " FROM "
+           + quotedName(table) + " NOT INDEXED";
+}
+
+void Cursor::select(const QList<int> &columns)
+{
+    bool added = false;
+    for (const int column : columns) {
+        if (resultColumn[column] < 0) {
+            resultColumn[column] = int(selected.size());
+            selected.append(column);
+            added = true;
+        }
+    }
+    if (!added)
+        return;
+    const qint64 current = atEnd ? -1 : row;
+    prepare(tableStatement());
+    start();
+    while (row < current && !atEnd)
+        atEnd = !step();
 }
 
 void Cursor::start()
@@ -61,10 +139,11 @@ bool Cursor::step()
         ++row;
         return true;
     }
-    if (result != SQLITE_DONE)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(connection->handle())));
-    // Done: release the statement's read lock at once, so other connections can write.
+    // Done or failed: release the statement's read lock at once, so other opens can write.
+    const QString reason = connection->lastError();
     sqlite3_reset(statement);
+    if (result != SQLITE_DONE)
+        throw DbError(reason);
     return false;
 }
 
@@ -93,25 +172,52 @@ void Cursor::moveLast()
         step();
 }
 
-int Cursor::columnIndex(const QString &column) const
+int Cursor::columnIndex(const QString &column)
 {
     const int index = findColumn(names, column);
     if (index < 0)
         throw DbError("no column " + column);
+    if (!table.isEmpty())
+        select({index});
     return index;
 }
 
-QString Cursor::value(const QString &column) const
+QString Cursor::value(const QString &column)
 {
     return value(columnIndex(column));
 }
 
-QString Cursor::value(int index) const
+QString Cursor::value(int column)
 {
+    if (column < 0 || column >= names.size())
+        throw DbError("no such column");
+    if (!table.isEmpty())
+        select({column});
     if (atEnd)
         throw DbError("no current row");
-    if (index < 0 || index >= names.size())
-        throw DbError("no such column");
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, index));
-    return QString::fromUtf8(text, sqlite3_column_bytes(statement, index));
+    return text(resultColumn[column]);
 }
+
+QStringList Cursor::values()
+{
+    if (!table.isEmpty()) {
+        QList<int> all;
+        for (int i = 0; i < names.size(); ++i)
+            all.append(i);
+        select(all);
+    }
+    if (atEnd)
+        throw DbError("no current row");
+    QStringList current;
+    for (int i = 0; i < names.size(); ++i)
+        current << text(resultColumn[i]);
+    return current;
+}
+
+QString Cursor::text(int statementColumn) const
+{
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(statement, statementColumn));
+    return decodeExactly(bytes, sqlite3_column_bytes(statement, statementColumn));
+}
+
+} // namespace db

@@ -1,23 +1,31 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-class Connection;
 struct sqlite3_stmt;
+
+namespace db {
+
+class Connection;
 
 // The index of a column among the names, compared without regard to case as the catalogue's
 // engine always did; -1 when there is no such column.
 int findColumn(const QStringList &names, const QString &column);
 
 // A result walked from the first row: a table opened by name (rows in stored order) or the
-// rows of a SELECT statement. Columns are read by name, as text.
+// rows of a SELECT statement. Columns are read by name, as text, exactly as stored.
+//
+// A table cursor reads from the file only the columns asked for so far, so a walk over two
+// columns of a wide catalogue costs what those two columns cost.
 class Cursor
 {
 public:
-    Cursor(std::shared_ptr<Connection> connection, const QString &sql);
+    // Throws DbError when the table or statement cannot be opened.
+    Cursor(std::shared_ptr<Connection> connection, const QString &source);
     ~Cursor();
 
     Cursor(const Cursor &) = delete;
@@ -30,19 +38,33 @@ public:
     void moveLast();  // throws DbError on an empty result
     // The column's value in the current row as text; throws DbError without a current row
     // or for an unknown column.
-    QString value(const QString &column) const;
+    QString value(const QString &column);
     // For long walks: look a column up once, then read it by its index.
-    int columnIndex(const QString &column) const;
-    QString value(int column) const;
+    int columnIndex(const QString &column);
+    QString value(int column);
+    // Every column of the current row, in the order of columnNames().
+    QStringList values();
     const QStringList &columnNames() const { return names; }
 
 private:
+    void prepare(const QString &sql);
+    QStringList statementColumns() const;
+    void finalize();
+    // Table cursors: read these columns too from now on, staying on the same row.
+    void select(const QList<int> &columns);
+    QString tableStatement() const;
     void start();
     bool step();
+    QString text(int statementColumn) const;
 
-    std::shared_ptr<Connection> connection; // declared first: outlives the statement
+    std::shared_ptr<Connection> connection;
     sqlite3_stmt *statement = nullptr;
-    QStringList names;
+    QString table;            // empty for a SELECT statement
+    QStringList names;        // every column of the result
+    QList<int> resultColumn;  // for each name, its column in the statement; -1: not read yet
+    QList<int> selected;      // table cursors: the columns read, in statement order
     bool atEnd = true;
     qint64 row = -1;
 };
+
+} // namespace db

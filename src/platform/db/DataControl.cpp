@@ -2,14 +2,15 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Cursor.h"
-#include "platform/db/SqlDialect.h"
 #include "platform/db/StatementLog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-DataControl::DataControl(StatementLog *log) : log(log) {}
+namespace db {
+
+DataControl::DataControl(StatementLog *statementLog) : log(statementLog) {}
 
 DataControl::~DataControl() = default;
 
@@ -44,17 +45,15 @@ void DataControl::refresh()
     if (!connection)
         connection = Connection::open(fileName, readOnly ? Connection::Mode::ReadOnly
                                                          : Connection::Mode::ReadWrite);
-    const QString sql = sql_dialect::isTableName(source) ? sql_dialect::selectTable(source)
-                                                         : sql_dialect::toSqlite(source);
-    QStringList values;
     QStringList columns;
+    QStringList values;
     {
         // Only the first row is ever shown: read it and let the statement go at once, so the
         // control holds no lock while the program writes through its other opens of the file.
-        const Cursor cursor(connection, sql);
+        Cursor cursor(connection, source);
         columns = cursor.columnNames();
-        for (int i = 0; !cursor.eof() && i < columns.size(); ++i)
-            values << cursor.value(i);
+        if (!cursor.eof())
+            values = cursor.values();
     }
     currentColumns = columns;
     currentValues = values;
@@ -69,7 +68,7 @@ QString DataControl::value(const QString &column) const
 
 void DataControl::show()
 {
-    for (const Binding &binding : bindings) {
+    for (const Binding &binding : std::as_const(bindings)) {
         const QString text = value(binding.column);
         if (auto *line = qobject_cast<QLineEdit *>(binding.box)) {
             line->setText(text);
@@ -81,3 +80,5 @@ void DataControl::show()
         }
     }
 }
+
+} // namespace db

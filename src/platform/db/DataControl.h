@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+
+class QWidget;
+
+namespace db {
 
 class Connection;
 class StatementLog;
@@ -55,3 +58,5 @@ private:
     QStringList currentColumns;
     QStringList currentValues; // empty: no current row
 };
+
+} // namespace db

@@ -8,8 +8,10 @@
 
 #include <sqlite3.h>
 
-Database::Database(std::shared_ptr<Connection> connection, StatementLog *log)
-    : connection(std::move(connection)), log(log)
+namespace db {
+
+Database::Database(std::shared_ptr<Connection> opened, StatementLog *statementLog)
+    : connection(std::move(opened)), log(statementLog)
 {
 }
 
@@ -27,7 +29,7 @@ void Database::execute(const QString &statement) const
 {
     if (log)
         log->add(statement);
-    const QByteArray text = sql_dialect::toSqlite(statement).toUtf8();
+    const QByteArray text = toSqlite(statement).toUtf8();
     sqlite3_stmt *prepared = nullptr;
     const char *rest = nullptr;
     int result = sqlite3_prepare_v2(connection->handle(), text.constData(), int(text.size()),
@@ -36,7 +38,7 @@ void Database::execute(const QString &statement) const
     const bool trailing = rest && !QByteArray(rest).trimmed().isEmpty();
     if (result == SQLITE_OK && prepared && !trailing)
         result = sqlite3_step(prepared);
-    const QString reason = QString::fromUtf8(sqlite3_errmsg(connection->handle()));
+    const QString reason = connection->lastError();
     sqlite3_finalize(prepared);
     if (result != SQLITE_DONE && result != SQLITE_ROW)
         throw DbError(reason);
@@ -48,7 +50,7 @@ std::unique_ptr<Cursor> Database::openCursor(const QString &source) const
 {
     if (log)
         log->add(source);
-    const QString sql = sql_dialect::isTableName(source) ? sql_dialect::selectTable(source)
-                                                         : sql_dialect::toSqlite(source);
-    return std::make_unique<Cursor>(connection, sql);
+    return std::make_unique<Cursor>(connection, source);
 }
+
+} // namespace db

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace db {
+
 class Connection;
 class Cursor;
 class StatementLog;
@@ -17,6 +19,7 @@ public:
     // each open seeing the others' writes. A missing file fails and no file is created.
     // While one of its cursors stands on a row, an open keeps the file from being written by
     // the others; the program therefore writes only through the open that holds its cursors.
+    // A log, when given, receives every statement text exactly as the program sent it.
     static Database open(const QString &path, StatementLog *log = nullptr);
 
     const QString &path() const;
@@ -32,3 +35,5 @@ private:
     std::shared_ptr<Connection> connection;
     StatementLog *log;
 };
+
+} // namespace db

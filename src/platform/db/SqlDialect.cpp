@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace sql_dialect {
+namespace db {
 
 QString toSqlite(const QString &statement)
 {
@@ -18,9 +18,9 @@ bool isTableName(const QString &source)
     return name.match(source).hasMatch();
 }
 
-QString selectTable(const QString &table)
+QString quotedName(const QString &name)
 {
-    return "SELECT * FROM \"" + table.trimmed() + "\" ORDER BY rowid";
+    return '"' + QString(name).replace('"', "\"\"") + '"';
 }
 
-} // namespace sql_dialect
+} // namespace db

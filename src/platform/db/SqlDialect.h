@@ -4,7 +4,7 @@
 
 // The program writes its statements the way its original catalogue engine read them.
 // These functions turn such a text into what SQLite runs, leaving the program's text alone.
-namespace sql_dialect {
+namespace db {
 
 // "DELETE * FROM t ..." becomes "DELETE FROM t ..."; every other statement runs as written
 // (SQLite already stores a quoted number in a whole-number column as a number).
@@ -13,7 +13,7 @@ QString toSqlite(const QString &statement);
 // A record source or cursor source is either a bare table name or a SELECT statement.
 bool isTableName(const QString &source);
 
-// The statement that reads a whole table in its stored order.
-QString selectTable(const QString &table);
+// A table or column name as it stands quoted in a statement.
+QString quotedName(const QString &name);
 
-} // namespace sql_dialect
+} // namespace db

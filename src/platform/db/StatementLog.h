@@ -3,8 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace db {
+
 // Every statement text the engine received, in order, exactly as the program built it.
-// Tests read it to check the statements the program sends.
+// Tests give one to the catalogue to check the statements the program sends; the program
+// itself keeps none.
 class StatementLog
 {
 public:
@@ -15,3 +18,5 @@ public:
 private:
     QStringList entries;
 };
+
+} // namespace db

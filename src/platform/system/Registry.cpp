@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+namespace sys {
+
 namespace {
 
 // Rights that change the store; a key whose access is refused refuses them.
@@ -136,3 +138,5 @@ long Registry::RegCloseKey(quint32 handle)
     openKeys.erase(open);
     return record(QStringLiteral("RegCloseKey"), name, {}, ERROR_SUCCESS);
 }
+
+} // namespace sys

@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QString>
 
+namespace sys {
+
 // Root keys, result codes, value types and access rights with their classic values.
 inline constexpr quint32 HKEY_CLASSES_ROOT = 0x80000000;
 inline constexpr quint32 HKEY_CURRENT_USER = 0x80000001;
@@ -95,3 +97,5 @@ private:
     quint32 nextHandle = 0x100;
     QList<Call> calls;
 };
+
+} // namespace sys

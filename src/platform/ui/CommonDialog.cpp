@@ -2,8 +2,10 @@
 
 #include "platform/ui/Dialogs.h"
 
-CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *parent)
-    : dialogs(dialogs), owner(parent)
+namespace ui {
+
+CommonDialog::CommonDialog(Dialogs &service, QWidget *parent)
+    : dialogs(service), owner(parent)
 {
 }
 
@@ -31,3 +33,5 @@ bool CommonDialog::ShowColor()
 {
     return dialogs.showColor(owner, current);
 }
+
+} // namespace ui

@@ -2,9 +2,12 @@
 
 #include "platform/ui/CommonDialogSettings.h"
 
-class Dialogs;
 class QPrinter;
 class QWidget;
+
+namespace ui {
+
+class Dialogs;
 
 // One window's common-dialog component (e.g. the main window's cdlOne): it owns the settings, so
 // they persist between uses, and shows the dialogs through the window's Dialogs service.
@@ -30,3 +33,5 @@ private:
     QWidget *owner;
     CommonDialogSettings current;
 };
+
+} // namespace ui

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace ui {
+
 void acceptChosenFile(CommonDialogSettings &settings, const QString &path)
 {
     const QFileInfo file(path);
@@ -10,3 +12,5 @@ void acceptChosenFile(CommonDialogSettings &settings, const QString &path)
     settings.fileTitle = file.fileName();
     QDir::setCurrent(file.absolutePath());
 }
+
+} // namespace ui

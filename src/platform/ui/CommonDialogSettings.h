@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+namespace ui {
+
 // Flag bits of the common dialogs, with their classic values so a window can set them exactly as
 // the program always has. The same bit can mean different things to different dialogs.
 inline constexpr int cdlOFNOverwritePrompt = 0x2;     // save: ask before replacing a file
@@ -49,3 +51,5 @@ struct CommonDialogSettings
 // folder the current one, as the classic desktop dialogs did; relative card picture paths in a
 // catalogue resolve against it.
 void acceptChosenFile(CommonDialogSettings &settings, const QString &path);
+
+} // namespace ui

@@ -7,6 +7,8 @@
 class QPrinter;
 class QWidget;
 
+namespace ui {
+
 enum class MessageIcon { None, Exclamation, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -48,3 +50,5 @@ MessageAnswer messageBox(Dialogs &dialogs, QWidget *parent, const QString &text,
                          MessageButtons buttons = MessageButtons::Ok,
                          MessageIcon icon = MessageIcon::None,
                          const QString &title = applicationTitle);
+
+} // namespace ui

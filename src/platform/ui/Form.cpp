@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 
+namespace ui {
+
 namespace {
 
 // The program window that last became active. A window becoming active again after a message
@@ -101,3 +103,5 @@ void Form::unload()
     loaded = false;
     Form_Unload();
 }
+
+} // namespace ui

@@ -5,6 +5,8 @@
 
 class QEventLoop;
 
+namespace ui {
+
 // Base of the program's windows, with the classic order of window events:
 // - load: the subclass's constructor (it ends before the window is first shown);
 // - Form_Activate: on first display, and whenever the window becomes the program's active window
@@ -39,3 +41,5 @@ private:
     QEventLoop *modalLoop = nullptr;
     bool loaded = true;   // constructed or shown again, and not yet unloaded
 };
+
+} // namespace ui

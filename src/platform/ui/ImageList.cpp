@@ -6,6 +6,8 @@
 #include <array>
 #include <utility>
 
+namespace ui {
+
 // Each picture is drawn on a 16 x 16 grid in the plain colours of a classic desktop toolbar;
 // the painter scales the grid to the size asked for.
 namespace {
@@ -207,3 +209,5 @@ QIcon ImageList::icon(const QString &key) const
         icon.addPixmap(drawPicture(key, size));
     return icon;
 }
+
+} // namespace ui

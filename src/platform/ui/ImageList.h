@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+namespace ui {
+
 // Keyed 16 x 16 toolbar pictures, drawn in code: "Open", "Help", "Arrow", "Find", "Print",
 // "HelpQ", "Save", "Bold", "Italic", "Underline", "Left", "Center", "Right", "Up", "Down".
 // A window's image list holds the keys it was made with.
@@ -22,3 +24,5 @@ public:
 private:
     QStringList held;
 };
+
+} // namespace ui

@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+namespace ui {
+
 namespace {
 
 // Key events go to the focused widget, not to its window, so the filters below watch the whole
@@ -47,8 +49,8 @@ bool usesEnterItself(QWidget *widget)
 class DefaultButtonFilter : public QObject
 {
 public:
-    DefaultButtonFilter(QWidget *window, QAbstractButton *button)
-        : QObject(window), window(window), button(button)
+    DefaultButtonFilter(QWidget *watched, QAbstractButton *defaultButton)
+        : QObject(watched), window(watched), button(defaultButton)
     {
     }
 
@@ -89,8 +91,8 @@ void collectMenuActions(const QList<QAction *> &actions, QList<QAction *> &into)
 class MenuShortcutFilter : public QObject
 {
 public:
-    explicit MenuShortcutFilter(QWidget *window)
-        : QObject(window), window(window)
+    explicit MenuShortcutFilter(QWidget *watched)
+        : QObject(watched), window(watched)
     {
     }
 
@@ -149,3 +151,5 @@ void installMenuShortcutsWin(QWidget *window)
 {
     qApp->installEventFilter(new MenuShortcutFilter(window));
 }
+
+} // namespace ui

@@ -3,6 +3,8 @@
 class QAbstractButton;
 class QWidget;
 
+namespace ui {
+
 // Enter or Return anywhere in the window presses its default button, except where the key has a
 // use of its own: an editable multi-line text box, an open combo list or menu, the menu bar, and a
 // focused push or tool button (Enter presses that button instead).
@@ -11,3 +13,5 @@ void installDefaultButton(QWidget *window, QAbstractButton *button);
 // The shortcuts of the window's menu bar (e.g. Ctrl+X, Ctrl+V, Ctrl+O) run their menu item even
 // while a text box or editable combo box, which would use the key itself, has the focus.
 void installMenuShortcutsWin(QWidget *window);
+
+} // namespace ui

@@ -4,6 +4,8 @@
 #include <QActionGroup>
 #include <QToolButton>
 
+namespace ui {
+
 KeyedButton::KeyedButton(QAction *action, const QString &key, KeyedButtonStyle style)
     : buttonAction(action), buttonKey(key), buttonStyle(style)
 {
@@ -106,3 +108,5 @@ QToolButton *KeyedToolBar::buttonWidget(const QString &key) const
     const KeyedButton *found = button(key);
     return found ? qobject_cast<QToolButton *>(widgetForAction(found->action())) : nullptr;
 }
+
+} // namespace ui

@@ -10,6 +10,8 @@
 class QActionGroup;
 class QToolButton;
 
+namespace ui {
+
 enum class KeyedButtonStyle {
     Push,       // an ordinary button
     Check,      // stays pressed until clicked again
@@ -66,3 +68,5 @@ private:
     std::vector<std::unique_ptr<KeyedButton>> entries;
     QActionGroup *openGroup = nullptr;   // the group a following group button joins
 };
+
+} // namespace ui

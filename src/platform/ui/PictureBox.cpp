@@ -1,9 +1,11 @@
 #include "platform/ui/PictureBox.h"
 
-#include "platform/system/LocalPath.h"
+#include "platform/system/Files.h"
 
 #include <QImageReader>
 #include <QPainter>
+
+namespace ui {
 
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
@@ -19,7 +21,10 @@ bool PictureBox::loadPicture(const QString &path)
         update();
         return true;
     }
-    QImageReader reader(localPath(path));
+    // A pipe or a device would keep the reader waiting, or reading, for ever.
+    if (!sys::isRegularFile(path))
+        return false;
+    QImageReader reader(path);
     QImage loaded = reader.read();
     if (loaded.isNull())
         return false;
@@ -37,3 +42,5 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(contentsRect(), image);
 }
+
+} // namespace ui

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QImage>
 
+namespace ui {
+
 // A picture in a thin frame, stretched to fill it.
 class PictureBox : public QFrame
 {
@@ -12,8 +14,8 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // An empty path clears the picture (true). A file that cannot be read or decoded keeps the
-    // previous picture (false). A "\" in the path is a folder separator; a relative path
-    // resolves against the current folder.
+    // previous picture (false), as does anything but an ordinary file. A relative path resolves
+    // against the current folder.
     bool loadPicture(const QString &path);
     bool hasPicture() const { return !image.isNull(); }
     QImage picture() const { return image; }
@@ -24,3 +26,5 @@ protected:
 private:
     QImage image;
 };
+
+} // namespace ui

@@ -9,6 +9,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace ui {
+
 namespace {
 
 // The program writes line breaks as CR LF; a label would show the CR.
@@ -176,3 +178,5 @@ bool QtDialogs::showColor(QWidget *parent, CommonDialogSettings &settings)
     settings.color = dialog.selectedColor();
     return true;
 }
+
+} // namespace ui

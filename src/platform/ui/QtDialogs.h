@@ -6,6 +6,8 @@
 
 class QFileDialog;
 
+namespace ui {
+
 // The dialogs the user sees: Qt's own message box, input box and common dialogs, set up to
 // behave like the classic desktop ones the program was made for.
 class QtDialogs : public Dialogs
@@ -26,3 +28,5 @@ private:
 // "Desc|*.ext|Desc2|*.ext2" as Qt's name filters: {"Desc (*.ext)", "Desc2 (*.ext2)"}. Each
 // description is kept exactly as given; several patterns "*.a;*.b" become "*.a *.b".
 QStringList nameFiltersFromClassic(const QString &filter);
+
+} // namespace ui

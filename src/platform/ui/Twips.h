@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ui {
+
 // Window and control sizes are given in twips (1/1440 inch); at 96 dpi a pixel is 15 twips.
 inline constexpr int twipsPerPixel = 15;
 
@@ -14,3 +16,5 @@ constexpr int pixelsToTwips(int pixels)
 {
     return pixels * twipsPerPixel;
 }
+
+} // namespace ui

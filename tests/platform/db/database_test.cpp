@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace db;
+
 using catalogue_writer::CardRow;
 
 namespace {

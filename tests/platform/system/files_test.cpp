@@ -1,5 +1,4 @@
-#include "platform/system/FileExists.h"
-#include "platform/system/StartProgram.h"
+#include "platform/system/Files.h"
 
 #include "TempDir.h"
 
@@ -8,6 +7,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+using namespace sys;
 
 TEST(FileExists, NamesOnlyOrdinaryFilesThatExist)
 {

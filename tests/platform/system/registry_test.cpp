@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace sys;
+
 namespace {
 
 const QByteArray msinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

@@ -24,6 +24,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+using namespace ui;
+
 namespace {
 
 // Answers the next modal dialog of type T once it is up, the way a user would.

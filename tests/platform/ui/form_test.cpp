@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+
 namespace {
 
 // A window that writes its events into a shared log as "name.Event".

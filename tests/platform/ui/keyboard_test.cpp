@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+
 namespace {
 
 // A small window with the kinds of controls the main window has.

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+using namespace ui;
+
 namespace {
 
 QString savePicture(const TempDir &folder, const QString &name, const QColor &colour)
@@ -41,8 +45,13 @@ TEST(PictureBox, LoadsClearsAndKeepsThePreviousPictureOnFailure)
     EXPECT_FALSE(imgZents.loadPicture(folder.path()));
     EXPECT_EQ(imgZents.picture().pixelColor(0, 0), QColor(Qt::red));
 
-    // Catalogues name pictures with "\" between folders.
-    ASSERT_TRUE(imgZents.loadPicture(QString(blue).replace('/', '\\')));
+    // A pipe would keep the reader waiting for a writer: it is refused at once.
+    const QString pipe = folder.file("pipe.png");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(imgZents.loadPicture(pipe));
+    EXPECT_EQ(imgZents.picture().pixelColor(0, 0), QColor(Qt::red));
+
+    ASSERT_TRUE(imgZents.loadPicture(blue));
     EXPECT_EQ(imgZents.picture().pixelColor(0, 0), QColor(Qt::blue));
 
     EXPECT_TRUE(imgZents.loadPicture(""));

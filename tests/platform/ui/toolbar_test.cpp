@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace ui;
+
 namespace {
 
 // The preview window's toolbar, a good mix of every style.

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace deck {
+
 // A 16-bit signed counter whose arithmetic is range-checked: a result outside -32768..32767
 // is an overflow error, never a silent wrap-around.
 class Counter
@@ -46,3 +48,5 @@ struct DeckCounters
     Counter intDeckTotal; // intCardCount + intEnergyTotal: what the 60-card limit is tested on
     Counter intNextId;    // the last row identifier handed out
 };
+
+} // namespace deck

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace sys {
+
+// A path as this system writes it: a "\" in a catalogue's or the registry's path is a folder
+// separator here.
+QString localPath(const QString &path);
+
+// True when path names an ordinary file (or a link to one). Pipes, devices and folders are
+// not: opening them could wait for ever or read without end.
+bool isRegularFile(const QString &path);
+
+// The name, without folder, of the ordinary file at path, or "" when there is none (a folder,
+// a missing file or an empty path all give ""). A "\" in the path is a folder separator.
+QString fileExists(const QString &path);
+
+// Starts the program at path as a separate process, not waited for; false when it cannot be
+// started. A "\" in the path is a folder separator.
+bool startProgram(const QString &path);
+
+} // namespace sys
