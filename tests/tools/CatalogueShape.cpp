@@ -35,7 +35,7 @@ const QStringList attackColumns = {"fldAttack1", "fldAtck1Cost", "fldAtck1Damage
 class ShapeWalk
 {
 public:
-    explicit ShapeWalk(const QList<CardRow> &rows) : rows(rows) {}
+    explicit ShapeWalk(const QList<CardRow> &cards) : rows(cards) {}
 
     CatalogueShape run()
     {

@@ -11,7 +11,7 @@ namespace {
 class FormatCache
 {
 public:
-    explicit FormatCache(const RtfContent &content) : content(content) {}
+    explicit FormatCache(const RtfContent &read) : content(read) {}
 
     const QTextCharFormat &format(const CharStyle &style)
     {

@@ -33,7 +33,7 @@ struct RtfToken
 class RtfTokenizer
 {
 public:
-    explicit RtfTokenizer(QByteArrayView input) : input(input) {}
+    explicit RtfTokenizer(QByteArrayView text) : input(text) {}
 
     RtfToken next();
     qsizetype position() const { return pos; }

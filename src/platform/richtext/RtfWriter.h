@@ -20,7 +20,7 @@ namespace richtext {
 class RtfWriter
 {
 public:
-    explicit RtfWriter(const QTextDocument &document) : document(document) {}
+    explicit RtfWriter(const QTextDocument &source) : document(source) {}
 
     // The characters from position from up to (not including) to; paragraph breaks inside the
     // range become paragraph marks.

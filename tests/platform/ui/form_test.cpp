@@ -17,7 +17,7 @@ namespace {
 class LoggedForm : public Form
 {
 public:
-    LoggedForm(const QString &name, QStringList &log) : name(name), log(log)
+    LoggedForm(const QString &formName, QStringList &events) : name(formName), log(events)
     {
         setObjectName(name);
         resize(200, 150);
