@@ -1,18 +1,20 @@
 #include "PrivateDesktop.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
-PrivateDesktop::PrivateDesktop(const QString &folder)
+PrivateDesktop::PrivateDesktop(const QString &folder, Kind kind)
     : env(QProcessEnvironment::systemEnvironment()), xServer(folder, "xvfb"),
-      sessionBus(folder, "dbus")
+      windowManager(folder, "openbox"), sessionBus(folder, "dbus")
 {
     // Services started on the bus keep their sockets here rather than in the user's home.
     const QString runtime = folder + "/runtime";
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     env.insert("XDG_RUNTIME_DIR", runtime);
-    if (startDisplay())
+    if (startDisplay() && (kind == Kind::BareDisplay || startWindowManager(folder)))
         startBus();
 }
 
@@ -33,6 +35,25 @@ bool PrivateDesktop::startDisplay()
     return true;
 }
 
+bool PrivateDesktop::startWindowManager(const QString &folder)
+{
+    // The window manager keeps whatever it writes in a home of its own.
+    QProcessEnvironment wmEnv = env;
+    wmEnv.insert("HOME", folder + "/openbox-home");
+    QDir().mkpath(folder + "/openbox-home");
+    windowManager.start("openbox", {"--sm-disable"}, wmEnv);
+    // It is managing the display once it has announced itself on the root window.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000 && windowManager.running()) {
+        if (runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, env).contains("window id"))
+            return true;
+        QThread::msleep(50);
+    }
+    failure = "openbox did not start: " + windowManager.errorOutput();
+    return false;
+}
+
 bool PrivateDesktop::startBus()
 {
     sessionBus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"}, env);
@@ -47,7 +68,9 @@ bool PrivateDesktop::startBus()
 
 QString PrivateDesktop::log() const
 {
-    return QString("Xvfb %1: %2\ndbus-daemon %3: %4")
-        .arg(xServer.running() ? "running" : "ended", xServer.errorOutput(),
-             sessionBus.running() ? "running" : "ended", sessionBus.errorOutput());
+    const auto state = [](const ScopedProcess &process) {
+        return QString(process.running() ? "running: " : "ended: ") + process.errorOutput();
+    };
+    return "Xvfb " + state(xServer) + "\nopenbox " + state(windowManager) + "\ndbus-daemon "
+           + state(sessionBus);
 }

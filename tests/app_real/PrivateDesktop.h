@@ -5,16 +5,18 @@
 #include <QProcessEnvironment>
 #include <QString>
 
-// A desktop of the test's own: a virtual X display and a session bus, so the program's windows
-// neither show on nor depend on anything else running on this machine.
+// A desktop of the test's own: a virtual X display, a session bus and, as on a user's desktop,
+// a window manager (or none: a bare display), so the program's windows neither show on nor
+// depend on anything else running on this machine.
 class PrivateDesktop
 {
 public:
     static constexpr int screenWidth = 1280;
     static constexpr int screenHeight = 1024;
+    enum class Kind { WithWindowManager, BareDisplay };
 
     // Keeps its logs and runtime files in folder.
-    explicit PrivateDesktop(const QString &folder);
+    PrivateDesktop(const QString &folder, Kind kind);
 
     // Empty when the display and the bus are up.
     QString error() const { return failure; }
@@ -26,11 +28,13 @@ public:
 
 private:
     bool startDisplay();
+    bool startWindowManager(const QString &folder);
     bool startBus();
 
     QProcessEnvironment env;
     QString failure;
-    // Declared in start order, so the bus ends before the display.
+    // Declared in start order, so the others end before the display.
     ScopedProcess xServer;
+    ScopedProcess windowManager;
     ScopedProcess sessionBus;
 };

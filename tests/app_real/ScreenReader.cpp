@@ -186,3 +186,21 @@ QStringList ScreenReader::shownNames(const Accessible &root) const
     });
     return names;
 }
+
+std::optional<Accessible> ScreenReader::find(const Accessible &root, const QString &wanted,
+                                             const QString &wantedRole) const
+{
+    std::optional<Accessible> found;
+    visitShown(root, [&](const Accessible &object) {
+        if (name(object) == wanted && role(object) == wantedRole)
+            found = object;
+        return found.has_value();
+    });
+    return found;
+}
+
+bool ScreenReader::press(const Accessible &object) const
+{
+    const QDBusMessage reply = call(object, "org.a11y.atspi.Action", "DoAction", {0});
+    return firstArgument(reply).toBool();
+}

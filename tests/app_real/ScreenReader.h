@@ -41,6 +41,12 @@ public:
     QStringList labels(const Accessible &object) const;
     // The names of every object on screen inside root, in tree order.
     QStringList shownNames(const Accessible &root) const;
+    // The first object on screen inside root with that name and role.
+    std::optional<Accessible> find(const Accessible &root, const QString &name,
+                                   const QString &role) const;
+    // Does what the object's first action does (a button's press), as a screen reader's user
+    // would; false when the program refused.
+    bool press(const Accessible &object) const;
 
 private:
     // Empty, with the failure noted, when there is none.

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString mainTitle = "Zentari Deck Builder";
-
 bool copyFolder(const QString &from, const QString &to)
 {
     QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
@@ -30,6 +28,8 @@ bool copyFolder(const QString &from, const QString &to)
     }
     return QFileInfo::exists(to + "/zentdeck");
 }
+
+const QString mainTitle = "Zentari Deck Builder";
 
 // Polls until the check holds or the time is up.
 template <typename Check>
@@ -77,78 +77,123 @@ int distinctColours(const QImage &image)
 }
 
 // A user at a desktop of the test's own: the program's copy, the windows as xdotool sees them
-// and the controls as a screen reader reads them.
+// and the controls as a screen reader reads them. The program runs with a home folder of its
+// own, so what it leaves there can be seen.
 class RealWindow : public ::testing::Test
 {
 protected:
+    explicit RealWindow(PrivateDesktop::Kind kind) : desktop(temp.path(), kind) {}
+
     QString xdotool(const QStringList &arguments) const
     {
         return runTool("xdotool", arguments, desktop.environment());
     }
-    // The id of the window on screen with exactly that title, or empty.
     QString shownWindow(const QString &title) const
     {
         return xdotool({"search", "--onlyvisible", "--name", exactTitlePattern(title)})
             .section('\n', 0, 0);
     }
-    void pressKeys(const QString &windowId, const QString &keys) const
+    QString waitForWindow(const QString &title, int timeoutMs = 5000) const
     {
-        xdotool({"windowfocus", windowId});
-        xdotool({"key", keys});
+        QString id;
+        waitUntil(timeoutMs, [&] { return !(id = shownWindow(title)).isEmpty(); });
+        return id;
     }
-    void startProgram()
+    bool waitForWindowGone(const QString &title) const
+    {
+        return waitUntil(5000, [&] { return shownWindow(title).isEmpty(); });
+    }
+    // Keys as the user types them: to whichever window has the keyboard.
+    void type(const QString &keys) const { xdotool({"key", "--delay", "50", keys}); }
+
+    // Starts the program from a copy of the program folder; the main window's id once it is
+    // shown, or empty. The program takes no command line: arguments given are ignored.
+    QString launch(const QStringList &arguments = {})
     {
         QProcessEnvironment environment = desktop.environment();
+        environment.insert("HOME", home);
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-        program.start(programFolder + "/zentdeck", {}, environment, programFolder);
+        program.start(programFolder + "/zentdeck", arguments, environment, programFolder);
+        QString mainId;
+        waitUntil(20000, [&] {
+            splashSeen = splashSeen || !shownWindow("Form1").isEmpty();
+            mainId = shownWindow(mainTitle);
+            return !mainId.isEmpty() || !program.running();
+        });
+        return mainId;
+    }
+    QString failureReport() const
+    {
+        return "the program said: " + program.errorOutput() + "\n" + desktop.log();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(desktop.error().isEmpty()) << desktop.log().toStdString();
+        ASSERT_TRUE(reader.error().isEmpty()) << reader.error().toStdString();
+        ASSERT_TRUE(copyFolder(ZENT_PROGRAM_DIR, programFolder));
+        ASSERT_TRUE(QDir().mkpath(home));
     }
 
     TempDir temp;
     const QString programFolder = temp.file("zentdeck");
     const QString catalogue = programFolder + "/zentdeck.znt";
-    PrivateDesktop desktop{temp.path()};
+    const QString home = temp.file("home");
+    PrivateDesktop desktop;
     ScreenReader reader{desktop.busAddress()};
     ScopedProcess program{temp.path(), "zentdeck"};
+    bool splashSeen = false;
 };
+
+class OnADesktop : public RealWindow
+{
+protected:
+    OnADesktop() : RealWindow(PrivateDesktop::Kind::WithWindowManager) {}
+};
+
+class OnABareDisplay : public RealWindow
+{
+protected:
+    OnABareDisplay() : RealWindow(PrivateDesktop::Kind::BareDisplay) {}
+};
+
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator found(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (found.hasNext())
+        files << QDir(folder).relativeFilePath(found.next());
+    return files;
+}
 
 } // namespace
 
-TEST_F(RealWindow, SplashGivesWayToTheMainWindowWithTheFocusOnTheNameAndExitEmptiesTheDeck)
+TEST_F(OnADesktop, SplashGivesWayToTheMainWindowAndExitEmptiesTheDeckLeavingNothingBehind)
 {
-    ASSERT_TRUE(copyFolder(ZENT_PROGRAM_DIR, programFolder));
     sqlite3Tool(catalogue, "INSERT INTO tblNames VALUES ('Left over', 1)");
-    ASSERT_EQ(sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames"), "1");
     const QString firstName =
         sqlite3Tool(catalogue, "SELECT fldName FROM tblZentDeck ORDER BY rowid LIMIT 1");
-    ASSERT_TRUE(desktop.error().isEmpty()) << desktop.error().toStdString();
-    ASSERT_TRUE(reader.error().isEmpty()) << reader.error().toStdString();
     ASSERT_EQ(xdotool({"getdisplaygeometry"}),
               QString("%1 %2").arg(PrivateDesktop::screenWidth).arg(PrivateDesktop::screenHeight));
 
-    // Start-up: the splash alone for seven seconds, then the main window in its place.
+    // Start-up: the splash alone for seven seconds, then the main window in its place. Qt's own
+    // options, were they read, would put the windows on no screen at all.
     QElapsedTimer clock;
     clock.start();
-    startProgram();
-    bool splashSeen = false;
-    QString mainId;
-    const bool mainShown = waitUntil(20000, [&] {
-        splashSeen = splashSeen || !shownWindow("Form1").isEmpty();
-        mainId = shownWindow(mainTitle);
-        return !mainId.isEmpty() || !program.running();
-    });
+    const QString mainId = launch({"-platform", "offscreen", "-reverse"});
     const qint64 mainShownAfter = clock.elapsed();
-    ASSERT_TRUE(mainShown && !mainId.isEmpty())
-        << "no main window within 20 s; the program said: " << program.errorOutput().toStdString()
-        << desktop.log().toStdString();
+    ASSERT_FALSE(mainId.isEmpty()) << "no main window within 20 s; " << failureReport().toStdString();
     EXPECT_TRUE(splashSeen);
     EXPECT_GE(mainShownAfter, 7000);
-    EXPECT_TRUE(waitUntil(3000, [&] { return shownWindow("Form1").isEmpty(); }));
+    EXPECT_TRUE(waitForWindowGone("Form1"));
 
     const QRect geometry = windowGeometry(xdotool({"getwindowgeometry", "--shell", mainId}));
-    EXPECT_NEAR(geometry.center().x(), PrivateDesktop::screenWidth / 2, 2);
-    EXPECT_NEAR(geometry.center().y(), PrivateDesktop::screenHeight / 2, 2);
+    EXPECT_EQ(geometry.size(), QSize(1000, 700));
+    // Centred; the window manager then puts its title bar above it.
+    EXPECT_NEAR(geometry.center().x(), PrivateDesktop::screenWidth / 2, 5);
+    EXPECT_GE(geometry.center().y(), PrivateDesktop::screenHeight / 2);
+    EXPECT_LE(geometry.center().y(), PrivateDesktop::screenHeight / 2 + 50);
 
     // The keyboard focus is in the creature name box, which holds the first catalogue name.
     std::optional<Accessible> focus;
@@ -172,11 +217,16 @@ TEST_F(RealWindow, SplashGivesWayToTheMainWindowWithTheFocusOnTheNameAndExitEmpt
     EXPECT_EQ(image.size(), geometry.size());
     EXPECT_GT(distinctColours(image), 20);
 
-    // File > Exit with its shortcut; the question is answered Yes with Enter.
-    pressKeys(mainId, "ctrl+x");
-    QString questionId;
-    ASSERT_TRUE(waitUntil(5000, [&] { return !(questionId = shownWindow("Exit?")).isEmpty(); }))
-        << "no exit question; the program said: " << program.errorOutput().toStdString();
+    // The open dialog, cancelled: Qt's own dialog would note its folder and history in the
+    // home folder.
+    type("ctrl+o");
+    EXPECT_FALSE(waitForWindow("Please Select Database").isEmpty()) << failureReport().toStdString();
+    type("Escape");
+    EXPECT_TRUE(waitForWindowGone("Please Select Database"));
+
+    // File > Exit with its shortcut; No keeps the program, Yes ends it.
+    type("ctrl+x");
+    ASSERT_FALSE(waitForWindow("Exit?").isEmpty()) << failureReport().toStdString();
     if (const auto question = reader.window("Exit?")) {
         const QStringList texts = reader.shownNames(*question);
         for (const char *text : {"Are you sure you want to exit?", "Yes", "No"})
@@ -184,10 +234,58 @@ TEST_F(RealWindow, SplashGivesWayToTheMainWindowWithTheFocusOnTheNameAndExitEmpt
     } else {
         ADD_FAILURE() << "the screen reader does not see the exit question";
     }
-    pressKeys(questionId, "Return");
+    type("Escape");
+    EXPECT_TRUE(waitForWindowGone("Exit?"));
+    EXPECT_TRUE(program.running());
+    type("ctrl+x");
+    ASSERT_FALSE(waitForWindow("Exit?").isEmpty()) << failureReport().toStdString();
+    type("Return");
 
     ASSERT_TRUE(program.waitForEnd(5000)) << "the program is still running after Yes";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << program.errorOutput().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames"), "0");
+    EXPECT_EQ(filesUnder(home), QStringList());
+}
+
+// Without a window manager nobody hands the keyboard back when a box closes: the program does.
+TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
+{
+    ASSERT_FALSE(launch().isEmpty()) << failureReport().toStdString();
+    ASSERT_TRUE(waitUntil(5000, [&] {
+        const auto window = reader.window(mainTitle);
+        return window && reader.focused(*window);
+    }));
+
+    for (const char *step : {"first", "second"}) {
+        SCOPED_TRACE(step);
+        type("ctrl+x");
+        ASSERT_FALSE(waitForWindow("Exit?").isEmpty()) << failureReport().toStdString();
+        type("Escape");
+        ASSERT_TRUE(waitForWindowGone("Exit?"));
+        type("ctrl+o");
+        ASSERT_FALSE(waitForWindow("Please Select Database").isEmpty());
+        type("Escape");
+        ASSERT_TRUE(waitForWindowGone("Please Select Database"));
+    }
+
+    // The about box's System Info finds no program here; after its message, Esc still closes
+    // the about box.
+    const auto main = reader.window(mainTitle);
+    ASSERT_TRUE(main);
+    const auto help = reader.find(*main, "Help", "push button");
+    ASSERT_TRUE(help);
+    reader.press(*help);
+    ASSERT_FALSE(waitForWindow("About ZentDeckBuilder").isEmpty()) << failureReport().toStdString();
+    type("alt+s");
+    ASSERT_FALSE(waitForWindow("ZentDeckBuilder").isEmpty());
+    type("Return");
+    ASSERT_TRUE(waitForWindowGone("ZentDeckBuilder"));
+    type("Escape");
+    EXPECT_TRUE(waitForWindowGone("About ZentDeckBuilder"));
+
+    type("ctrl+x");
+    ASSERT_FALSE(waitForWindow("Exit?").isEmpty());
+    type("Return");
+    EXPECT_TRUE(program.waitForEnd(5000));
 }

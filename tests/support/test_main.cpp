@@ -1,6 +1,21 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace {
+
+// A warning from Qt is a fault of the program (a failed connect, a bad property, a widget
+// used the wrong way), so it fails the test that caused it. The offscreen platform's notes on
+// what it cannot do (raise a window, grab the keyboard) are no fault of ours.
+void failOnWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg
+        || message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    ADD_FAILURE() << "Qt said: " << message.toStdString();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     // Widgets render without a display unless a test run asks for a real one.
@@ -8,5 +23,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    qInstallMessageHandler(failOnWarning);
     return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace ui {
 
@@ -22,6 +23,16 @@ QString displayText(const QString &text)
 QString titleOrDefault(const QString &title)
 {
     return title.isEmpty() ? QString::fromLatin1(applicationTitle) : title;
+}
+
+// Runs the dialog modally over its parent and hands the activation back to the parent when it
+// closes: without a window manager the focus would stay nowhere, and the next key be lost.
+int execOver(QWidget *parent, QDialog &dialog)
+{
+    const int result = dialog.exec();
+    if (parent && parent->window()->isVisible())
+        parent->window()->activateWindow();
+    return result;
 }
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
@@ -48,6 +59,12 @@ QStringList nameFiltersFromClassic(const QString &filter)
     return filters;
 }
 
+QtDialogs::QtDialogs()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, runSettings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, runSettings.path());
+}
+
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &request)
 {
     // Built by hand: the ready-made question box would add an icon the program does not want.
@@ -65,7 +82,7 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &re
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    box.exec();
+    execOver(parent, box);
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::Ok: return MessageAnswer::Ok;
@@ -80,7 +97,7 @@ QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QStrin
     dialog.setWindowTitle(titleOrDefault(title));
     dialog.setLabelText(displayText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return execOver(parent, dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtDialogs::showOpen(QWidget *parent, CommonDialogSettings &settings)
@@ -115,7 +132,7 @@ bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settin
     if (!settings.fileName.isEmpty())
         dialog.selectFile(QFileInfo(settings.fileName).fileName());
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (execOver(dialog.parentWidget(), dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     // The dialog names the chosen entry in full or, with details hidden, by its description.
     const QString chosen = dialog.selectedNameFilter();
@@ -137,7 +154,7 @@ bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPr
     const bool offerSelection = settings.printSelection && !(settings.flags & cdlPDNoSelection);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
     printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
-    if (dialog.exec() != QDialog::Accepted)
+    if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
     settings.printRangeSelection = printer.printRange() == QPrinter::Selection;
     return true;
@@ -157,7 +174,7 @@ bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
 
     QFontDialog dialog(initial, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted)
+    if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
     const QFont chosen = dialog.selectedFont();
     settings.fontName = chosen.family();
@@ -173,7 +190,7 @@ bool QtDialogs::showColor(QWidget *parent, CommonDialogSettings &settings)
 {
     QColorDialog dialog(settings.color, parent);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted)
+    if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
     settings.color = dialog.selectedColor();
     return true;

@@ -3,16 +3,22 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 class QFileDialog;
 
 namespace ui {
 
 // The dialogs the user sees: Qt's own message box, input box and common dialogs, set up to
-// behave like the classic desktop ones the program was made for.
+// behave like the classic desktop ones the program was made for. Each is shown over its parent
+// window, which is the active window again once the dialog has closed.
 class QtDialogs : public Dialogs
 {
 public:
+    // The program stores nothing between runs: Qt's file and colour dialogs keep their history
+    // in the user's settings, so from here on those settings live in a folder of this run's.
+    QtDialogs();
+
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
     bool showOpen(QWidget *parent, CommonDialogSettings &settings) override;
@@ -23,6 +29,8 @@ public:
 
 private:
     bool showFileDialog(QFileDialog &dialog, CommonDialogSettings &settings);
+
+    QTemporaryDir runSettings;
 };
 
 // "Desc|*.ext|Desc2|*.ext2" as Qt's name filters: {"Desc (*.ext)", "Desc2 (*.ext2)"}. Each
