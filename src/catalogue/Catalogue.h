@@ -42,6 +42,8 @@ public:
     void pointDataControls(const QString &path);
     db::DataControl &datZents() { return zents; }
     db::DataControl &datNames() { return names; }
+    const db::DataControl &datZents() const { return zents; }
+    const db::DataControl &datNames() const { return names; }
 
 private:
     db::StatementLog *log;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,16 @@ QString writeProgram(const QString &path)
 
 } // namespace
 
-TEST(About, LoadSetsTitleVersionAndContactLines)
+TEST(About, LoadSetsTitleVersionAndContactLinesInABoxOfFixedSize)
 {
     AppFixture app;
-    frmAbout about(app.context);
+    QWidget owner;
+    owner.show();
+    frmAbout about(app.context, &owner);
+    about.show();
+    EXPECT_EQ(about.windowHandle()->transientParent(), owner.windowHandle());
+    EXPECT_EQ(about.minimumSize(), about.maximumSize());
+    EXPECT_FALSE(about.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(about.windowTitle(), "About ZentDeckBuilder");
     EXPECT_EQ(about.findChild<QLabel *>("lblVersion")->text(), "Version 1.0.0");
     EXPECT_EQ(about.findChild<QLabel *>("lblTitle")->text(), "ZentDeckBuilder");
@@ -46,6 +53,7 @@ TEST(About, LoadSetsTitleVersionAndContactLines)
     EXPECT_EQ(about.findChild<QLabel *>("lblAddress")->text(),
               QString(frmAbout::contactLines()).replace("\r\n", "\n"));
     EXPECT_EQ(about.findChild<QPushButton *>("cmdSysInfo")->text(), "&System Info...");
+    about.close();
 }
 
 TEST(About, EnterAndEscapeBothCloseIt)

@@ -193,10 +193,13 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     EXPECT_EQ(app.dialogs.shown()[1].settings.fileName, second);
     EXPECT_EQ(items(app.control<QComboBox>("cboName")), QStringList({"Delta"}));
 
-    // A file that cannot be opened keeps the previous catalogue.
+    // A file that cannot be opened keeps the previous catalogue for the lists; the cards shown
+    // next are looked for in the chosen file.
     app.dialogs.answerOpen(app.folder.file("missing.znt"));
     main.mnuFileOpen_Click();
     EXPECT_EQ(main.catalogueInUse().database().path(), second);
+    EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), app.folder.file("missing.znt"));
+    EXPECT_EQ(main.catalogueInUse().datNames().databaseName(), app.folder.file("missing.znt"));
     EXPECT_EQ(items(app.control<QComboBox>("cboName")), QStringList({"Delta"}));
     EXPECT_FALSE(QFile::exists(app.folder.file("missing.znt")));
 

@@ -2,39 +2,33 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-
-TEST(Splash, ShowsItsTextsAndAfterSevenSecondsGivesWayToTheMainWindowOnce)
+TEST(Splash, AfterSevenSecondsGivesWayToTheMainWindowOnceAndIsGone)
 {
     int created = 0;
     QPointer<QWidget> mainWindow;
-    frmSplash splash([&]() -> QWidget * {
+    QPointer<frmSplash> splash = new frmSplash([&]() -> QWidget * {
         ++created;
         mainWindow = new QWidget;
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         return mainWindow;
     });
-    splash.show();
-    EXPECT_EQ(splash.windowTitle(), "Form1");
-    EXPECT_EQ(splash.findChild<QLabel *>("Label2")->text(), "Deck Builder");
-    EXPECT_EQ(splash.findChild<QLabel *>("Label1")->text(), "TM");
-    EXPECT_EQ(splash.findChild<QLabel *>("Label3")->text(), "Version 1.2.0");
-    EXPECT_EQ(splash.findChild<QLabel *>("imgLogo")->size(), QSize(460, 169));
-
-    auto *timer = splash.findChild<QTimer *>("Timer1");
+    splash->show();
+    auto *timer = splash->findChild<QTimer *>("Timer1");
     ASSERT_TRUE(timer);
     EXPECT_EQ(timer->interval(), 7000);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(created, 0);
 
-    splash.Timer1_Timer();
+    splash->Timer1_Timer();
     EXPECT_EQ(created, 1);
     ASSERT_TRUE(mainWindow);
     EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_FALSE(splash.isVisible());
-    EXPECT_FALSE(timer->isActive());
+    // Closed, the splash is destroyed, so a screen reader no longer finds it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }));
     mainWindow->close();
 }

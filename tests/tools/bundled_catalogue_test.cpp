@@ -1,7 +1,6 @@
 #include "CatalogueShape.h"
 #include "Sqlite3Tool.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
@@ -62,34 +61,26 @@ TEST(BundledCatalogue, HoldsEnoughCardsOfEveryKindInTheCatalogueConventions)
     }));
 }
 
-TEST(BundledCatalogue, CreaturesAreFullyDescribedAndTrainersCarryTheirText)
+TEST(BundledCatalogue, CardsAreFullyDescribedEachWithADrawnPictureInTheProgramFolder)
 {
     const QStringList creatureColumns = {
         "fldCatagory", "fldHitPoints", "fldWeakness", "fldResistance", "fldRetreatCost", "fldLevel",
         "fldEvolution", "fldNotes", "fldAttack1", "fldAtck1Cost", "fldAtck1Damage", "fldAtck1Effects",
         "fldAttack2", "fldAtck2Cost", "fldAtck2Damage", "fldAtck2Effects"};
+    const QList<CardRow> rows = readCards(bundledFile);
     int powers = 0;
-    for (const CardRow &row : readCards(bundledFile)) {
-        if (row.value("fldName") == "z") {
-            EXPECT_FALSE(row.value("fldNotes").isEmpty()) << row.value("fldTrainers").toStdString();
-            EXPECT_FALSE(row.value("fldImage").isEmpty()) << row.value("fldTrainers").toStdString();
-            continue;
-        }
-        for (const QString &column : creatureColumns)
-            EXPECT_FALSE(row.value(column).isEmpty()) << row.value("fldName").toStdString() << " " << column.toStdString();
+    for (const CardRow &row : rows) {
+        const bool trainer = row.value("fldName") == "z";
+        for (const QString &column : trainer ? QStringList{"fldNotes"} : creatureColumns)
+            EXPECT_FALSE(row.value(column).isEmpty()) << column.toStdString();
         powers += !row.value("fldZentPower").isEmpty();
     }
     EXPECT_GT(powers, 0);
-}
 
-TEST(BundledCatalogue, EveryPictureIsADrawnCardInTheProgramFolder)
-{
-    const QList<CardRow> rows = readCards(bundledFile);
     const QStringList paths = picturePaths(rows);
     EXPECT_EQ(paths.size(), rows.size()); // one picture per card
     for (const QString &path : paths) {
         EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9_/.-]+$").match(path).hasMatch()) << path.toStdString();
-        EXPECT_FALSE(path.startsWith('/') || path.contains('\\')) << path.toStdString();
         QImageReader reader(ZENT_PROGRAM_DIR "/" + path);
         EXPECT_EQ(reader.format(), "png") << path.toStdString();
         EXPECT_EQ(reader.size(), QSize(240, 330)) << path.toStdString();

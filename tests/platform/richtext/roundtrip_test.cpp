@@ -1,8 +1,11 @@
-// Writing documents as RTF and reading them back.
+// Writing documents and files as RTF and reading them back.
 #include "DocumentChecks.h"
 
 #include "platform/richtext/RichText.h"
 
+#include "TempDir.h"
+
+#include <QDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -10,6 +13,8 @@
 
 using richtext::readRtf;
 using richtext::writeRtf;
+using richtext::loadRtfFile;
+using richtext::saveRtfFile;
 
 TEST(RtfRoundTrip, KeepsTextAndEveryAttributeOnEveryCharacter)
 {
@@ -97,4 +102,32 @@ TEST(RtfWriter, WritesTablesAndStatesEveryRunInFull)
               "\\pard\\qc\\f0\\fs23\\zentfs1125\\b0\\i0\\ulnone\\cf0 Deck \\{1\\} \\\\ "
               "\\f1\\fs24\\b\\i0\\ulnone\\cf1 caf\\u233\\'e9 \\u8800?\\par\n"
               "}\n");
+}
+
+TEST(RtfFiles, SaveAndLoadKeepTheDocumentAndFailuresChangeNothing)
+{
+    TempDir dir;
+    QTextDocument original;
+    fillWithEveryAttribute(original);
+    // Saved under a .txt name it is still rich text.
+    ASSERT_TRUE(saveRtfFile(dir.file("deck.txt"), original));
+    QTextDocument loaded;
+    ASSERT_TRUE(loadRtfFile(dir.file("deck.txt"), loaded));
+    EXPECT_EQ(compareDocuments(original, loaded), QString());
+
+    QString error;
+    EXPECT_FALSE(loadRtfFile(dir.file("missing.rtf"), loaded, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(loadRtfFile(dir.path(), loaded, &error)); // a folder
+    EXPECT_EQ(compareDocuments(original, loaded), QString());
+
+    // A file that cannot be written leaves nothing behind, nor anything in place of what was
+    // there.
+    EXPECT_FALSE(saveRtfFile(dir.file("no/such/folder/deck.rtf"), original, &error));
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.rtf"));
+    EXPECT_FALSE(saveRtfFile(dir.file("taken.rtf"), original, &error));
+    EXPECT_TRUE(QFileInfo(dir.file("taken.rtf")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"deck.txt", "taken.rtf"}));
 }
