@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Installs the Debian packages that are missing for what is asked:
+#   deps.sh program   building and running the program
+#   deps.sh tests     that, and everything the tests, benchmarks and fuzzing use
 set -euo pipefail
 
-packages=(
+program=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6sql6-sqlite libgl-dev
-  libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick at-spi2-core dbus-daemon
-  fonts-liberation fonts-comic-neue fonts-dejavu-core
-  libreoffice-writer-nogui poppler-utils
+  qt6-base-dev libgl-dev libsqlite3-dev
+  # The program's windows name Arial and Comic Sans MS; these stand in for them.
+  fonts-liberation fonts-comic-neue
 )
+tests=(
+  libgtest-dev libbenchmark-dev sqlite3
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-daemon
+  fonts-dejavu-core libreoffice-writer-nogui poppler-utils
+)
+
+case "${1:-}" in
+  program) packages=("${program[@]}") ;;
+  tests) packages=("${program[@]}" "${tests[@]}") ;;
+  *) echo "usage: deps.sh program|tests" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

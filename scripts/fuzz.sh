@@ -4,6 +4,7 @@
 # fuzzer finds a crash, a hang or a leak; the input that did it is kept in
 # build-fuzz/fuzz-artifacts/. FUZZ_BUILD_DIR chooses another build folder.
 set -euo pipefail
+bash "$(dirname "$0")/deps.sh" tests
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 shared="$root/../shared"

@@ -177,7 +177,7 @@ int Cursor::columnIndex(const QString &column)
     const int index = findColumn(names, column);
     if (index < 0)
         throw DbError("no column " + column);
-    if (!table.isEmpty())
+    if (resultColumn[index] < 0)
         select({index});
     return index;
 }
@@ -191,7 +191,7 @@ QString Cursor::value(int column)
 {
     if (column < 0 || column >= names.size())
         throw DbError("no such column");
-    if (!table.isEmpty())
+    if (resultColumn[column] < 0)
         select({column});
     if (atEnd)
         throw DbError("no current row");
