@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes the rich-text reader for SECONDS (default 60) under AddressSanitizer and
-# UndefinedBehaviorSanitizer, starting from the shared RTF samples. Exits non-zero when the
-# fuzzer finds a crash, a hang or a leak; the input that did it is kept in
-# build-fuzz/fuzz-artifacts/. FUZZ_BUILD_DIR chooses another build folder.
+# Fuzzes for SECONDS each (default 60), under AddressSanitizer and UndefinedBehaviorSanitizer:
+# the rich-text reader, from the shared RTF samples when they are beside the project, and whole
+# catalogue files, from small synthetic catalogues. Exits non-zero when a fuzzer finds a crash,
+# a hang or a leak; the input that did it is kept in build-fuzz/fuzz-artifacts/.
+# FUZZ_BUILD_DIR chooses another build folder.
 set -euo pipefail
 bash "$(dirname "$0")/deps.sh" tests
 seconds=${1:-60}
@@ -12,19 +13,29 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DZENT_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target fuzz_rtf_reader -j2
+cmake --build "$build" --target fuzz_rtf_reader fuzz_catalogue zentgen -j2
 
-# The fuzzer adds what it finds to its corpus: work on a copy of the samples.
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+# The fuzzers add what they find to their corpus: they work on copies.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/rtf" "$work/catalogue" "$build/fuzz-artifacts"
 if compgen -G "$shared/rtf-samples/*.rtf" >/dev/null; then
-  cp "$shared"/rtf-samples/*.rtf "$corpus"/
+  cp "$shared"/rtf-samples/*.rtf "$work/rtf"/
 else
-  echo "fuzz.sh: no samples in $shared/rtf-samples; starting from an empty corpus" >&2
+  echo "fuzz.sh: no samples in $shared/rtf-samples; the RTF fuzzer starts from nothing" >&2
 fi
-mkdir -p "$build/fuzz-artifacts"
+for rows in 5 8; do
+  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
+    "$build/tools/zentgen" synthetic $rows "$work/seeds/catalogue-$rows.znt"
+  cp "$work/seeds/catalogue-$rows.znt" "$work/catalogue"/
+done
 
-QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_rtf_reader" \
-  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-  -dict="$root/fuzz/rtf.dict" -artifact_prefix="$build/fuzz-artifacts/" \
-  -print_final_stats=1 "$corpus"
+run() {
+  local target=$1 corpus=$2
+  shift 2
+  QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_$target" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$build/fuzz-artifacts/$target-" -print_final_stats=1 "$@" "$corpus"
+}
+run rtf_reader "$work/rtf" -max_len=65536 -dict="$root/fuzz/rtf.dict"
+run catalogue "$work/catalogue" -max_len=32768

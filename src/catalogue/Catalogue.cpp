@@ -13,7 +13,14 @@ Catalogue::Catalogue(db::StatementLog *statementLog)
 
 void Catalogue::open(const QString &path)
 {
-    gdbZents = db::Database::open(path, log);
+    // An empty or foreign database is no catalogue: opening it would leave the program pointing
+    // at a file where its deck cannot be kept.
+    db::Database opened = db::Database::open(path, log);
+    for (const char *table : {"tblZentDeck", "tblNames"}) {
+        if (!opened.hasTable(table))
+            throw db::DbError(path + " holds no table " + table);
+    }
+    gdbZents = std::move(opened);
 }
 
 void Catalogue::pointDataControls(const QString &path)

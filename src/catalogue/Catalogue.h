@@ -23,7 +23,8 @@ public:
     // A log, when given, receives every statement text sent to the file.
     explicit Catalogue(db::StatementLog *log = nullptr);
 
-    // Opens the file as gdbZents; on failure the previously open file stays in use.
+    // Opens the file as gdbZents; it must hold both tables, tblZentDeck and tblNames. On
+    // failure the previously open file stays in use.
     void open(const QString &path);
     bool isOpen() const { return gdbZents.has_value(); }
     const db::Database &database() const; // throws DbError when no file is open

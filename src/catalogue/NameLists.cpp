@@ -11,19 +11,28 @@ namespace catalogue {
 
 void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list)
 {
-    const int index = rsCatalogue.columnIndex(column);
     QStringList names;
-    for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
-        const QString name = rsCatalogue.value(index);
-        if (name != QLatin1String("z"))
-            names << name;
+    // One call for the whole list keeps a large catalogue quick to list. A combo box makes its
+    // first entry current when entries arrive; the name list keeps the text the user left.
+    const auto listNames = [&] {
+        const QString text = list.currentText();
+        list.addItems(names);
+        list.setCurrentIndex(-1);
+        list.setEditText(text);
+    };
+    try {
+        const int index = rsCatalogue.columnIndex(column);
+        for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
+            const QString name = rsCatalogue.value(index);
+            if (name != QLatin1String("z"))
+                names << name;
+        }
+    } catch (...) {
+        // The names read before a damaged part of the file are listed all the same.
+        listNames();
+        throw;
     }
-    // A combo box makes its first entry current when entries arrive, and an emptied one
-    // loses its text; the name lists keep the text they had, as the user left it.
-    const QString text = list.currentText();
-    list.addItems(names); // one call for the whole list keeps a large catalogue quick to list
-    list.setCurrentIndex(-1);
-    list.setEditText(text);
+    listNames();
     rsCatalogue.moveFirst();
 }
 

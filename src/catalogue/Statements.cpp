@@ -4,8 +4,9 @@ namespace catalogue::statements {
 
 QString quoted(const QString &name)
 {
-    QString text = name;
-    return text.replace("'", "''");
+    // A NUL character cannot stand inside a statement's text at all: it is joined in as a
+    // character of its own, between the quoted parts.
+    return QString(name).replace("'", "''").replace(QChar(0), "' || char(0) || '");
 }
 
 QString emptyDeck()

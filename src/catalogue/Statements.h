@@ -3,8 +3,9 @@
 #include <QString>
 
 // Every statement the program sends to its catalogue, each built in exactly one place.
-// Names are joined in as they stand, except that a single quote inside a name is doubled,
-// so no name can end the quoted text early and break or change the statement.
+// Names are joined in as they stand, except that a single quote inside a name is doubled, so
+// no name can end the quoted text early and break or change the statement, and a NUL
+// character is joined in as char(0).
 namespace catalogue::statements {
 
 // Empties the working deck when the main window closes or the user confirms the exit.

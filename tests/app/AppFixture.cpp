@@ -21,13 +21,14 @@ QString AppFixture::writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
         const QString image = row.value("fldImage");
         if (image.isEmpty())
             continue;
-        const QString path = folder.file(QString(image).replace('\\', '/'));
+        const QString path = context.programFolder + "/" + QString(image).replace('\\', '/');
         QDir().mkpath(QFileInfo(path).path());
         QImage picture(24, 33, QImage::Format_RGB32);
         picture.fill(QColor::fromHsv(int(qHash(image) % 360), 200, 200));
         EXPECT_TRUE(picture.save(path));
     }
-    const QString path = folder.file(fileName);
+    QDir().mkpath(context.programFolder);
+    const QString path = context.programFolder + "/" + fileName;
     EXPECT_TRUE(catalogue_writer::writeCatalogue(path, rows));
     return path;
 }

@@ -22,8 +22,8 @@ public:
     AppFixture();
     ~AppFixture();
 
-    // Writes <program folder>/<fileName> with the rows; each row's picture is drawn too when
-    // its fldImage is set.
+    // Writes <program folder>/<fileName> with the rows; each row's picture is drawn there too
+    // when its fldImage is set. The program folder is the test's folder unless the test says.
     QString writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
                            const QString &fileName = "zentdeck.znt");
     frmZentMain &openMainWindow();

@@ -25,6 +25,20 @@ const QString &Database::path() const
     return connection->path();
 }
 
+bool Database::hasTable(const QString &name) const
+{
+    sqlite3_stmt *query = nullptr;
+    sqlite3_prepare_v2(connection->handle(),
+                       "SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
+                       "COLLATE NOCASE",
+                       -1, &query, nullptr);
+    const QByteArray text = name.toUtf8();
+    sqlite3_bind_text(query, 1, text.constData(), int(text.size()), SQLITE_STATIC);
+    const bool found = sqlite3_step(query) == SQLITE_ROW;
+    sqlite3_finalize(query);
+    return found;
+}
+
 void Database::execute(const QString &statement) const
 {
     if (log)

@@ -23,6 +23,8 @@ public:
     static Database open(const QString &path, StatementLog *log = nullptr);
 
     const QString &path() const;
+    // Whether the file holds a table (or view) of that name; the question is not logged.
+    bool hasTable(const QString &name) const;
 
     // Runs an INSERT or DELETE statement; its rows change at once.
     void execute(const QString &statement) const;
