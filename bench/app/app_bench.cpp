@@ -1,14 +1,16 @@
 // The main window on the bundled catalogue and on synthetic ones of 20,000 and 100,000 cards:
-// from its creation to its first paint on screen (load, show, layout and paint), and File > Open
-// to the window painted again.
+// from its creation to its first paint on screen (load, show, layout and paint), File > Open to
+// the window painted again, choosing a name to its picture painted, and Find's scan.
 #include "app/frmZentMain.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -16,14 +18,15 @@ using namespace ui;
 
 namespace {
 
-// Answers the open dialog with one file and nothing else is ever asked.
+// Answers the open dialog with one file and the input box with one name.
 class OpenAnswer : public Dialogs
 {
 public:
     QString file;
+    QString name;
 
-    MessageAnswer messageBox(QWidget *, const MessageBoxRequest &) override { return MessageAnswer::No; }
-    QString inputBox(QWidget *, const QString &, const QString &) override { return {}; }
+    MessageAnswer messageBox(QWidget *, const MessageBoxRequest &) override { return MessageAnswer::Ok; }
+    QString inputBox(QWidget *, const QString &, const QString &) override { return name; }
     bool showOpen(QWidget *, CommonDialogSettings &settings) override
     {
         settings.fileName = file;
@@ -96,6 +99,41 @@ void fileOpenToPaint(benchmark::State &state, const Folder *folder)
     }
 }
 
+// The creature list's last name: a Find scans the whole catalogue to it.
+QString lastCreature(const frmZentMain &main)
+{
+    const auto *cboName = main.findChild<QComboBox *>("cboName");
+    return cboName->itemText(cboName->count() - 1);
+}
+
+void chooseName(benchmark::State &state, const Folder *folder)
+{
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    main.show();
+    auto *cboName = main.findChild<QComboBox *>("cboName");
+    PaintWatch picture(main.findChild<QWidget *>("imgZents"));
+    int entry = 0;
+    for (auto _ : state) {
+        // Every other name, so that each choice shows another card and picture.
+        entry = (entry + cboName->count() / 2 + 1) % cboName->count();
+        cboName->setCurrentIndex(entry);
+        main.cboName_Click();
+        picture.waitForPaint();
+    }
+}
+
+void findScan(benchmark::State &state, const Folder *folder)
+{
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    dialogs.name = lastCreature(main);
+    for (auto _ : state)
+        main.mnuFindZentari_Click();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -119,6 +157,18 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark((std::string(folder.label) + "/file_open_to_paint").c_str(),
                                      fileOpenToPaint, &folder)
             ->Unit(benchmark::kMillisecond)->UseRealTime();
+        // One at a time, 200 times over: the median and the worst case.
+        using Work = void (*)(benchmark::State &, const Folder *);
+        const std::pair<const char *, Work> oneByOne[] = {{"/choose_name_to_picture", chooseName},
+                                                          {"/find_scan", findScan}};
+        for (const auto &[name, work] : oneByOne) {
+            benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
+                ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(200)
+                ->ReportAggregatesOnly(true)
+                ->ComputeStatistics("max", [](const std::vector<double> &times) {
+                    return *std::max_element(times.begin(), times.end());
+                });
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

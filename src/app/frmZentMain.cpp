@@ -4,11 +4,9 @@
 #include "catalogue/NameLists.h"
 #include "catalogue/Statements.h"
 #include "platform/system/Attempt.h"
-#include "platform/system/Files.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/Keyboard.h"
-#include "platform/ui/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -50,6 +48,7 @@ frmZentMain::frmZentMain(AppContext appContext)
     setCentralWidget(central);
     createHiddenBoxes();
     bindCardBoxes();
+    connectHandlers();
     setUpKeyboard();
 
     resize(1000, 700);
@@ -59,6 +58,17 @@ frmZentMain::frmZentMain(AppContext appContext)
 }
 
 frmZentMain::~frmZentMain() = default;
+
+void frmZentMain::connectHandlers()
+{
+    // A list's click runs on the user's choice only, never when code sets its text.
+    connect(controls.card.cboName, &QComboBox::activated, this, &frmZentMain::cboName_Click);
+    connect(controls.trainers.cboTrainers, &QComboBox::activated, this,
+            &frmZentMain::cboTrainers_Click);
+    connect(controls.card.cmdToggle, &QPushButton::clicked, this, &frmZentMain::cmdToggle_Click);
+    connect(commands.mnuFindZentari, &QAction::triggered, this, &frmZentMain::mnuFindZentari_Click);
+    connect(commands.mnuFindTrainer, &QAction::triggered, this, &frmZentMain::mnuFindTrainer_Click);
+}
 
 void frmZentMain::setUpKeyboard()
 {
@@ -77,7 +87,7 @@ void frmZentMain::Form_Load()
     openCatalogueLists();
     catalogueFile.pointDataControls(defaultFile);
     deck::showCounters(counters, controls.deck, controls.energies);
-    showFirstCard();
+    display.showFirstCard(context.programFolder);
     enableCatalogueCommands();
     // The data controls open their record sources once the load is over.
     attempt([&] { catalogueFile.datZents().refresh(); });
@@ -87,26 +97,6 @@ void frmZentMain::Form_Load()
 void frmZentMain::openCatalogueLists()
 {
     catalogue::fillNameLists(catalogueFile, *controls.card.cboName, *controls.trainers.cboTrainers);
-}
-
-void frmZentMain::showFirstCard()
-{
-    attempt([&] {
-        db::Cursor &first = catalogueFile.catalogueCursor();
-        first.moveFirst();
-        // The first picture is found in the program's folder, wherever the process was started.
-        attempt([&] {
-            controls.card.imgZents->loadPicture(context.programFolder + "/"
-                                                + sys::localPath(first.value("fldImage")));
-        });
-        const QString name = first.value("fldName");
-        // A catalogue that starts with a trainer shows it in the trainer list rather than
-        // putting the "no creature" mark into the creature list's text.
-        if (name == QLatin1String("z"))
-            controls.trainers.cboTrainers->setEditText(first.value("fldTrainers"));
-        else
-            controls.card.cboName->setEditText(name);
-    });
 }
 
 void frmZentMain::enableCatalogueCommands()
@@ -174,6 +164,33 @@ void frmZentMain::mnuHelpAbout_Click()
 {
     frmAbout about(context, this);
     about.showModal();
+}
+
+// ---- cards ----
+
+void frmZentMain::cboName_Click()
+{
+    display.showChosen(catalogue::CardKind::Creature, controls.card.cboName->currentText());
+}
+
+void frmZentMain::cboTrainers_Click()
+{
+    display.showChosen(catalogue::CardKind::Trainer, controls.trainers.cboTrainers->currentText());
+}
+
+void frmZentMain::cmdToggle_Click()
+{
+    display.toggleAttack();
+}
+
+void frmZentMain::mnuFindZentari_Click()
+{
+    search.find(catalogue::CardKind::Creature);
+}
+
+void frmZentMain::mnuFindTrainer_Click()
+{
+    search.find(catalogue::CardKind::Trainer);
 }
 
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)

@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/MainControls.h"
+#include "catalogue/CardDisplay.h"
+#include "catalogue/CardSearch.h"
 #include "catalogue/Catalogue.h"
 #include "deck/DeckCounters.h"
 #include "platform/ui/CommonDialog.h"
@@ -27,6 +29,11 @@ public:
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
     void Toolbar1_ButtonClick(const QString &key);
+    void cboName_Click();
+    void cboTrainers_Click();
+    void cmdToggle_Click();
+    void mnuFindZentari_Click();
+    void mnuFindTrainer_Click();
 
     const catalogue::Catalogue &catalogueInUse() const { return catalogueFile; }
     const deck::DeckCounters &deckCounters() const { return counters; }
@@ -48,12 +55,12 @@ private:
     QWidget *createEnergyStrip();
     void createHiddenBoxes();
     void bindCardBoxes();
+    void connectHandlers();
     void setUpKeyboard();
 
     // Load and File > Open share these steps.
     void openCatalogueLists();
     void enableCatalogueCommands();
-    void showFirstCard();
 
     AppContext context;
     catalogue::Catalogue catalogueFile;
@@ -62,4 +69,6 @@ private:
     ui::CommonDialog cdlOne;
     MainCommands commands;
     MainControls controls;
+    catalogue::CardDisplay display{catalogueFile, controls.card, controls.attacks, controls.trainers};
+    catalogue::CardSearch search{context.dialogs, this, catalogueFile, display};
 };

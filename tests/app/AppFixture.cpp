@@ -10,9 +10,16 @@ using namespace ui;
 using namespace db;
 using namespace sys;
 
-AppFixture::AppFixture() : context{dialogs, registry, folder.path(), &statements} {}
+AppFixture::AppFixture() : context{dialogs, registry, folder.path(), &statements}
+{
+    // The program runs from its own folder, where relative picture paths resolve.
+    QDir::setCurrent(folder.path());
+}
 
-AppFixture::~AppFixture() = default;
+AppFixture::~AppFixture()
+{
+    QDir::setCurrent(startFolder);
+}
 
 QString AppFixture::writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
                                    const QString &fileName)

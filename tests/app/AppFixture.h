@@ -8,6 +8,7 @@
 #include "platform/db/StatementLog.h"
 #include "platform/system/Registry.h"
 
+#include <QDir>
 #include <QString>
 
 #include <memory>
@@ -33,7 +34,8 @@ public:
     template <typename Widget>
     Widget *control(const QString &name) const;
 
-    TempDir folder;
+    const QString startFolder = QDir::currentPath();
+    TempDir folder; // the program folder, and the current folder while the fixture lives
     ui::ScriptedDialogs dialogs;
     sys::Registry registry;
     db::StatementLog statements;   // every statement the window sends, in order

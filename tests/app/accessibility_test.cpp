@@ -68,5 +68,9 @@ TEST(Accessibility, EveryVisibleControlOfTheMainWindowHasAName)
     EXPECT_EQ(accessibleName(app.control<QToolButton>("cmdElectricUp")), "Add 1 lighting energy.");
     EXPECT_EQ(accessibleName(app.control<QLabel>("lblElectric")), "Lightning energy cards");
     EXPECT_EQ(accessibleName(app.control<QLabel>("lblColorless")), "Colorless energy cards");
-    EXPECT_EQ(accessibleName(main.findChild<QWidget *>("imgZents")), "Card picture");
+    // The picture is heard as a picture of the card shown.
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(main.findChild<QWidget *>("imgZents"));
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Card picture");
+    EXPECT_EQ(picture->text(QAccessible::Description), "Alpha");
 }

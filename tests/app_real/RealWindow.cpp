@@ -72,7 +72,28 @@ bool RealWindow::waitForWindowGone(const QString &title) const
 
 void RealWindow::type(const QString &keys) const
 {
-    xdotool({"key", "--delay", "50", keys});
+    xdotool(QStringList{"key", "--delay", "50"} + keys.split(' '));
+}
+
+void RealWindow::typeText(const QString &text) const
+{
+    xdotool({"type", "--delay", "30", text});
+}
+
+void RealWindow::click(const QPoint &where) const
+{
+    xdotool({"mousemove", "--sync", QString::number(where.x()), QString::number(where.y())});
+    xdotool({"click", "1"});
+}
+
+bool RealWindow::clickControl(const QString &windowTitle, const QString &name, const QString &role,
+                              QPoint (*where)(const QRect &)) const
+{
+    const auto found = control(windowTitle, name, role);
+    if (!found)
+        return false;
+    click(where(reader.extents(*found)));
+    return true;
 }
 
 QRect RealWindow::geometry(const QString &windowId) const

@@ -46,7 +46,12 @@ protected:
     QString shownWindow(const QString &title) const; // "" when none
     QString waitForWindow(const QString &title) const;
     bool waitForWindowGone(const QString &title) const;
-    void type(const QString &keys) const;
+    void type(const QString &keys) const; // key names, blank-separated: "Down Down Return"
+    void typeText(const QString &text) const;
+    void click(const QPoint &where) const;
+    // Clicks a control of a shown window, found as control() finds it, at a point of its own.
+    bool clickControl(const QString &windowTitle, const QString &name, const QString &role,
+                      QPoint (*where)(const QRect &) = [](const QRect &r) { return r.center(); }) const;
     QRect geometry(const QString &windowId) const;
     // Saved beside the test for people to look at.
     QImage screenshot(const QString &windowId, const QString &name) const;

@@ -106,8 +106,18 @@ bool ScreenReader::hasState(const Accessible &object, int state) const
 
 QString ScreenReader::name(const Accessible &object) const
 {
+    return property(object, "Name");
+}
+
+QString ScreenReader::description(const Accessible &object) const
+{
+    return property(object, "Description");
+}
+
+QString ScreenReader::property(const Accessible &object, const QString &which) const
+{
     const QVariant value = firstArgument(call(object, "org.freedesktop.DBus.Properties", "Get",
-                                              {accessibleInterface, QString("Name")}));
+                                              {accessibleInterface, which}));
     return value.value<QDBusVariant>().variant().toString();
 }
 
@@ -192,7 +202,7 @@ std::optional<Accessible> ScreenReader::find(const Accessible &root, const QStri
 {
     std::optional<Accessible> found;
     visitShown(root, [&](const Accessible &object) {
-        if (name(object) == wanted && role(object) == wantedRole)
+        if (role(object) == wantedRole && (name(object) == wanted || labels(object).contains(wanted)))
             found = object;
         return found.has_value();
     });
@@ -203,4 +213,23 @@ bool ScreenReader::press(const Accessible &object) const
 {
     const QDBusMessage reply = call(object, "org.a11y.atspi.Action", "DoAction", {0});
     return firstArgument(reply).toBool();
+}
+
+QRect ScreenReader::extents(const Accessible &object) const
+{
+    // Coordinates on the screen (type 0), as (x, y, width, height).
+    const QVariant box = firstArgument(call(object, "org.a11y.atspi.Component", "GetExtents", {0u}));
+    if (!box.canConvert<QDBusArgument>())
+        return {};
+    int x = 0, y = 0, width = 0, height = 0;
+    const auto argument = box.value<QDBusArgument>();
+    argument.beginStructure();
+    argument >> x >> y >> width >> height;
+    argument.endStructure();
+    return {x, y, width, height};
+}
+
+QString ScreenReader::text(const Accessible &object) const
+{
+    return firstArgument(call(object, "org.a11y.atspi.Text", "GetText", {0, -1})).toString();
 }

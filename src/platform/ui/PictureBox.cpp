@@ -2,14 +2,29 @@
 
 #include "platform/system/Files.h"
 
+#include <QAccessibleWidget>
 #include <QImageReader>
 #include <QPainter>
 
 namespace ui {
 
+namespace {
+
+// A screen reader presents a picture box as a picture, with the description the program gives.
+QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(PictureBox::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
 {
+    static const bool readable = (QAccessible::installFactory(pictureAccessible), true);
+    Q_UNUSED(readable);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
 }

@@ -1,0 +1,94 @@
+#include "catalogue/CardDisplay.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Statements.h"
+#include "platform/system/Attempt.h"
+#include "platform/system/Files.h"
+#include "platform/ui/PictureBox.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace catalogue {
+
+using sys::attempt;
+
+CardDisplay::CardDisplay(Catalogue &shown, CardControls &cardControls, AttackFrames &frames,
+                         TrainerControls &trainerControls)
+    : catalogue(shown), card(cardControls), attacks(frames), trainers(trainerControls)
+{
+}
+
+QComboBox *CardDisplay::nameList(CardKind kind) const
+{
+    return kind == CardKind::Creature ? card.cboName : trainers.cboTrainers;
+}
+
+void CardDisplay::showChosen(CardKind kind, const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    showCard(kind, name);
+    if (kind == CardKind::Trainer)
+        trainers.cboTrainers->setFocus();
+}
+
+void CardDisplay::showCard(CardKind kind, const QString &name)
+{
+    db::DataControl &datZents = catalogue.datZents();
+    datZents.setRecordSource(kind == CardKind::Creature ? statements::showCreature(name)
+                                                        : statements::showTrainer(name));
+    attempt([&] { datZents.refresh(); });
+    // The picture of the row now shown; after a failed refresh, still the previous card's.
+    showPicture(sys::localPath(card.txtImagePath->text()));
+}
+
+void CardDisplay::showPicture(const QString &path)
+{
+    if (!card.imgZents->loadPicture(path))
+        return;
+    // A screen reader says whose picture it is.
+    const QString creature = catalogue.datZents().value("fldName");
+    card.imgZents->setAccessibleDescription(
+        path.isEmpty() ? QString()
+                       : creature == QLatin1String("z") ? catalogue.datZents().value("fldTrainers")
+                                                        : creature);
+}
+
+void CardDisplay::toggleAttack()
+{
+    // Visible as the window sets it, whether or not the window is on screen yet.
+    if (!attacks.fraAttack1.frame->isHidden()) {
+        attacks.fraAttack1.frame->hide();
+        attacks.fraAttack2.frame->show();
+    } else {
+        attacks.fraAttack1.frame->show();
+        attacks.fraAttack2.frame->hide();
+    }
+    card.cboName->setFocus();
+}
+
+void CardDisplay::showFirstCard(const QString &programFolder)
+{
+    attempt([&] {
+        db::Cursor &first = catalogue.catalogueCursor();
+        first.moveFirst();
+        const QString name = first.value("fldName");
+        const QString trainer = first.value("fldTrainers");
+        attempt([&] {
+            // Only the catalogue's own path reads "\" as a folder separator, not the folder.
+            const QString picture = programFolder + "/" + sys::localPath(first.value("fldImage"));
+            if (card.imgZents->loadPicture(picture))
+                card.imgZents->setAccessibleDescription(name == QLatin1String("z") ? trainer : name);
+        });
+        // A catalogue that starts with a trainer shows it in the trainer list rather than
+        // putting the "no creature" mark into the creature list's text.
+        if (name == QLatin1String("z"))
+            trainers.cboTrainers->setEditText(trainer);
+        else
+            card.cboName->setEditText(name);
+    });
+}
+
+} // namespace catalogue

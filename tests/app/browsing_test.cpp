@@ -1,0 +1,185 @@
+// Choosing a card from the name lists, the attack toggle, and Find.
+#include "AppFixture.h"
+#include "platform/ui/PictureBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+using catalogue_writer::CardRow;
+
+namespace {
+
+const CardRow alpha = {
+    {"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldImage", "pictures\\alpha.png"},
+    {"fldCatagory", "Fire"}, {"fldHitPoints", "60"}, {"fldWeakness", "Water x2"},
+    {"fldResistance", "Grass -30"}, {"fldRetreatCost", "1"}, {"fldLevel", "12"},
+    {"fldEvolution", "Basic"}, {"fldZentPower", "Warm Heart"}, {"fldNotes", "Seen at dusk."},
+    {"fldAttack1", "Ember"}, {"fldAtck1Cost", "1 Fire"}, {"fldAtck1Damage", "10"},
+    {"fldAtck1Effects", "Flip a coin."}, {"fldAttack2", "Blaze"}, {"fldAtck2Cost", "2 Fire"},
+    {"fldAtck2Damage", "40"}, {"fldAtck2Effects", "Discard 1 Fire."}};
+
+// Each box of the card region with the column it shows.
+const std::pair<const char *, const char *> boxes[] = {
+    {"txtType", "fldCatagory"}, {"txtHitPoints", "fldHitPoints"}, {"txtWeakness", "fldWeakness"},
+    {"txtResistance", "fldResistance"}, {"txtRetreatCost", "fldRetreatCost"}, {"txtLevel", "fldLevel"},
+    {"txtEvolution", "fldEvolution"}, {"txtPowers", "fldZentPower"}, {"txtNotes", "fldNotes"},
+    {"txtAtck1", "fldAttack1"}, {"txtAtck1Cost", "fldAtck1Cost"}, {"txtAtck1Damage", "fldAtck1Damage"},
+    {"txtAtck1Fx", "fldAtck1Effects"}, {"txtAtck2", "fldAttack2"}, {"txtAtck2Cost", "fldAtck2Cost"},
+    {"txtAtck2Damage", "fldAtck2Damage"}, {"txtAtck2Fx", "fldAtck2Effects"}};
+
+QString shown(const AppFixture &app, const char *box)
+{
+    if (auto *line = app.control<QLineEdit>(box))
+        return line->text();
+    return app.control<QTextEdit>(box)->toPlainText();
+}
+
+// The user picks the entry from the list.
+void choose(AppFixture &app, const char *list, const QString &name)
+{
+    auto *box = app.control<QComboBox>(list);
+    box->setCurrentIndex(box->findText(name));
+    emit box->activated(box->currentIndex());
+}
+
+QRgb picture(const AppFixture &app)
+{
+    const auto *box = app.control<ui::PictureBox>("imgZents");
+    return box->hasPicture() ? box->picture().pixel(0, 0) : 0;
+}
+
+bool hasFocus(const AppFixture &app, const char *list)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == app.control<QWidget>(list) || focus->parentWidget() == app.control<QWidget>(list));
+}
+
+QList<CardRow> cards()
+{
+    return {{{"fldName", "First"}, {"fldTrainers", "z"}},
+            {{"fldName", "z"}, {"fldTrainers", "Beta"}, {"fldImage", "pictures/beta.png"}, {"fldNotes", "Draw 2."}},
+            alpha,
+            {{"fldName", "Kai'ro"}, {"fldTrainers", "z"}, {"fldHitPoints", "70"}, {"fldImage", "pictures/kairo.png"}},
+            {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "1"}, {"fldImage", "pictures/missing.png"}},
+            {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "2"}},
+            {{"fldName", "Bare"}, {"fldTrainers", "z"}, {"fldImage", ""}}};
+}
+
+} // namespace
+
+TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
+{
+    AppFixture app;
+    app.writeCatalogue(cards());
+    QFile::remove(app.folder.file("pictures/missing.png"));
+    frmZentMain &main = app.showMainWindow();
+
+    choose(app, "cboName", "Alpha");
+    for (const auto &[box, column] : boxes)
+        EXPECT_EQ(shown(app, box), alpha.value(column)) << box;
+    EXPECT_EQ(app.statements.texts().last(), " SELECT * FROM tblZentDeck  WHERE fldName =  'Alpha' ");
+    const QRgb alphaPicture = picture(app);
+    EXPECT_NE(alphaPicture, 0u);
+    EXPECT_EQ(app.control<ui::PictureBox>("imgZents")->accessibleDescription(), "Alpha");
+
+    // A trainer shows in the same boxes, and the keyboard stays in the trainer list.
+    choose(app, "cboTrainers", "Beta");
+    EXPECT_EQ(shown(app, "txtNotes"), "Draw 2.");
+    EXPECT_EQ(shown(app, "txtHitPoints"), "");
+    EXPECT_TRUE(hasFocus(app, "cboTrainers"));
+    const QRgb betaPicture = picture(app);
+    EXPECT_NE(betaPicture, alphaPicture);
+
+    // A quoted name; a name two rows share shows the first; a missing picture keeps the last
+    // one, an empty path clears it.
+    choose(app, "cboName", "Kai'ro");
+    EXPECT_EQ(shown(app, "txtHitPoints"), "70");
+    const QRgb kairoPicture = picture(app);
+    choose(app, "cboName", "Twin");
+    EXPECT_EQ(shown(app, "txtHitPoints"), "1");
+    EXPECT_EQ(picture(app), kairoPicture);
+    choose(app, "cboName", "Bare");
+    EXPECT_EQ(picture(app), 0u);
+
+    // Attack 2 stays seen from card to card; the keyboard goes back to the creature list.
+    EXPECT_FALSE(app.control<QGroupBox>("fraAttack1")->isHidden());
+    main.cmdToggle_Click();
+    choose(app, "cboName", "Alpha");
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isHidden());
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isVisible());
+    EXPECT_TRUE(hasFocus(app, "cboName"));
+    main.cmdToggle_Click();
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isVisible());
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isHidden());
+
+    // After a File > Open that failed, the next card is looked for in that file: the display
+    // keeps the card it showed.
+    app.dialogs.answerOpen(app.folder.file("missing.znt"));
+    main.mnuFileOpen_Click();
+    choose(app, "cboName", "Kai'ro");
+    EXPECT_EQ(shown(app, "txtHitPoints"), "60");
+    EXPECT_TRUE(app.dialogs.shownTexts().isEmpty());
+}
+
+TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
+{
+    AppFixture app;
+    app.writeCatalogue(cards());
+    frmZentMain &main = app.showMainWindow();
+    const auto find = [&](bool zentari, const QString &typed, bool notFound = false) {
+        app.dialogs.clear();
+        app.statements.clear();
+        app.dialogs.answerInput(typed);
+        if (notFound)
+            app.dialogs.answerMessage(ui::MessageAnswer::Ok);
+        zentari ? main.mnuFindZentari_Click() : main.mnuFindTrainer_Click();
+    };
+
+    find(true, "Alpha");
+    const ui::ScriptedDialogs::Shown &asked = app.dialogs.shown()[0];
+    EXPECT_EQ(asked.text, "Enter the Zentari you want to find.");
+    EXPECT_EQ(asked.title, "Search Zentari");
+    EXPECT_EQ(shown(app, "txtAtck2"), "Blaze");
+    EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
+    EXPECT_TRUE(hasFocus(app, "cboName"));
+    // The name set into the list runs no click of its own: one display, not two.
+    EXPECT_EQ(app.statements.texts().filter("SELECT *").size(), 1);
+    EXPECT_NE(picture(app), 0u);
+
+    // Other case, a trailing blank, a trainer's name: not found; nothing else changes.
+    for (const QString miss : {"alpha", "Alpha ", "Beta"}) {
+        find(true, miss, true);
+        ASSERT_EQ(app.dialogs.shown().size(), 2) << miss.toStdString();
+        const ui::ScriptedDialogs::Shown &box = app.dialogs.shown()[1];
+        EXPECT_EQ(box.text, "The Zentari, " + miss + ", was not found.\r\n"
+                                "Please check spelling and make sure it is a valid Zentari card.");
+        EXPECT_EQ(box.title, "Search Results");
+        EXPECT_EQ(box.icon, ui::MessageIcon::None);
+        EXPECT_EQ(box.buttons, ui::MessageButtons::Ok);
+        EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
+        EXPECT_EQ(shown(app, "txtAtck2"), "Blaze");
+    }
+    find(true, ""); // Cancel, or nothing typed
+    EXPECT_EQ(app.dialogs.shown().size(), 1);
+
+    // "z" is matched like any name: the first trainer row is shown, its mark in the list.
+    find(true, "z");
+    EXPECT_EQ(shown(app, "txtNotes"), "Draw 2.");
+    EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "z");
+
+    find(false, "Kai'ro", true);
+    EXPECT_EQ(app.dialogs.shown()[0].text, "Enter the Trainer you want to find.");
+    EXPECT_EQ(app.dialogs.shown()[0].title, "Search Trainers");
+    EXPECT_EQ(app.dialogs.shown()[1].text, "The Trainer, Kai'ro, was not found.\r\n"
+                                           "Please check spelling and make sure it is a valid Trainer card.");
+    find(false, "Beta");
+    EXPECT_EQ(app.control<QComboBox>("cboTrainers")->currentText(), "Beta");
+    EXPECT_TRUE(hasFocus(app, "cboTrainers"));
+    find(true, "Kai'ro");
+    EXPECT_EQ(shown(app, "txtHitPoints"), "70");
+}
