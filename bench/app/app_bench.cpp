@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QFile>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 using namespace ui;
@@ -134,6 +136,37 @@ void findScan(benchmark::State &state, const Folder *folder)
         main.mnuFindZentari_Click();
 }
 
+// The deck's own steps on a deck of 60 cards: one energy up and down, deleting one copy, and
+// clearing the deck.
+void deckStep(benchmark::State &state, const Folder *folder, int step)
+{
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    deck::WorkingDeck &deck = main.workingDeckInUse();
+    auto *lstZents = main.findChild<QListWidget *>("lstZents");
+    const auto fill = [&] {
+        while (lstZents->count() < (step == 0 ? 59 : 60))
+            deck.addCopy("Skarnox", deck::InsertForm::Chosen);
+    };
+    fill();
+    for (auto _ : state) {
+        if (step == 0) {
+            main.cmdFireUp_Click();
+            main.cmdFireDn_Click();
+        } else if (step == 1) {
+            lstZents->setCurrentRow(30);
+            main.cmdDeleteZent_Click();
+        } else {
+            main.cmdClear_Click();
+        }
+        state.PauseTiming();
+        fill();
+        state.ResumeTiming();
+    }
+    main.cmdClear_Click();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -158,9 +191,14 @@ int main(int argc, char **argv)
                                      fileOpenToPaint, &folder)
             ->Unit(benchmark::kMillisecond)->UseRealTime();
         // One at a time, 200 times over: the median and the worst case.
-        using Work = void (*)(benchmark::State &, const Folder *);
-        const std::pair<const char *, Work> oneByOne[] = {{"/choose_name_to_picture", chooseName},
-                                                          {"/find_scan", findScan}};
+        using Work = std::function<void(benchmark::State &, const Folder *)>;
+        const auto stepOf = [](int step) {
+            return [step](benchmark::State &state, const Folder *f) { deckStep(state, f, step); };
+        };
+        const std::pair<const char *, Work> oneByOne[] = {
+            {"/choose_name_to_picture", chooseName}, {"/find_scan", findScan},
+            {"/energy_up_and_down", stepOf(0)}, {"/delete_one_copy", stepOf(1)},
+            {"/clear_60_card_deck", stepOf(2)}};
         for (const auto &[name, work] : oneByOne) {
             benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
                 ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(200)

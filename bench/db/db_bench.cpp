@@ -88,7 +88,7 @@ void insertDelete(benchmark::State &state, const Catalogue *c)
     const Database db = Database::open(c->path);
     for (auto _ : state) {
         db.execute(statements::addCopy(c->name, 7));
-        db.execute(statements::deleteCopy(7));
+        db.execute(statements::deleteCopy("7"));
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 using sys::attempt;
 
@@ -68,6 +69,23 @@ void frmZentMain::connectHandlers()
     connect(controls.card.cmdToggle, &QPushButton::clicked, this, &frmZentMain::cmdToggle_Click);
     connect(commands.mnuFindZentari, &QAction::triggered, this, &frmZentMain::mnuFindZentari_Click);
     connect(commands.mnuFindTrainer, &QAction::triggered, this, &frmZentMain::mnuFindTrainer_Click);
+    connect(controls.deck.cmdDeleteZent, &QPushButton::clicked, this,
+            &frmZentMain::cmdDeleteZent_Click);
+    connect(controls.deck.cmdClear, &QPushButton::clicked, this, &frmZentMain::cmdClear_Click);
+    using Handler = void (frmZentMain::*)();
+    const std::pair<Handler, Handler> energyHandlers[deck::energyKindCount] = {
+        {&frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
+        {&frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
+        {&frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
+        {&frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
+        {&frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
+        {&frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
+        {&frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
+    };
+    for (int i = 0; i < deck::energyKindCount; ++i) {
+        connect(controls.energies[i].up, &QToolButton::clicked, this, energyHandlers[i].first);
+        connect(controls.energies[i].down, &QToolButton::clicked, this, energyHandlers[i].second);
+    }
 }
 
 void frmZentMain::setUpKeyboard()
@@ -86,7 +104,7 @@ void frmZentMain::Form_Load()
     attempt([&] { catalogueFile.open(defaultFile); });
     openCatalogueLists();
     catalogueFile.pointDataControls(defaultFile);
-    deck::showCounters(counters, controls.deck, controls.energies);
+    workingDeck.showCounters();
     display.showFirstCard(context.programFolder);
     enableCatalogueCommands();
     // The data controls open their record sources once the load is over.
@@ -137,7 +155,7 @@ void frmZentMain::mnuFileOpen_Click()
     openCatalogueLists();
     // The cards shown from now on come from the chosen file, even when it could not be opened.
     catalogueFile.pointDataControls(fileName);
-    deck::showCounters(counters, controls.deck, controls.energies);
+    workingDeck.showCounters();
     controls.card.cboName->setFocus();
     if (QLineEdit *edit = controls.card.cboName->lineEdit())
         edit->deselect();
@@ -192,6 +210,34 @@ void frmZentMain::mnuFindTrainer_Click()
 {
     search.find(catalogue::CardKind::Trainer);
 }
+
+// ---- the deck ----
+
+void frmZentMain::cmdDeleteZent_Click()
+{
+    workingDeck.deleteSelected();
+}
+
+void frmZentMain::cmdClear_Click()
+{
+    workingDeck.clear();
+}
+
+// The energy strip, in its order: each button adds or takes one card of its kind.
+void frmZentMain::cmdFightingUp_Click() { energies.up(0); }
+void frmZentMain::cmdFightingDn_Click() { energies.down(0); }
+void frmZentMain::cmdFireUp_Click() { energies.up(1); }
+void frmZentMain::cmdFireDn_Click() { energies.down(1); }
+void frmZentMain::cmdWaterUp_Click() { energies.up(2); }
+void frmZentMain::cmdWaterDn_Click() { energies.down(2); }
+void frmZentMain::cmdGrassUp_Click() { energies.up(3); }
+void frmZentMain::cmdGrassDn_Click() { energies.down(3); }
+void frmZentMain::cmdElectricUp_Click() { energies.up(4); }
+void frmZentMain::cmdElectricDn_Click() { energies.down(4); }
+void frmZentMain::cmdPsychicUp_Click() { energies.up(5); }
+void frmZentMain::cmdPsychicDn_Click() { energies.down(5); }
+void frmZentMain::cmdColorlessUp_Click() { energies.up(6); }
+void frmZentMain::cmdColorlessDn_Click() { energies.down(6); }
 
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)
 {

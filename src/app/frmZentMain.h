@@ -6,6 +6,8 @@
 #include "catalogue/CardSearch.h"
 #include "catalogue/Catalogue.h"
 #include "deck/DeckCounters.h"
+#include "deck/Energies.h"
+#include "deck/WorkingDeck.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
 
@@ -34,9 +36,26 @@ public:
     void cmdToggle_Click();
     void mnuFindZentari_Click();
     void mnuFindTrainer_Click();
+    void cmdDeleteZent_Click();
+    void cmdClear_Click();
+    void cmdFightingUp_Click();
+    void cmdFightingDn_Click();
+    void cmdFireUp_Click();
+    void cmdFireDn_Click();
+    void cmdWaterUp_Click();
+    void cmdWaterDn_Click();
+    void cmdGrassUp_Click();
+    void cmdGrassDn_Click();
+    void cmdElectricUp_Click();
+    void cmdElectricDn_Click();
+    void cmdPsychicUp_Click();
+    void cmdPsychicDn_Click();
+    void cmdColorlessUp_Click();
+    void cmdColorlessDn_Click();
 
     const catalogue::Catalogue &catalogueInUse() const { return catalogueFile; }
     const deck::DeckCounters &deckCounters() const { return counters; }
+    deck::WorkingDeck &workingDeckInUse() { return workingDeck; }
     const QString &gstrOutput() const { return lastReport; }
 
 protected:
@@ -71,4 +90,8 @@ private:
     MainControls controls;
     catalogue::CardDisplay display{catalogueFile, controls.card, controls.attacks, controls.trainers};
     catalogue::CardSearch search{context.dialogs, this, catalogueFile, display};
+    deck::WorkingDeck workingDeck{catalogueFile,     counters,        controls.deck,
+                                  controls.energies, controls.card,   context.dialogs,
+                                  this};
+    deck::Energies energies{workingDeck, context.dialogs, this};
 };

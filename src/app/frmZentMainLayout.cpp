@@ -364,7 +364,6 @@ QWidget *createEnergyColumn(const deck::EnergyKind &kind, deck::Energy &energy)
     white.setColor(QPalette::Window, Qt::white);
     energy.count->setPalette(white);
     energy.count->setMinimumWidth(44);
-    energy.count->setAccessibleName(QString(kind.caption) + " energy cards");
 
     const auto arrow = [&](const QString &name, const char *tip, const char *picture) {
         auto *button = named<QToolButton>(name);

@@ -25,9 +25,9 @@ QString showTrainer(const QString &name)
            + "' ";
 }
 
-QString deleteCopy(qint16 id)
+QString deleteCopy(const QString &id)
 {
-    return QString("DELETE * FROM tblNames ") + "WHERE " + "fldID = " + QString::number(id);
+    return QString("DELETE * FROM tblNames ") + "WHERE " + "fldID = " + id;
 }
 
 QString clearDeck()

@@ -14,8 +14,8 @@ QString emptyDeck();
 QString showCreature(const QString &name);
 // Shows the trainer card with this name in the card display.
 QString showTrainer(const QString &name);
-// Deletes the one deck copy with this row identifier.
-QString deleteCopy(qint16 id);
+// Deletes the one deck copy with this row identifier (its decimal text).
+QString deleteCopy(const QString &id);
 // Empties the working deck when the user clears it.
 QString clearDeck();
 // Selects the deck's copies of this card, to count them.

@@ -34,9 +34,4 @@ struct Energy
 // The seven columns, in the order of energyKinds().
 using EnergyStrip = std::array<Energy, energyKindCount>;
 
-// Shows the counters as plain decimal text: each energy count in its label, the deck total in
-// txtCount.
-void showCounters(const DeckCounters &counters, const DeckControls &deck,
-                  const EnergyStrip &energies);
-
 } // namespace deck

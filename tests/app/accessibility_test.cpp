@@ -66,8 +66,8 @@ TEST(Accessibility, EveryVisibleControlOfTheMainWindowHasAName)
     EXPECT_EQ(accessibleName(app.control<QLineEdit>("txtCount")), "Deck Total:");
     EXPECT_EQ(accessibleName(app.control<QListWidget>("lstZents")), "Current Cards:");
     EXPECT_EQ(accessibleName(app.control<QToolButton>("cmdElectricUp")), "Add 1 lighting energy.");
-    EXPECT_EQ(accessibleName(app.control<QLabel>("lblElectric")), "Lightning energy cards");
-    EXPECT_EQ(accessibleName(app.control<QLabel>("lblColorless")), "Colorless energy cards");
+    EXPECT_EQ(accessibleName(app.control<QLabel>("lblElectric")), "Lightning energy cards: 0");
+    EXPECT_EQ(accessibleName(app.control<QLabel>("lblColorless")), "Colorless energy cards: 0");
     // The picture is heard as a picture of the card shown.
     QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(main.findChild<QWidget *>("imgZents"));
     EXPECT_EQ(picture->role(), QAccessible::Graphic);
