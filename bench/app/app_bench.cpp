@@ -2,6 +2,8 @@
 // from its creation to its first paint on screen (load, show, layout and paint), File > Open to
 // the window painted again, choosing a name to its picture painted, and Find's scan.
 #include "app/frmZentMain.h"
+#include "platform/db/Cursor.h"
+#include "platform/db/Database.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/Dialogs.h"
 
@@ -27,7 +29,11 @@ public:
     QString file;
     QString name;
 
-    MessageAnswer messageBox(QWidget *, const MessageBoxRequest &) override { return MessageAnswer::Ok; }
+    // Yes to every offer.
+    MessageAnswer messageBox(QWidget *, const MessageBoxRequest &request) override
+    {
+        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
     QString inputBox(QWidget *, const QString &, const QString &) override { return name; }
     bool showOpen(QWidget *, CommonDialogSettings &settings) override
     {
@@ -167,6 +173,37 @@ void deckStep(benchmark::State &state, const Folder *folder, int step)
     main.cmdClear_Click();
 }
 
+// The middle one of the creatures whose line has that many members.
+QString basicOfLine(const QString &folder, int members)
+{
+    const db::Database catalogue = db::Database::open(folder + "/zentdeck.znt");
+    auto basics = catalogue.openCursor(QString(
+        "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
+        "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));
+    QStringList names;
+    for (; !basics->eof(); basics->moveNext())
+        names << basics->value("fldName");
+    return names.value(names.size() / 2);
+}
+
+// Add Zentari on the card shown: the first copy of a lone basic (a single add, with the copy
+// count and the member count) or of a line of three's basic, its set of six accepted.
+void addZentari(benchmark::State &state, const Folder *folder, int members)
+{
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    auto *cboName = main.findChild<QComboBox *>("cboName");
+    cboName->setCurrentIndex(cboName->findText(basicOfLine(folder->path, members)));
+    main.cboName_Click();
+    for (auto _ : state) {
+        main.cmdAdd2Deck_Click();
+        state.PauseTiming();
+        main.cmdClear_Click();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -198,7 +235,9 @@ int main(int argc, char **argv)
         const std::pair<const char *, Work> oneByOne[] = {
             {"/choose_name_to_picture", chooseName}, {"/find_scan", findScan},
             {"/energy_up_and_down", stepOf(0)}, {"/delete_one_copy", stepOf(1)},
-            {"/clear_60_card_deck", stepOf(2)}};
+            {"/clear_60_card_deck", stepOf(2)},
+            {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }},
+            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }}};
         for (const auto &[name, work] : oneByOne) {
             benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
                 ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(200)

@@ -69,6 +69,9 @@ void frmZentMain::connectHandlers()
     connect(controls.card.cmdToggle, &QPushButton::clicked, this, &frmZentMain::cmdToggle_Click);
     connect(commands.mnuFindZentari, &QAction::triggered, this, &frmZentMain::mnuFindZentari_Click);
     connect(commands.mnuFindTrainer, &QAction::triggered, this, &frmZentMain::mnuFindTrainer_Click);
+    connect(controls.card.cmdAdd2Deck, &QPushButton::clicked, this, &frmZentMain::cmdAdd2Deck_Click);
+    connect(controls.trainers.cmdAddTrainers, &QPushButton::clicked, this,
+            &frmZentMain::cmdAddTrainers_Click);
     connect(controls.deck.cmdDeleteZent, &QPushButton::clicked, this,
             &frmZentMain::cmdDeleteZent_Click);
     connect(controls.deck.cmdClear, &QPushButton::clicked, this, &frmZentMain::cmdClear_Click);
@@ -212,6 +215,16 @@ void frmZentMain::mnuFindTrainer_Click()
 }
 
 // ---- the deck ----
+
+void frmZentMain::cmdAdd2Deck_Click()
+{
+    addCards.addZentari();
+}
+
+void frmZentMain::cmdAddTrainers_Click()
+{
+    addCards.addTrainer();
+}
 
 void frmZentMain::cmdDeleteZent_Click()
 {

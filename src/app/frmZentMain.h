@@ -5,6 +5,7 @@
 #include "catalogue/CardDisplay.h"
 #include "catalogue/CardSearch.h"
 #include "catalogue/Catalogue.h"
+#include "deck/AddCards.h"
 #include "deck/DeckCounters.h"
 #include "deck/Energies.h"
 #include "deck/WorkingDeck.h"
@@ -36,6 +37,8 @@ public:
     void cmdToggle_Click();
     void mnuFindZentari_Click();
     void mnuFindTrainer_Click();
+    void cmdAdd2Deck_Click();
+    void cmdAddTrainers_Click();
     void cmdDeleteZent_Click();
     void cmdClear_Click();
     void cmdFightingUp_Click();
@@ -94,4 +97,6 @@ private:
                                   controls.energies, controls.card,   context.dialogs,
                                   this};
     deck::Energies energies{workingDeck, context.dialogs, this};
+    deck::AddCards addCards{workingDeck,      catalogueFile,   controls.card,
+                            controls.trainers, context.dialogs, this};
 };

@@ -4,6 +4,7 @@
 #include "deck/Energies.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/PictureBox.h"
 
 #include <QAction>
@@ -118,6 +119,7 @@ QComboBox *nameList(const char *name)
     // one would widen the window past the screen.
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(12);
+    ui::clickOnChoiceOnly(*list);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setMaxVisibleItems(20);
     list->setFont(boldFont(12));

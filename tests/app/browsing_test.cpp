@@ -147,7 +147,10 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
     EXPECT_EQ(shown(app, "txtAtck2"), "Blaze");
     EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
     EXPECT_TRUE(hasFocus(app, "cboName"));
-    // The name set into the list runs no click of its own: one display, not two.
+    // The name set into the list runs no click of its own, not even when the keyboard leaves
+    // the list: one display, not two.
+    app.control<QLineEdit>("txtLevel")->setFocus();
+    EXPECT_FALSE(hasFocus(app, "cboName"));
     EXPECT_EQ(app.statements.texts().filter("SELECT *").size(), 1);
     EXPECT_NE(picture(app), 0u);
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -53,9 +52,11 @@ QString RealWindow::xdotool(const QStringList &arguments) const
 
 QString RealWindow::shownWindow(const QString &title) const
 {
-    // xdotool matches titles with an extended regular expression.
-    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    return xdotool({"search", "--onlyvisible", "--name", pattern}).section('\n', 0, 0);
+    // xdotool matches titles with a POSIX extended regular expression.
+    QString pattern = "^";
+    for (const QChar c : title)
+        pattern += (QStringLiteral(".[]{}()\\*+?|^$").contains(c) ? "\\" : "") + QString(c);
+    return xdotool({"search", "--onlyvisible", "--name", pattern + "$"}).section('\n', 0, 0);
 }
 
 QString RealWindow::waitForWindow(const QString &title) const
@@ -82,8 +83,9 @@ void RealWindow::typeText(const QString &text) const
 
 void RealWindow::click(const QPoint &where) const
 {
-    xdotool({"mousemove", "--sync", QString::number(where.x()), QString::number(where.y())});
-    xdotool({"click", "1"});
+    // The server takes the move before the click; waiting for the move (--sync) would wait for
+    // ever when the pointer is already there.
+    xdotool({"mousemove", QString::number(where.x()), QString::number(where.y()), "click", "1"});
 }
 
 bool RealWindow::clickControl(const QString &windowTitle, const QString &name, const QString &role,

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -150,6 +152,12 @@ void installDefaultButton(QWidget *window, QAbstractButton *button)
 void installMenuShortcutsWin(QWidget *window)
 {
     qApp->installEventFilter(new MenuShortcutFilter(window));
+}
+
+void clickOnChoiceOnly(QComboBox &list)
+{
+    if (QLineEdit *edit = list.lineEdit())
+        QObject::disconnect(edit, &QLineEdit::editingFinished, &list, nullptr);
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractButton;
+class QComboBox;
 class QWidget;
 
 namespace ui {
@@ -13,5 +14,10 @@ void installDefaultButton(QWidget *window, QAbstractButton *button);
 // The shortcuts of the window's menu bar (e.g. Ctrl+X, Ctrl+V, Ctrl+O) run their menu item even
 // while a text box or editable combo box, which would use the key itself, has the focus.
 void installMenuShortcutsWin(QWidget *window);
+
+// An editable combo box reports a click (activated) only when the user chooses an entry of its
+// list, with the mouse or the keys. Left alone, Qt also reports one when the box loses the focus
+// holding the text of an entry that is not the current one, as after code set the text.
+void clickOnChoiceOnly(QComboBox &list);
 
 } // namespace ui

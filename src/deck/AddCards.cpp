@@ -1,0 +1,162 @@
+#include "deck/AddCards.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Statements.h"
+#include "deck/WorkingDeck.h"
+#include "platform/system/Attempt.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace deck {
+
+using sys::attempt;
+
+namespace {
+
+const QString recommended = "Would you like to add the recommended evolution cards?\r\n";
+
+// Walks the cursor from its first row; a cursor that cannot be read is walked no further.
+template <typename Visit>
+void walk(db::Cursor &cursor, const QString &column, Visit visit)
+{
+    attempt([&] {
+        const int index = cursor.columnIndex(column);
+        for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext())
+            visit(cursor.value(index));
+    });
+}
+
+} // namespace
+
+AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
+                   const catalogue::CardControls &cardControls,
+                   const catalogue::TrainerControls &trainerControls, ui::Dialogs &boxes,
+                   QWidget *owner)
+    : deck(workingDeck), catalogue(open), card(cardControls), trainers(trainerControls),
+      dialogs(boxes), window(owner)
+{
+}
+
+void AddCards::addZentari()
+{
+    const QString name = card.cboName->currentText();
+    if (deck.isFull()) {
+        deck.WarnDeckFull();
+        return;
+    }
+    const int copies = copiesOf(name);
+    if (copies == 0) {
+        // The evolution line of the card shown last, whatever name was typed.
+        bool number = false;
+        const bool basic = card.txtGroupLev->text().toDouble(&number) == 1 && number;
+        const int members = basic ? membersOf(card.txtGroup->text()) : 0;
+        const int cards = deck.counters().intCardCount.value();
+        if (members == 3 && cards < 55
+            && offered(recommended + "(3 basics, 2 first stage, and 1 second stage)")) {
+            addSet(name, 3, 2, 1);
+            return;
+        }
+        if (members == 2 && cards < 58 && offered(recommended + "(2 basics, and 1 second Stage)")) {
+            addSet(name, 2, 1, 0);
+            return;
+        }
+    }
+    if (copies >= 4)
+        warnFourCopies();
+    else
+        deck.addCopy(name, InsertForm::Chosen);
+    card.cboName->setFocus();
+}
+
+void AddCards::addSet(const QString &basic, int basics, int firstStage, int secondStage)
+{
+    for (int i = 0; i < basics; ++i)
+        deck.addCopy(basic, InsertForm::Chosen);
+    QString stage = nextInLine(basic);
+    for (int i = 0; i < firstStage; ++i)
+        deck.addCopy(stage, InsertForm::LaterStage);
+    if (secondStage > 0) {
+        stage = nextInLine(stage);
+        for (int i = 0; i < secondStage; ++i)
+            deck.addCopy(stage, InsertForm::LaterStage);
+    }
+    card.cboName->setFocus();
+}
+
+void AddCards::addTrainer()
+{
+    const QString name = trainers.cboTrainers->currentText();
+    if (deck.isFull()) {
+        deck.WarnDeckFull();
+        return;
+    }
+    const int copies = copiesOf(name);
+    if (copies >= 4) {
+        warnFourCopies();
+    } else if (copies == 0 && name == QLatin1String("Quarlith")
+               && deck.counters().intCardCount < 58
+               && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
+        // The combination is added whole: no limit is tested between its cards.
+        deck.addCopy(name, InsertForm::Chosen);
+        deck.addCopy(name, InsertForm::Chosen);
+        deck.addCopy("Skarnox", InsertForm::Skarnox);
+    } else {
+        deck.addCopy(name, InsertForm::Chosen);
+    }
+    trainers.cboTrainers->setFocus();
+}
+
+int AddCards::copiesOf(const QString &name)
+{
+    // When the query cannot run, the previous one's rows are counted.
+    attempt([&] { catalogue.queryNames(catalogue::statements::countCopies(name)); });
+    int copies = 0;
+    attempt([&] { walk(catalogue.namesCursor(), "fldNames", [&](const QString &row) { copies += row == name; }); });
+    return copies;
+}
+
+int AddCards::membersOf(const QString &group)
+{
+    int members = 0;
+    attempt([&] {
+        walk(catalogue.catalogueCursor(), "fldZentGroup", [&](const QString &row) { members += row == group; });
+    });
+    return members;
+}
+
+QString AddCards::nextInLine(QString name)
+{
+    // One pass: after a match the walk goes on past the row whose name it took, comparing with
+    // that name. A match on the last row, or a following row without a name, changes nothing.
+    attempt([&] {
+        db::Cursor &rsCatalogue = catalogue.catalogueCursor();
+        const int fldName = rsCatalogue.columnIndex("fldName");
+        for (rsCatalogue.moveFirst(); !rsCatalogue.eof(); rsCatalogue.moveNext()) {
+            if (rsCatalogue.value(fldName) != name)
+                continue;
+            rsCatalogue.moveNext();
+            if (rsCatalogue.eof())
+                break;
+            if (const QString next = rsCatalogue.value(fldName); !next.isEmpty())
+                name = next;
+        }
+    });
+    return name;
+}
+
+bool AddCards::offered(const QString &text)
+{
+    return ui::messageBox(dialogs, window, text, ui::MessageButtons::YesNo, ui::MessageIcon::None,
+                          "Pro Tip")
+           == ui::MessageAnswer::Yes;
+}
+
+void AddCards::warnFourCopies()
+{
+    ui::messageBox(dialogs, window, "Only 4 cards of this type are allowed in a deck.",
+                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, "Please don't Cheat");
+}
+
+} // namespace deck

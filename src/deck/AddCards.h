@@ -1,0 +1,54 @@
+#pragma once
+
+#include "catalogue/CardControls.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace catalogue {
+class Catalogue;
+}
+namespace ui {
+class Dialogs;
+}
+
+namespace deck {
+
+class WorkingDeck;
+
+// "Add Zentari" and "Add Trainers": a copy of the card named in the creature or trainer list,
+// under the deck's 60 cards and 4 copies of a card; the first copy of an evolution line's basic
+// offers the line's recommended set, and the first Quarlith two Quarlith and a Skarnox. Once the
+// name is read, a step that fails is passed over silently.
+class AddCards
+{
+public:
+    AddCards(WorkingDeck &deck, catalogue::Catalogue &catalogue, const catalogue::CardControls &card,
+             const catalogue::TrainerControls &trainers, ui::Dialogs &dialogs, QWidget *window);
+
+    void addZentari();
+    void addTrainer();
+
+private:
+    // The deck's copies of the name: rows of the copy-count query, which replaces rsNames, whose
+    // fldNames is the name exactly (the catalogue itself compares without regard to case).
+    int copiesOf(const QString &name);
+    // The catalogue rows of that evolution line.
+    int membersOf(const QString &group);
+    // The card stored after the name's row, found in one pass over the catalogue; the name
+    // itself when there is none.
+    QString nextInLine(QString name);
+    bool offered(const QString &text);
+    void warnFourCopies();
+    void addSet(const QString &basic, int basics, int firstStage, int secondStage);
+
+    WorkingDeck &deck;
+    catalogue::Catalogue &catalogue;
+    const catalogue::CardControls &card;
+    const catalogue::TrainerControls &trainers;
+    ui::Dialogs &dialogs;
+    QWidget *window;
+};
+
+} // namespace deck
