@@ -3,6 +3,7 @@
 #include "app/frmAbout.h"
 #include "catalogue/NameLists.h"
 #include "catalogue/Statements.h"
+#include "report/DeckReport.h"
 #include "platform/system/Attempt.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/KeyedToolBar.h"
@@ -138,6 +139,8 @@ void frmZentMain::Form_Unload()
 {
     // However the window closes, the working deck does not outlive the run.
     attempt([&] { catalogueFile.execute(catalogue::statements::emptyDeck()); });
+    if (preview)
+        preview->close();
 }
 
 // ---- menus and toolbar ----
@@ -167,7 +170,20 @@ void frmZentMain::mnuFileOpen_Click()
 
 void frmZentMain::mnuFileOutput_Click()
 {
-    // The deck list report arrives with the preview window.
+    // Any failure ends the command silently: an empty deck has no report, and gstrOutput
+    // keeps the last one.
+    if (!attempt([&] {
+            lastReport = report::DeckReport(report::deckNames(catalogueFile), counters);
+        }))
+        return;
+    const auto showAbout = [this](QWidget *over) {
+        frmAbout about(context, over);
+        about.showModal();
+    };
+    preview = std::make_unique<frmPreview>(
+        frmPreview::Context{context.dialogs, context.programFolder, lastReport, showAbout}, this);
+    preview->showModal();
+    preview.reset();
 }
 
 void frmZentMain::mnuFileExit_Click()

@@ -11,6 +11,9 @@
 #include "deck/WorkingDeck.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
+#include "report/frmPreview.h"
+
+#include <memory>
 
 class QWidget;
 
@@ -60,6 +63,8 @@ public:
     const deck::DeckCounters &deckCounters() const { return counters; }
     deck::WorkingDeck &workingDeckInUse() { return workingDeck; }
     const QString &gstrOutput() const { return lastReport; }
+    // The preview window while it is shown, else null.
+    frmPreview *previewShown() const { return preview.get(); }
 
 protected:
     void Form_Activate() override;
@@ -99,4 +104,5 @@ private:
     deck::Energies energies{workingDeck, context.dialogs, this};
     deck::AddCards addCards{workingDeck,      catalogueFile,   controls.card,
                             controls.trainers, context.dialogs, this};
+    std::unique_ptr<frmPreview> preview;
 };

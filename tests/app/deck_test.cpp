@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTextEdit>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -139,4 +142,41 @@ TEST(WorkingDeck, EnergiesStayWithinTheSixtyCardsAndTheColorlessLimit)
     EXPECT_EQ(app.control<QLabel>("lblWater")->text(), "0");
     EXPECT_EQ(total(app), "4");
     EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblNames"), "0"); // energies are no rows
+}
+
+TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
+{
+    AppFixture app;
+    const QString file = app.writeCatalogue(alphaBetaGamma());
+    // Rows an earlier run left behind are part of the deck list.
+    sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Left over', 9)");
+    frmZentMain &main = app.showMainWindow();
+    main.workingDeckInUse().addCopy("Alpha", deck::InsertForm::Chosen);
+    for (int i = 0; i < 3; ++i)
+        main.cmdFireUp_Click();
+
+    // The preview is shown modally over the window; closing the window closes it too.
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        const auto *rtfMain = main.previewShown()->findChild<QTextEdit *>("rtfMain");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !rtfMain->toPlainText().isEmpty(); })); // once active
+        shown = rtfMain->toPlainText();
+        main.close();
+    });
+    main.Toolbar1_ButtonClick("ViewPrint");
+    EXPECT_EQ(main.previewShown(), nullptr);
+    const QString expected = "Current Deck:\r\n\r\nLeft over\r\nAlpha\r\n\r\n * * * * * * * * * * * *\r\n"
+                             "0  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n"
+                             "0  Water Energy\r\n0  Psychic Energy\r\n0  Lightning Energy\r\n0  Grass Energy";
+    EXPECT_EQ(main.gstrOutput(), expected);
+    EXPECT_EQ(shown, QString(expected).replace("\r\n", "\n"));
+
+    // A deck of energies only has no list: nothing is shown and the last report stays.
+    AppFixture energies;
+    energies.writeCatalogue(alphaBetaGamma());
+    frmZentMain &other = energies.showMainWindow();
+    other.cmdFireUp_Click();
+    other.mnuFileOutput_Click();
+    EXPECT_EQ(other.gstrOutput(), "");
+    EXPECT_TRUE(energies.dialogs.shown().isEmpty());
 }

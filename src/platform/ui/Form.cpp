@@ -74,6 +74,12 @@ void Form::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
 void Form::showEvent(QShowEvent *event)
 {
     loaded = true;

@@ -13,7 +13,8 @@ namespace ui {
 //   again coming from another of the program's windows (e.g. a modal window over it closed).
 //   Message boxes, common dialogs and other programs do not count: returning from them is no
 //   new activation;
-// - Form_Unload: on every close (close box, close(), the application quitting while it is open).
+// - Form_Unload: on every close (close box, close(), the application quitting while it is open);
+// - Form_Resize: whenever the window's size changes.
 // showModal() shows it application-modal and returns only when it is closed or hidden.
 class Form : public QMainWindow
 {
@@ -29,9 +30,11 @@ public:
 protected:
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
+    virtual void Form_Resize() {}
 
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
 

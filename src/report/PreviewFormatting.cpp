@@ -1,0 +1,115 @@
+#include "report/PreviewFormatting.h"
+
+#include "platform/ui/CommonDialog.h"
+#include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/RichTextBox.h"
+
+#include <QAction>
+
+namespace report {
+
+namespace {
+
+// Each attribute: its toolbar key, how a character has it, and how a format gets it.
+struct AttributeOf
+{
+    const char *key;
+    bool (*has)(const QTextCharFormat &);
+    void (*give)(QTextCharFormat &, bool);
+};
+
+const AttributeOf attributes[] = {
+    {"Bold", [](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; },
+     [](QTextCharFormat &f, bool on) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); }},
+    {"Italic", [](const QTextCharFormat &f) { return f.fontItalic(); },
+     [](QTextCharFormat &f, bool on) { f.setFontItalic(on); }},
+    {"Underline", [](const QTextCharFormat &f) { return f.fontUnderline(); },
+     [](QTextCharFormat &f, bool on) { f.setFontUnderline(on); }},
+};
+
+} // namespace
+
+PreviewFormatting::PreviewFormatting(ui::RichTextBox &editor, ui::CommonDialog &dialog,
+                                     FormatControls &shown)
+    : rtfMain(editor), cdlText(dialog), controls(shown)
+{
+}
+
+void PreviewFormatting::ToggleBold() { toggle(Bold); }
+void PreviewFormatting::ToggleItalic() { toggle(Italic); }
+void PreviewFormatting::ToggleUnderline() { toggle(Underline); }
+void PreviewFormatting::SetBold(bool on) { set(Bold, on); }
+void PreviewFormatting::SetItalic(bool on) { set(Italic, on); }
+void PreviewFormatting::SetUnderline(bool on) { set(Underline, on); }
+
+void PreviewFormatting::toggle(Attribute attribute)
+{
+    // Partly set counts as not set: the whole selection gets it.
+    set(attribute, rtfMain.coverage(attributes[attribute].has) != ui::RichTextBox::Coverage::Set);
+}
+
+void PreviewFormatting::set(Attribute attribute, bool on)
+{
+    QTextCharFormat format;
+    attributes[attribute].give(format, on);
+    apply(format);
+    show(attribute, on);
+}
+
+void PreviewFormatting::show(Attribute attribute, bool on)
+{
+    QAction *const checks[] = {controls.mnuFormatBold, controls.mnuFormatItalic,
+                               controls.mnuFormatUnderline};
+    checks[attribute]->setChecked(on);
+    controls.tbrMain->button(attributes[attribute].key)->setPressed(on);
+}
+
+void PreviewFormatting::apply(const QTextCharFormat &format)
+{
+    // On the selection, or on the insertion point: what is typed next takes it.
+    rtfMain.mergeCurrentCharFormat(format);
+}
+
+void PreviewFormatting::SetAlignment(const QString &key)
+{
+    const std::pair<const char *, Qt::Alignment> sides[] = {
+        {"Left", Qt::AlignLeft}, {"Center", Qt::AlignHCenter}, {"Right", Qt::AlignRight}};
+    for (const auto &[side, alignment] : sides) {
+        if (key == QLatin1String(side))
+            rtfMain.setAlignment(alignment);
+    }
+}
+
+void PreviewFormatting::mnuFormatFonts_Click()
+{
+    ui::CommonDialogSettings &settings = cdlText.settings();
+    settings.flags = ui::cdlCFScreenFonts | ui::cdlCFEffects;
+    settings.cancelError = true;
+    // The dialog opens with what it gave last time, not with the selection's font.
+    if (!cdlText.ShowFont())
+        return;
+    QTextCharFormat face;
+    face.setFontFamilies({settings.fontName});
+    face.setFontPointSize(settings.fontSize);
+    apply(face);
+    SetBold(settings.fontBold);
+    SetItalic(settings.fontItalic);
+    SetUnderline(settings.fontUnderline);
+}
+
+void PreviewFormatting::mnuOptionsColor_Click()
+{
+    if (!cdlText.ShowColor())
+        return;
+    QTextCharFormat colour;
+    colour.setForeground(cdlText.settings().color);
+    apply(colour);
+}
+
+void PreviewFormatting::rtfMain_SelChange()
+{
+    for (const Attribute attribute : {Bold, Italic, Underline})
+        show(attribute, rtfMain.coverage(attributes[attribute].has) == ui::RichTextBox::Coverage::Set);
+}
+
+} // namespace report

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QTextCharFormat;
+
+namespace ui {
+class CommonDialog;
+class KeyedToolBar;
+class RichTextBox;
+}
+
+namespace report {
+
+// The controls that show the selection's bold, italic and underline: the Format menu's check
+// marks and the toolbar's check buttons "Bold", "Italic" and "Underline".
+struct FormatControls
+{
+    QAction *mnuFormatBold = nullptr;
+    QAction *mnuFormatItalic = nullptr;
+    QAction *mnuFormatUnderline = nullptr;
+    ui::KeyedToolBar *tbrMain = nullptr;
+};
+
+// The preview's formatting commands on the editor's selection (or, with nothing selected, the
+// insertion point): bold, italic and underline, alignment, font and colour. The check marks and
+// buttons follow the selection; they never change the text themselves.
+class PreviewFormatting
+{
+public:
+    PreviewFormatting(ui::RichTextBox &rtfMain, ui::CommonDialog &cdlText, FormatControls &controls);
+
+    void ToggleBold();
+    void ToggleItalic();
+    void ToggleUnderline();
+    void SetBold(bool on);
+    void SetItalic(bool on);
+    void SetUnderline(bool on);
+    // "Left", "Center" or "Right"; any other key does nothing.
+    void SetAlignment(const QString &key);
+    // Format > Fonts...: face, size, bold, italic and underline as chosen; a cancel changes
+    // nothing.
+    void mnuFormatFonts_Click();
+    // Options > Font Color...: the colour chosen; a cancel changes nothing.
+    void mnuOptionsColor_Click();
+    // The check marks and buttons show what the new selection has throughout.
+    void rtfMain_SelChange();
+
+private:
+    enum Attribute { Bold, Italic, Underline };
+    void toggle(Attribute attribute);
+    void set(Attribute attribute, bool on);
+    void show(Attribute attribute, bool on);
+    void apply(const QTextCharFormat &format);
+
+    ui::RichTextBox &rtfMain;
+    ui::CommonDialog &cdlText;
+    FormatControls &controls;
+};
+
+} // namespace report

@@ -1,0 +1,140 @@
+#include "report/frmPreview.h"
+
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/RichTextBox.h"
+#include "platform/ui/Twips.h"
+
+#include <QPrinter>
+
+namespace {
+
+// The two kinds of deck file the dialogs offer, both read and written as rich text. The first
+// description lacks its closing bracket; it stands as the program has always shown it.
+const QString deckFiles = "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf";
+
+} // namespace
+
+frmPreview::frmPreview(Context windowContext, QWidget *main)
+    : ui::Form(main), context(std::move(windowContext)), mainWindow(main),
+      cdlText(context.dialogs, this), rtfMain(new ui::RichTextBox),
+      format(*rtfMain, cdlText, formatControls)
+{
+    setObjectName("frmPreview");
+    setWindowTitle("Zentari Deck Builder - Print Preview");
+    cdlText.settings().dialogTitle = "Zentari Deck Builder";
+    cdlText.settings().fontSize = 12;
+    createMenus();
+    createEditor();
+    createToolbar();
+    connect(rtfMain, &ui::RichTextBox::Change, this, &frmPreview::rtfMain_Change);
+    connect(rtfMain, &ui::RichTextBox::SelChange, this, [this] { format.rtfMain_SelChange(); });
+}
+
+frmPreview::~frmPreview() = default;
+
+void frmPreview::Form_Activate()
+{
+    // The report goes into the editor when the window is first shown; coming back from the
+    // about box keeps what the user made of it.
+    if (reportShown)
+        return;
+    reportShown = true;
+    rtfMain->setPlainContent(context.gstrOutput);
+    blnModified = true;
+}
+
+void frmPreview::Form_Resize()
+{
+    // In twips, from the window's outer size; a window too small for the editor leaves it none.
+    const QRect outer = frameGeometry();
+    const int height = ui::pixelsToTwips(outer.height()) - 1100;
+    const int width = ui::pixelsToTwips(outer.width()) - 100;
+    rtfMain->resize(ui::twipsToPixels(qMax(width, 0)), ui::twipsToPixels(qMax(height, 0)));
+    rtfMain->setRightMargin(width);
+    tbrMain->resize(client->width(), ui::twipsToPixels(420));
+}
+
+void frmPreview::rtfMain_Change()
+{
+    blnModified = true;
+}
+
+bool frmPreview::discardChanges()
+{
+    return ui::messageBox(context.dialogs, this, "Discard Changes?", ui::MessageButtons::YesNo,
+                          ui::MessageIcon::Question)
+           == ui::MessageAnswer::Yes;
+}
+
+void frmPreview::OpenDeckFile()
+{
+    if (blnModified && !discardChanges())
+        return;
+    ui::CommonDialogSettings &settings = cdlText.settings();
+    settings.flags = ui::cdlOFNExplorer | ui::cdlOFNFileMustExist | ui::cdlOFNPathMustExist;
+    settings.filter = deckFiles;
+    settings.filterIndex = 2;
+    settings.cancelError = true;
+    settings.initDir = context.programFolder;
+    if (!cdlText.ShowOpen())
+        return;
+    setWindowTitle(settings.fileTitle);
+    // Rich text whatever the file's name; a file that cannot be read leaves the editor as it was.
+    rtfMain->loadFile(settings.fileName);
+}
+
+void frmPreview::SaveDeckFile()
+{
+    ui::CommonDialogSettings &settings = cdlText.settings();
+    settings.filter = deckFiles;
+    settings.filterIndex = 2;
+    settings.initDir = context.programFolder;
+    if (!cdlText.ShowSave() || !rtfMain->saveFile(settings.fileName))
+        return;
+    setWindowTitle(settings.fileName);
+    blnModified = false;
+}
+
+void frmPreview::PrintDeckList()
+{
+    cdlText.settings().flags = ui::cdlPDReturnDC | ui::cdlPDNoPageNums;
+    cdlText.settings().printSelection = rtfMain->textCursor().hasSelection();
+    QPrinter printer;
+    if (cdlText.ShowPrinter(printer))
+        rtfMain->printTo(printer);
+}
+
+void frmPreview::mnuFileExit_Click()
+{
+    if (blnModified && !discardChanges())
+        return;
+    close();
+    if (mainWindow)
+        mainWindow->show();
+}
+
+void frmPreview::mnuHelpAbout_Click()
+{
+    context.showAbout(this);
+}
+
+void frmPreview::tbrMain_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("Open"))
+        OpenDeckFile();
+    else if (key == QLatin1String("Save"))
+        SaveDeckFile();
+    else if (key == QLatin1String("Print"))
+        PrintDeckList();
+    else if (key == QLatin1String("Bold"))
+        format.ToggleBold();
+    else if (key == QLatin1String("Italic"))
+        format.ToggleItalic();
+    else if (key == QLatin1String("Underline"))
+        format.ToggleUnderline();
+    else if (key == QLatin1String("Left") || key == QLatin1String("Center") || key == QLatin1String("Right"))
+        format.SetAlignment(key);
+    else if (key == QLatin1String("Help"))
+        mnuHelpAbout_Click();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/ui/CommonDialog.h"
+#include "platform/ui/Form.h"
+#include "report/PreviewFormatting.h"
+
+#include <functional>
+
+namespace ui {
+class Dialogs;
+class KeyedToolBar;
+class RichTextBox;
+}
+
+// The deck list's preview: the report in a rich-text editor, where the user formats it, saves
+// it and opens saved lists as Rich Text Format, prints it, and leaves with File > Exit.
+class frmPreview : public ui::Form
+{
+    Q_OBJECT
+
+public:
+    // What the window is given from outside: the boxes and dialogs it shows, the folder its
+    // file dialogs start in, the report it shows (the main window's gstrOutput), and the about
+    // box, shown over the window it is given.
+    struct Context
+    {
+        ui::Dialogs &dialogs;
+        QString programFolder;
+        const QString &gstrOutput;
+        std::function<void(QWidget *)> showAbout;
+    };
+
+    frmPreview(Context context, QWidget *mainWindow);
+    ~frmPreview() override;
+
+    void OpenDeckFile();
+    void SaveDeckFile();
+    void PrintDeckList();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void tbrMain_ButtonClick(const QString &key);
+    void rtfMain_Change();
+
+    bool isModified() const { return blnModified; }
+    report::PreviewFormatting &formatting() { return format; }
+
+protected:
+    void Form_Activate() override;
+    void Form_Resize() override;
+
+private:
+    // Construction (frmPreviewLayout.cpp).
+    void createMenus();
+    void createToolbar();
+    void createEditor();
+
+    bool discardChanges();
+
+    Context context;
+    QWidget *mainWindow;
+    bool blnModified = false;
+    bool reportShown = false;
+    ui::CommonDialog cdlText;
+    ui::RichTextBox *rtfMain; // made first: the formatting commands work on it
+    ui::KeyedToolBar *tbrMain = nullptr;
+    QWidget *client = nullptr;
+    report::FormatControls formatControls;
+    report::PreviewFormatting format;
+};

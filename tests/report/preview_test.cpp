@@ -1,0 +1,164 @@
+// The preview window: the report in its editor, save, open, print, exit.
+#include "report/frmPreview.h"
+
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/RichTextBox.h"
+#include "platform/ui/Twips.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using ui::MessageAnswer;
+
+namespace {
+
+const QString deckList = "Current Deck:\r\n\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
+                       "1  Colorless Energy";
+
+// The preview shown over a window it returns to, as the deck list command shows it.
+struct Preview
+{
+    TempDir folder;
+    ui::ScriptedDialogs dialogs;
+    QWidget main;
+    int aboutShown = 0;
+    frmPreview window{{dialogs, folder.path(), deckList, [this](QWidget *) { ++aboutShown; }}, &main};
+    ui::RichTextBox &rtfMain = *window.findChild<ui::RichTextBox *>("rtfMain");
+
+    Preview()
+    {
+        main.show();
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // The text a PDF reader finds in what was printed.
+    QString printed(bool selection)
+    {
+        const QString pdf = folder.file("printed.pdf");
+        QTextCursor cursor = rtfMain.textCursor();
+        cursor.setPosition(deckList.indexOf("Quarlith") - 2); // two \r less before it
+        if (selection)
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        rtfMain.setTextCursor(cursor);
+        dialogs.answerPrinter(pdf);
+        window.PrintDeckList();
+        QProcess reader;
+        reader.start("pdftotext", {pdf, "-"});
+        reader.waitForFinished(10000);
+        return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    }
+};
+
+} // namespace
+
+TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
+{
+    Preview preview;
+    frmPreview &window = preview.window;
+    EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
+    EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
+    EXPECT_EQ(preview.rtfMain.document()->defaultFont().pointSizeF(), 11.25);
+    EXPECT_EQ(preview.rtfMain.document()->defaultFont().family(), "Arial");
+    window.grab().save(ZENT_TEST_OUTPUT_DIR "/preview.png");
+
+    // A fresh report counts as unsaved.
+    preview.dialogs.answerMessage(MessageAnswer::No);
+    window.mnuFileExit_Click();
+    ASSERT_EQ(preview.dialogs.shown().size(), 1);
+    const ui::ScriptedDialogs::Shown &question = preview.dialogs.shown()[0];
+    EXPECT_EQ(question.text, "Discard Changes?");
+    EXPECT_EQ(question.title, "ZentDeckBuilder");
+    EXPECT_EQ(question.icon, ui::MessageIcon::Question);
+    EXPECT_EQ(question.buttons, ui::MessageButtons::YesNo);
+    EXPECT_TRUE(window.isVisible());
+
+    // Saved under a .txt name, it is rich text all the same; then Exit asks nothing.
+    preview.dialogs.answerSave(preview.folder.file("deck.txt"));
+    window.tbrMain_ButtonClick("Save");
+    const ui::CommonDialogSettings &save = preview.dialogs.shown()[1].settings;
+    EXPECT_EQ(save.filter, "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf");
+    EXPECT_EQ(save.filterIndex, 2);
+    EXPECT_EQ(save.initDir, preview.folder.path());
+    EXPECT_EQ(save.dialogTitle, "Zentari Deck Builder");
+    QFile saved(preview.folder.file("deck.txt"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().startsWith("{\\rtf1"));
+    EXPECT_EQ(window.windowTitle(), preview.folder.file("deck.txt"));
+    EXPECT_FALSE(window.isModified());
+    // Any edit makes it ask again; Ctrl+X exits from inside the editor too.
+    QTest::keyClicks(&preview.rtfMain, "x");
+    EXPECT_TRUE(window.isModified());
+    preview.dialogs.answerMessage(MessageAnswer::Yes);
+    QTest::keyClick(&preview.rtfMain, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(preview.dialogs.shown().size(), 3);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(preview.main.isVisible());
+}
+
+TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
+{
+    Preview preview;
+    frmPreview &window = preview.window;
+    QFile plain(preview.folder.file("notes.rtf"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("plain words, no rich text") > 0);
+    plain.close();
+    ASSERT_TRUE(preview.rtfMain.saveFile(preview.folder.file("saved.rtf")));
+    preview.rtfMain.setPlainContent("changed");
+
+    // Cancelled: caption, content and the unsaved mark stay.
+    preview.dialogs.answerMessage(MessageAnswer::Yes);
+    preview.dialogs.cancel(ui::ScriptedDialogs::Kind::Open);
+    window.OpenDeckFile();
+    const ui::CommonDialogSettings &open = preview.dialogs.shown()[1].settings;
+    EXPECT_EQ(open.flags, 0x81800);
+    EXPECT_EQ(open.filterIndex, 2);
+    EXPECT_TRUE(open.cancelError);
+    EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
+    EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
+
+    // A file that does not load: the caption already names it, the content stays.
+    preview.dialogs.answerMessage(MessageAnswer::Yes);
+    preview.dialogs.answerOpen(preview.folder.file("notes.rtf"));
+    window.OpenDeckFile();
+    EXPECT_EQ(window.windowTitle(), "notes.rtf");
+    EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
+
+    preview.dialogs.answerMessage(MessageAnswer::Yes);
+    preview.dialogs.answerOpen(preview.folder.file("saved.rtf"));
+    window.tbrMain_ButtonClick("Open");
+    EXPECT_EQ(window.windowTitle(), "saved.rtf");
+    EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
+    EXPECT_TRUE(window.isModified());
+
+    // The toolbar: Help shows the about box; a key it does not know does nothing.
+    window.tbrMain_ButtonClick("Help");
+    window.tbrMain_ButtonClick("help");
+    EXPECT_EQ(preview.aboutShown, 1);
+    EXPECT_EQ(preview.dialogs.shown().size(), 6);
+}
+
+TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)
+{
+    Preview preview;
+    // Each page ends in its number.
+    EXPECT_EQ(preview.printed(true), "Quarlith 1");
+    EXPECT_EQ(preview.printed(false), "Current Deck: Quarlith Skarnox ************ "
+                                      "1 Colorless Energy 1");
+    const ui::CommonDialogSettings &print = preview.dialogs.shown()[0].settings;
+    EXPECT_EQ(print.flags, 0x108);
+    EXPECT_TRUE(print.printSelection);
+
+    // In twips: the outer height less 1100, the outer width less 100, lines wrapping at it.
+    preview.window.resize(600, 500);
+    const QRect outer = preview.window.frameGeometry();
+    EXPECT_EQ(preview.rtfMain.width(), ui::twipsToPixels(outer.width() * 15 - 100));
+    EXPECT_EQ(preview.rtfMain.height(), ui::twipsToPixels(outer.height() * 15 - 1100));
+    EXPECT_EQ(preview.rtfMain.lineWrapMode(), QTextEdit::WidgetWidth);
+}
