@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QFile>
 #include <benchmark/benchmark.h>
 
@@ -40,7 +43,11 @@ public:
         settings.fileName = file;
         return true;
     }
-    bool showSave(QWidget *, CommonDialogSettings &) override { return false; }
+    bool showSave(QWidget *, CommonDialogSettings &settings) override
+    {
+        settings.fileName = file;
+        return true;
+    }
     bool showPrinter(QWidget *, CommonDialogSettings &, QPrinter &) override { return false; }
     bool showFont(QWidget *, CommonDialogSettings &) override { return false; }
     bool showColor(QWidget *, CommonDialogSettings &) override { return false; }
@@ -204,6 +211,46 @@ void addZentari(benchmark::State &state, const Folder *folder, int members)
     }
 }
 
+// File > View / Save / Print on a deck of 60 cards: from the click to the preview painted with
+// the report in it.
+void reportToPreview(benchmark::State &state, const Folder *folder)
+{
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    main.show();
+    for (int i = 0; i < 60; ++i)
+        main.workingDeckInUse().addCopy("Skarnox", deck::InsertForm::Chosen);
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(0, &main, [&] {
+            PaintWatch(main.previewShown()).waitForPaint();
+            state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+            main.previewShown()->close();
+        });
+        main.mnuFileOutput_Click();
+    }
+    main.cmdClear_Click();
+}
+
+// The preview's Save As and Open Deck of a 60-card deck list.
+void saveAndReopen(benchmark::State &state, const Folder *folder)
+{
+    OpenAnswer dialogs;
+    QTemporaryDir saves;
+    dialogs.file = saves.filePath("deck.rtf");
+    QString list = "Current Deck:\r\n";
+    for (int i = 0; i < 60; ++i)
+        list += "\r\nSkarnox";
+    frmPreview preview({dialogs, folder->path, list, [](QWidget *) {}}, nullptr);
+    preview.show();
+    for (auto _ : state) {
+        preview.SaveDeckFile();
+        preview.OpenDeckFile();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -227,6 +274,10 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark((std::string(folder.label) + "/file_open_to_paint").c_str(),
                                      fileOpenToPaint, &folder)
             ->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark((std::string(folder.label) + "/report_to_preview_painted").c_str(),
+                                     reportToPreview, &folder)
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(50)
+            ->ReportAggregatesOnly(true);
         // One at a time, 200 times over: the median and the worst case.
         using Work = std::function<void(benchmark::State &, const Folder *)>;
         const auto stepOf = [](int step) {
@@ -237,7 +288,8 @@ int main(int argc, char **argv)
             {"/energy_up_and_down", stepOf(0)}, {"/delete_one_copy", stepOf(1)},
             {"/clear_60_card_deck", stepOf(2)},
             {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }},
-            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }}};
+            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }},
+            {"/save_and_reopen_60_card_list", saveAndReopen}};
         for (const auto &[name, work] : oneByOne) {
             benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
                 ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(200)

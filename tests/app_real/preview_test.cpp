@@ -1,0 +1,75 @@
+#include "RealWindow.h"
+#include "QtPrinters.h"
+#include "ScopedProcess.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+TEST_F(OnADesktop, TheDeckListIsFormattedSavedAndOpenedAgainInThePreview)
+{
+    const QString mainId = launch();
+    ASSERT_FALSE(mainId.isEmpty()) << said();
+    const QString previewTitle = "Zentari Deck Builder - Print Preview";
+    ASSERT_TRUE(clickControl(mainTitle, "Add Zentari", "push button"));
+    ASSERT_FALSE(waitForWindow("Pro Tip").isEmpty()) << said();
+    type("Return");
+
+    // From the toolbar to the preview, where the heading is made bold and centred.
+    ASSERT_TRUE(waitUntil(5000, [&] { return clickControl(mainTitle, "Go to View/Print/Save Screen", "push button"); }));
+    ASSERT_FALSE(waitForWindow(previewTitle).isEmpty()) << said();
+    ASSERT_TRUE(clickControl(previewTitle, "Deck list", "text"));
+    type("ctrl+Home shift+End ctrl+b");
+    ASSERT_TRUE(clickControl(previewTitle, "Justify Text Center", "check box"));
+
+    // The first card's line in a colour chosen in the colour dialog.
+    type("Down Down Home shift+End");
+    ASSERT_TRUE(clickControl(previewTitle, "Options", "menu item"));
+    ASSERT_TRUE(waitUntil(5000, [&] { return clickControl(previewTitle, "Font Color...", "menu item"); }));
+    ASSERT_FALSE(waitForWindow("Select Color").isEmpty()) << said();
+    ASSERT_TRUE(clickControl("Select Color", "HTML:", "text"));
+    type("ctrl+a");
+    typeText("#c00000");
+    type("Return");
+    ASSERT_TRUE(waitForWindowGone("Select Color"));
+    type("ctrl+End Return");
+    typeText("Ready to play");
+
+    // Saved, then opened again.
+    type("ctrl+s");
+    ASSERT_FALSE(waitForWindow("Zentari Deck Builder").isEmpty()) << said();
+    typeText("mydeck.rtf");
+    type("Return");
+    const QString saved = programFolder + "/mydeck.rtf";
+    ASSERT_FALSE(waitForWindow(saved).isEmpty()) << "the caption names the file saved; " << said();
+    type("ctrl+o");
+    ASSERT_FALSE(waitForWindow("Zentari Deck Builder").isEmpty()) << said();
+    typeText("mydeck.rtf");
+    type("Return");
+    const QString reopened = waitForWindow("mydeck.rtf");
+    ASSERT_FALSE(reopened.isEmpty()) << said();
+    const auto editor = control("mydeck.rtf", "Deck list", "text");
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(reader.text(*editor).endsWith("Ready to play"));
+    screenshot(reopened, "preview-formatted");
+
+    // What LibreOffice makes of the file: a bold centred heading and the coloured line.
+    runTool("soffice", {"-env:UserInstallation=file://" + temp.file("lo"), "--headless", "--convert-to",
+                        "html", "--outdir", temp.path(), saved},
+            desktop.environment(), 120000);
+    QFile html(temp.file("mydeck.html"));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(html.readAll()).toLower();
+    EXPECT_TRUE(page.contains(QRegularExpression("(?s)align=\"center\".{0,400}<b>current\\s+deck:</b>")))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains("#c00000")) << page.toStdString();
+
+    // The file just opened counts as a change: leaving asks first.
+    type("ctrl+x");
+    ASSERT_FALSE(waitForWindow("ZentDeckBuilder").isEmpty()) << said();
+    type("Return");
+    ASSERT_TRUE(waitForWindowGone("mydeck.rtf"));
+    type("ctrl+x");
+    ASSERT_FALSE(waitForWindow("Exit?").isEmpty());
+    type("Return");
+    EXPECT_TRUE(program.waitForEnd(5000));
+}
