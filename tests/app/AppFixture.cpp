@@ -1,8 +1,15 @@
 #include "AppFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
 #include <QDir>
 #include <QImage>
+
+#include "Sqlite3Tool.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +59,47 @@ frmZentMain &AppFixture::showMainWindow()
     main.show();
     QApplication::setActiveWindow(&main);
     return main;
+}
+
+QString AppFixture::text(const char *name) const
+{
+    if (auto *line = control<QLineEdit>(name))
+        return line->text();
+    if (auto *edit = control<QTextEdit>(name))
+        return edit->toPlainText();
+    if (auto *label = control<QLabel>(name))
+        return label->text();
+    return control<QComboBox>(name)->currentText();
+}
+
+QStringList AppFixture::items(const char *nameList) const
+{
+    QStringList names;
+    const auto *list = control<QComboBox>(nameList);
+    for (int i = 0; i < list->count(); ++i)
+        names << list->itemText(i);
+    return names;
+}
+
+QStringList AppFixture::lines(const char *listBox) const
+{
+    QStringList texts;
+    const auto *list = control<QListWidget>(listBox);
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+void AppFixture::choose(const char *nameList, const QString &name)
+{
+    auto *list = control<QComboBox>(nameList);
+    list->setCurrentIndex(list->findText(name));
+    emit list->activated(list->currentIndex());
+}
+
+QString AppFixture::rows(const QString &file) const
+{
+    return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
 }
 
 QList<catalogue_writer::CardRow> alphaBetaGamma()

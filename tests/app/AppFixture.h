@@ -33,6 +33,14 @@ public:
 
     template <typename Widget>
     Widget *control(const QString &name) const;
+    // What a control shows: a text box's, label's or name list's text.
+    QString text(const char *name) const;
+    QStringList items(const char *nameList) const; // the entries of a name list
+    QStringList lines(const char *listBox) const;  // the lines of a list box
+    // The user picks the name from the list's drop-down.
+    void choose(const char *nameList, const QString &name);
+    // The rows of tblNames as "name|id", one after the other.
+    QString rows(const QString &file) const;
 
     const QString startFolder = QDir::currentPath();
     TempDir folder; // the program folder, and the current folder while the fixture lives

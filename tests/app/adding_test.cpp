@@ -18,59 +18,42 @@ CardRow creature(const QString &name, const QString &group, const QString &level
     return {{"fldName", name}, {"fldTrainers", "z"}, {"fldZentGroup", group}, {"fldGroupLev", level}};
 }
 
-CardRow trainer(const QString &name)
-{
-    return {{"fldName", "z"}, {"fldTrainers", name}};
-}
-
-// A line of three, a line of two, a lone basic, a line of four, and a basic stored last whose
-// line has its other stages before it.
-QList<CardRow> lines()
-{
-    return {creature("A", "10", "1"), creature("B", "10", "2"), creature("C", "10", "3"),
-            creature("P", "20", "1"), creature("Q", "20", "2"), creature("L", "30", "1"),
-            creature("M1", "40", "1"), creature("M2", "40", "2"), creature("M3", "40", "3"),
-            creature("M4", "40", "4"), creature("Y", "50", "2"), creature("Z", "50", "3"),
-            creature("Skarnox", "60", "1"), trainer("Quarlith"), trainer("Potion"),
-            creature("X", "50", "1")};
-}
-
+// A line of three, a line of two, a lone basic, a line of four, a basic stored last whose line
+// has its other stages before it, and two trainers. The catalogue refuses rows for "Refused".
 struct Deck : AppFixture
 {
-    QString file = refusing(writeCatalogue(lines()));
+    QString file = writeCatalogue({creature("A", "10", "1"), creature("B", "10", "2"),
+                                   creature("C", "10", "3"), creature("P", "20", "1"),
+                                   creature("Q", "20", "2"), creature("L", "30", "1"),
+                                   creature("M1", "40", "1"), creature("M2", "40", "2"),
+                                   creature("M3", "40", "3"), creature("M4", "40", "4"),
+                                   creature("Y", "50", "2"), creature("Z", "50", "3"),
+                                   {{"fldName", "z"}, {"fldTrainers", "Quarlith"}},
+                                   {{"fldName", "z"}, {"fldTrainers", "Potion"}},
+                                   creature("X", "50", "1")});
+    const QString refuse = sqlite3Tool(file, "CREATE TRIGGER refuse BEFORE INSERT ON tblNames WHEN "
+                                             "new.fldNames = 'Refused' BEGIN SELECT RAISE(ABORT, 'no'); END");
     frmZentMain &main = showMainWindow();
 
-    // The catalogue refuses a row for the name "Refused".
-    static QString refusing(const QString &catalogue)
-    {
-        sqlite3Tool(catalogue, "CREATE TRIGGER refuse BEFORE INSERT ON tblNames WHEN "
-                               "new.fldNames = 'Refused' BEGIN SELECT RAISE(ABORT, 'no'); END");
-        return catalogue;
-    }
-
-    // A deck of that many copies of another card, the identifiers starting again at 1.
-    void fill(int cards)
+    // A deck of that many copies of another card; the next identifier is first.
+    void fill(int cards, int first = 1)
     {
         main.cmdClear_Click();
+        for (int i = 1; i < first; ++i) { // identifiers given out and taken back
+            main.workingDeckInUse().addCopy("Gone", deck::InsertForm::Chosen);
+            control<QListWidget>("lstZents")->setCurrentRow(0);
+            main.cmdDeleteZent_Click();
+        }
         for (int i = 0; i < cards; ++i)
             main.workingDeckInUse().addCopy("Filler", deck::InsertForm::Chosen);
         dialogs.clear();
         statements.clear();
     }
     // The user chooses the card from its list and clicks its add button.
-    void add(const QString &name, bool trainerCard = false)
+    void add(const QString &name, bool trainer = false)
     {
-        auto *list = control<QComboBox>(trainerCard ? "cboTrainers" : "cboName");
-        list->setCurrentIndex(list->findText(name));
-        emit list->activated(list->currentIndex());
-        trainerCard ? main.cmdAddTrainers_Click() : main.cmdAdd2Deck_Click();
-    }
-    QString rows(const QString &name = {})
-    {
-        return sqlite3Tool(file, "SELECT fldNames, fldID FROM tblNames" +
-                                     (name.isEmpty() ? QString() : " WHERE fldNames = '" + name + "'") +
-                                     " ORDER BY rowid")
-            .replace('\n', ' ');
+        choose(trainer ? "cboTrainers" : "cboName", name);
+        trainer ? main.cmdAddTrainers_Click() : main.cmdAdd2Deck_Click();
     }
     int cards() const { return main.deckCounters().intCardCount.value(); }
 };
@@ -79,57 +62,48 @@ const QString offerOfThree = "Would you like to add the recommended evolution ca
                              "(3 basics, 2 first stage, and 1 second stage)";
 const QString offerOfTwo = "Would you like to add the recommended evolution cards?\r\n"
                            "(2 basics, and 1 second Stage)";
+const QString fourCopies = "Only 4 cards of this type are allowed in a deck.";
 
 } // namespace
 
 TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 {
     Deck deck;
-    // Ten copies given out and taken back: the next identifier is 11.
-    deck.fill(10);
-    for (int i = 0; i < 10; ++i) {
-        deck.control<QListWidget>("lstZents")->setCurrentRow(0);
-        deck.main.cmdDeleteZent_Click();
-    }
-    deck.statements.clear();
+    deck.fill(0, 11);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
-    ASSERT_EQ(deck.dialogs.shown().size(), 1);
-    const ui::ScriptedDialogs::Shown &offer = deck.dialogs.shown()[0];
+    const ui::ScriptedDialogs::Shown &offer = deck.dialogs.shown().at(0);
     EXPECT_EQ(offer.text, offerOfThree);
     EXPECT_EQ(offer.title, "Pro Tip");
     EXPECT_EQ(offer.icon, ui::MessageIcon::None);
     EXPECT_EQ(offer.buttons, ui::MessageButtons::YesNo);
-    EXPECT_EQ(deck.rows(), "A|11 A|12 A|13 B|14 B|15 C|16");
-    EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '11')"));
-    EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('B','14') "));
-    EXPECT_EQ(deck.statements.texts()[1], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
+    EXPECT_EQ(deck.rows(deck.file), "A|11 A|12 A|13 B|14 B|15 C|16");
+    const QStringList sent = deck.statements.texts();
+    EXPECT_EQ(sent.filter("tblNames WHERE")[0], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '11')"));
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('B','14') "));
     // A second copy never offers; a fifth is refused.
     deck.add("A");
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("A");
-    EXPECT_EQ(deck.dialogs.shown()[1].text, "Only 4 cards of this type are allowed in a deck.");
-    EXPECT_EQ(deck.dialogs.shown()[1].title, "Please don't Cheat");
-    EXPECT_EQ(deck.dialogs.shown()[1].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(deck.dialogs.shown().at(1).text, fourCopies);
+    EXPECT_EQ(deck.dialogs.shown().at(1).title, "Please don't Cheat");
+    EXPECT_EQ(deck.dialogs.shown().at(1).icon, ui::MessageIcon::Exclamation);
     EXPECT_TRUE(deck.control<QComboBox>("cboName")->hasFocus());
-    EXPECT_EQ(deck.rows("A"), "A|11 A|12 A|13 A|17");
+    EXPECT_EQ(deck.lines("lstZents").count("A"), 4);
 
     // The thresholds count creature and trainer copies: below 55 for three, below 58 for two.
-    const struct { const char *basic; int cards; bool offers; MessageAnswer answer; int added; } cases[] = {
-        {"A", 54, true, MessageAnswer::Yes, 6}, {"A", 54, true, MessageAnswer::No, 1},
-        {"A", 55, false, {}, 1}, {"P", 57, true, MessageAnswer::Yes, 3}, {"P", 58, false, {}, 1},
-        {"B", 0, false, {}, 1}, {"M1", 0, false, {}, 1}, {"L", 0, false, {}, 1}};
+    const struct { const char *basic; int cards; const QString *offer; MessageAnswer answer; const char *added; } cases[] = {
+        {"A", 54, &offerOfThree, MessageAnswer::Yes, "A A A B B C"}, {"A", 54, &offerOfThree, MessageAnswer::No, "A"},
+        {"A", 55, nullptr, {}, "A"}, {"P", 57, &offerOfTwo, MessageAnswer::Yes, "P P Q"}, {"P", 58, nullptr, {}, "P"},
+        {"B", 0, nullptr, {}, "B"}, {"M1", 0, nullptr, {}, "M1"}, {"L", 0, nullptr, {}, "L"}};
     for (const auto &c : cases) {
         deck.fill(c.cards);
-        if (c.offers)
+        if (c.offer)
             deck.dialogs.answerMessage(c.answer);
         deck.add(c.basic);
-        EXPECT_EQ(deck.dialogs.shownTexts(), c.offers ? QStringList{c.basic == QString("A") ? offerOfThree : offerOfTwo}
-                                                      : QStringList()) << c.basic << " " << c.cards;
-        EXPECT_EQ(deck.cards(), c.cards + c.added) << c.basic << " " << c.cards;
-        if (c.basic == QString("P") && c.added == 3) {
-            EXPECT_EQ(deck.rows("P") + " " + deck.rows("Q"), "P|58 P|59 Q|60");
-        }
+        EXPECT_EQ(deck.dialogs.shownTexts(), c.offer ? QStringList{*c.offer} : QStringList()) << c.basic << c.cards;
+        EXPECT_EQ(deck.lines("lstZents").mid(c.cards).join(' '), c.added) << c.basic << " " << c.cards;
     }
 
     // A basic stored last: the set is six copies of it. With energies the total passes 60.
@@ -138,7 +112,7 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
         deck.main.cmdFireUp_Click();
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("X");
-    EXPECT_EQ(deck.rows("X"), "X|51 X|52 X|53 X|54 X|55 X|56");
+    EXPECT_EQ(deck.lines("lstZents").mid(50), QStringList(6, "X"));
     EXPECT_EQ(deck.main.deckCounters().intDeckTotal.value(), 65);
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("L");
@@ -155,8 +129,6 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
     deck.dialogs.answerMessage(MessageAnswer::No);
     deck.add("A");
     EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{offerOfThree});
-    EXPECT_EQ(deck.rows(), "a|1 A|2");
-
     // Typed names are added as typed, the offer judged by the card shown last; a row the
     // catalogue refuses still counts in the lists and counters.
     for (const char *typed : {"Refused", "O'Typed"}) {
@@ -164,27 +136,22 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
         deck.dialogs.answerMessage(MessageAnswer::No);
         deck.main.cmdAdd2Deck_Click();
     }
-    EXPECT_EQ(deck.rows(), "a|1 A|2 O'Typed|4");
-    EXPECT_EQ(deck.control<QListWidget>("lstZents")->item(2)->text(), "Refused");
-    EXPECT_EQ(deck.cards(), 4);
+    EXPECT_EQ(deck.rows(deck.file), "a|1 A|2 O'Typed|4");
+    EXPECT_EQ(deck.lines("lstZents"), QStringList({"a", "A", "Refused", "O'Typed"}));
+    EXPECT_EQ(deck.text("txtCount"), "4");
 }
 
 TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
 {
     Deck deck;
-    deck.fill(10);
-    for (int i = 0; i < 10; ++i) {
-        deck.control<QListWidget>("lstZents")->setCurrentRow(0);
-        deck.main.cmdDeleteZent_Click();
-    }
+    deck.fill(0, 11);
     for (int i = 0; i < 4; ++i)
         deck.main.workingDeckInUse().addCopy("Skarnox", deck::InsertForm::Chosen);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("Quarlith", true);
-    EXPECT_EQ(deck.dialogs.shownTexts(),
-              QStringList{"Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?"});
+    EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{"Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?"});
     // Added whole, a fifth Skarnox among them.
-    EXPECT_EQ(deck.rows(), "Skarnox|11 Skarnox|12 Skarnox|13 Skarnox|14 Quarlith|15 Quarlith|16 Skarnox|17");
+    EXPECT_EQ(deck.rows(deck.file), "Skarnox|11 Skarnox|12 Skarnox|13 Skarnox|14 Quarlith|15 Quarlith|16 Skarnox|17");
     EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('Skarnox','17') "));
     EXPECT_TRUE(deck.control<QComboBox>("cboTrainers")->hasFocus());
 
@@ -206,6 +173,6 @@ TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
         deck.add("Potion", true);
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("Potion", true);
-    EXPECT_EQ(deck.dialogs.shownTexts(), QStringList({"Only 4 cards of this type are allowed in a deck."}));
-    EXPECT_EQ(deck.rows("Potion").count("Potion"), 4);
+    EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{fourCopies});
+    EXPECT_EQ(deck.lines("lstZents").count("Potion"), 4);
 }

@@ -2,11 +2,9 @@
 #include "AppFixture.h"
 #include "platform/ui/PictureBox.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -32,21 +30,6 @@ const std::pair<const char *, const char *> boxes[] = {
     {"txtAtck1Fx", "fldAtck1Effects"}, {"txtAtck2", "fldAttack2"}, {"txtAtck2Cost", "fldAtck2Cost"},
     {"txtAtck2Damage", "fldAtck2Damage"}, {"txtAtck2Fx", "fldAtck2Effects"}};
 
-QString shown(const AppFixture &app, const char *box)
-{
-    if (auto *line = app.control<QLineEdit>(box))
-        return line->text();
-    return app.control<QTextEdit>(box)->toPlainText();
-}
-
-// The user picks the entry from the list.
-void choose(AppFixture &app, const char *list, const QString &name)
-{
-    auto *box = app.control<QComboBox>(list);
-    box->setCurrentIndex(box->findText(name));
-    emit box->activated(box->currentIndex());
-}
-
 QRgb picture(const AppFixture &app)
 {
     const auto *box = app.control<ui::PictureBox>("imgZents");
@@ -55,8 +38,7 @@ QRgb picture(const AppFixture &app)
 
 bool hasFocus(const AppFixture &app, const char *list)
 {
-    const QWidget *focus = QApplication::focusWidget();
-    return focus && (focus == app.control<QWidget>(list) || focus->parentWidget() == app.control<QWidget>(list));
+    return app.control<QWidget>(list)->hasFocus();
 }
 
 QList<CardRow> cards()
@@ -79,37 +61,37 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     QFile::remove(app.folder.file("pictures/missing.png"));
     frmZentMain &main = app.showMainWindow();
 
-    choose(app, "cboName", "Alpha");
+    app.choose("cboName", "Alpha");
     for (const auto &[box, column] : boxes)
-        EXPECT_EQ(shown(app, box), alpha.value(column)) << box;
+        EXPECT_EQ(app.text(box), alpha.value(column)) << box;
     EXPECT_EQ(app.statements.texts().last(), " SELECT * FROM tblZentDeck  WHERE fldName =  'Alpha' ");
     const QRgb alphaPicture = picture(app);
     EXPECT_NE(alphaPicture, 0u);
     EXPECT_EQ(app.control<ui::PictureBox>("imgZents")->accessibleDescription(), "Alpha");
 
     // A trainer shows in the same boxes, and the keyboard stays in the trainer list.
-    choose(app, "cboTrainers", "Beta");
-    EXPECT_EQ(shown(app, "txtNotes"), "Draw 2.");
-    EXPECT_EQ(shown(app, "txtHitPoints"), "");
+    app.choose("cboTrainers", "Beta");
+    EXPECT_EQ(app.text("txtNotes"), "Draw 2.");
+    EXPECT_EQ(app.text("txtHitPoints"), "");
     EXPECT_TRUE(hasFocus(app, "cboTrainers"));
     const QRgb betaPicture = picture(app);
     EXPECT_NE(betaPicture, alphaPicture);
 
     // A quoted name; a name two rows share shows the first; a missing picture keeps the last
     // one, an empty path clears it.
-    choose(app, "cboName", "Kai'ro");
-    EXPECT_EQ(shown(app, "txtHitPoints"), "70");
+    app.choose("cboName", "Kai'ro");
+    EXPECT_EQ(app.text("txtHitPoints"), "70");
     const QRgb kairoPicture = picture(app);
-    choose(app, "cboName", "Twin");
-    EXPECT_EQ(shown(app, "txtHitPoints"), "1");
+    app.choose("cboName", "Twin");
+    EXPECT_EQ(app.text("txtHitPoints"), "1");
     EXPECT_EQ(picture(app), kairoPicture);
-    choose(app, "cboName", "Bare");
+    app.choose("cboName", "Bare");
     EXPECT_EQ(picture(app), 0u);
 
     // Attack 2 stays seen from card to card; the keyboard goes back to the creature list.
     EXPECT_FALSE(app.control<QGroupBox>("fraAttack1")->isHidden());
     main.cmdToggle_Click();
-    choose(app, "cboName", "Alpha");
+    app.choose("cboName", "Alpha");
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isHidden());
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isVisible());
     EXPECT_TRUE(hasFocus(app, "cboName"));
@@ -121,8 +103,8 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     // keeps the card it showed.
     app.dialogs.answerOpen(app.folder.file("missing.znt"));
     main.mnuFileOpen_Click();
-    choose(app, "cboName", "Kai'ro");
-    EXPECT_EQ(shown(app, "txtHitPoints"), "60");
+    app.choose("cboName", "Kai'ro");
+    EXPECT_EQ(app.text("txtHitPoints"), "60");
     EXPECT_TRUE(app.dialogs.shownTexts().isEmpty());
 }
 
@@ -144,7 +126,7 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
     const ui::ScriptedDialogs::Shown &asked = app.dialogs.shown()[0];
     EXPECT_EQ(asked.text, "Enter the Zentari you want to find.");
     EXPECT_EQ(asked.title, "Search Zentari");
-    EXPECT_EQ(shown(app, "txtAtck2"), "Blaze");
+    EXPECT_EQ(app.text("txtAtck2"), "Blaze");
     EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
     EXPECT_TRUE(hasFocus(app, "cboName"));
     // The name set into the list runs no click of its own, not even when the keyboard leaves
@@ -165,14 +147,14 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
         EXPECT_EQ(box.icon, ui::MessageIcon::None);
         EXPECT_EQ(box.buttons, ui::MessageButtons::Ok);
         EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
-        EXPECT_EQ(shown(app, "txtAtck2"), "Blaze");
+        EXPECT_EQ(app.text("txtAtck2"), "Blaze");
     }
     find(true, ""); // Cancel, or nothing typed
     EXPECT_EQ(app.dialogs.shown().size(), 1);
 
     // "z" is matched like any name: the first trainer row is shown, its mark in the list.
     find(true, "z");
-    EXPECT_EQ(shown(app, "txtNotes"), "Draw 2.");
+    EXPECT_EQ(app.text("txtNotes"), "Draw 2.");
     EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "z");
 
     find(false, "Kai'ro", true);
@@ -184,5 +166,5 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
     EXPECT_EQ(app.control<QComboBox>("cboTrainers")->currentText(), "Beta");
     EXPECT_TRUE(hasFocus(app, "cboTrainers"));
     find(true, "Kai'ro");
-    EXPECT_EQ(shown(app, "txtHitPoints"), "70");
+    EXPECT_EQ(app.text("txtHitPoints"), "70");
 }

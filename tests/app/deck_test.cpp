@@ -1,50 +1,28 @@
-// The working deck in its three places, delete, clear and the energy counters.
+// The working deck in its three places, delete, clear, the energy counters and the deck list.
 #include "AppFixture.h"
 #include "Sqlite3Tool.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList lines(const AppFixture &app, const char *list)
+// Both lists have a line for every copy counted, and line i of both is row i of tblNames.
+void expectInStep(const AppFixture &app, const QString &file)
 {
-    QStringList texts;
-    const auto *box = app.control<QListWidget>(list);
-    for (int i = 0; i < box->count(); ++i)
-        texts << box->item(i)->text();
-    return texts;
-}
-
-// Both lists have a line for every card copy counted, and line i of both is row i of tblNames.
-QString inStep(const AppFixture &app, const QString &file)
-{
+    const QStringList names = app.lines("lstZents"), ids = app.lines("lstId");
     QStringList listed;
-    const QStringList names = lines(app, "lstZents"), ids = lines(app, "lstId");
     for (int i = 0; i < names.size() && i < ids.size(); ++i)
-        listed << ids[i] + "|" + names[i];
-    const QString rows = sqlite3Tool(file, "SELECT fldID, fldNames FROM tblNames ORDER BY rowid");
-    const int counted = app.window->deckCounters().intCardCount.value();
-    if (names.size() != counted || ids.size() != counted || listed.join('\n') != rows)
-        return QString("%1 names, %2 ids, %3 counted; lines\n%4\nrows\n%5")
-            .arg(names.size()).arg(ids.size()).arg(counted).arg(listed.join('\n'), rows);
-    return {};
+        listed << names[i] + "|" + ids[i];
+    EXPECT_EQ(names.size(), app.window->deckCounters().intCardCount.value());
+    EXPECT_EQ(ids.size(), names.size());
+    EXPECT_EQ(listed.join(' '), app.rows(file));
 }
-
-QString total(const AppFixture &app)
-{
-    return app.control<QLineEdit>("txtCount")->text();
-}
-
-const QString deckFull = "You can only have 60 cards in your deck";
 
 } // namespace
 
@@ -59,35 +37,33 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     deck::WorkingDeck &deck = main.workingDeckInUse();
     for (const char *name : {"Alpha", "Alpha", "Alpha", "Alpha", "Beta"})
         deck.addCopy(name, deck::InsertForm::Chosen);
-    EXPECT_EQ(inStep(app, file), "");
-    EXPECT_EQ(total(app), "5");
+    expectInStep(app, file);
 
     // Of four copies, exactly the selected one goes; identifiers are never reused.
     auto *lstZents = app.control<QListWidget>("lstZents");
     lstZents->setCurrentRow(2);
     main.cmdDeleteZent_Click();
     EXPECT_EQ(app.statements.texts().last(), "DELETE * FROM tblNames WHERE fldID = 3");
-    EXPECT_EQ(lines(app, "lstId"), QStringList({"1", "2", "4", "5"}));
-    EXPECT_EQ(total(app), "4");
+    EXPECT_EQ(app.lines("lstId"), QStringList({"1", "2", "4", "5"}));
+    EXPECT_EQ(app.text("txtCount"), "4");
     EXPECT_TRUE(app.control<QComboBox>("cboName")->hasFocus());
     deck.addCopy("Gamma", deck::InsertForm::Chosen);
-    EXPECT_EQ(lines(app, "lstId").last(), "6");
-    EXPECT_EQ(inStep(app, file), "");
+    EXPECT_EQ(app.lines("lstId").last(), "6");
+    expectInStep(app, file);
 
     // No line selected: nothing. A delete the catalogue refuses: the line stays.
     lstZents->setCurrentRow(-1);
     main.cmdDeleteZent_Click();
     lstZents->setCurrentRow(3);
     main.cmdDeleteZent_Click();
-    EXPECT_EQ(lines(app, "lstZents")[3], "Beta");
-    EXPECT_EQ(inStep(app, file), "");
+    EXPECT_EQ(app.lines("lstZents")[3], "Beta");
+    expectInStep(app, file);
 
     // A clear whose statement fails still shows zeros; the lists stay as the table does.
     main.cmdFireUp_Click();
     main.cmdClear_Click();
-    for (const char *shown : {"lblFire", "lblColorless"})
-        EXPECT_EQ(app.control<QLabel>(shown)->text(), "0");
-    EXPECT_EQ(total(app), "0");
+    for (const char *shown : {"lblFire", "lblColorless", "txtCount"})
+        EXPECT_EQ(app.text(shown), "0");
     EXPECT_EQ(lstZents->count(), 5);
     EXPECT_TRUE(app.dialogs.shown().isEmpty());
 }
@@ -101,47 +77,43 @@ TEST(WorkingDeck, EnergiesStayWithinTheSixtyCardsAndTheColorlessLimit)
         main.workingDeckInUse().addCopy("Alpha", deck::InsertForm::Chosen);
     for (int i = 0; i < 40; ++i)
         main.cmdFireUp_Click();
-    EXPECT_EQ(total(app), "60");
-    EXPECT_EQ(app.control<QLabel>("lblFire")->text(), "40");
-    EXPECT_EQ(app.control<QLabel>("lblFire")->accessibleName(), "Fire energy cards: 40");
+    EXPECT_EQ(app.text("txtCount"), "60");
+    EXPECT_EQ(app.text("lblFire"), "40");
+    EXPECT_EQ(app.control<QWidget>("lblFire")->accessibleName(), "Fire energy cards: 40");
 
     // At 60 the deck is tested before the Colorless limit; nothing is added.
     app.dialogs.answerMessage(ui::MessageAnswer::Ok);
     main.cmdColorlessUp_Click();
-    ASSERT_EQ(app.dialogs.shown().size(), 1);
-    EXPECT_EQ(app.dialogs.shown()[0].text, deckFull);
-    EXPECT_EQ(app.dialogs.shown()[0].title, "Please don't cheat.");
-    EXPECT_EQ(app.dialogs.shown()[0].icon, ui::MessageIcon::Exclamation);
-    EXPECT_EQ(app.dialogs.shown()[0].buttons, ui::MessageButtons::Ok);
-    EXPECT_EQ(total(app), "60");
-
+    const ui::ScriptedDialogs::Shown &full = app.dialogs.shown().at(0);
+    EXPECT_EQ(full.text, "You can only have 60 cards in your deck");
+    EXPECT_EQ(full.title, "Please don't cheat.");
+    EXPECT_EQ(full.icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(full.buttons, ui::MessageButtons::Ok);
     // Down works at 60; 59 takes one more.
     main.cmdFireDn_Click();
-    EXPECT_EQ(total(app), "59");
     main.cmdGrassUp_Click();
-    EXPECT_EQ(total(app), "60");
+    EXPECT_EQ(app.text("txtCount"), "60");
+    EXPECT_EQ(app.text("lblGrass"), "1");
 
     // After a clear, the table and lists are empty and identifiers start again at 1.
     main.cmdClear_Click();
     EXPECT_EQ(app.statements.texts().last(), "tblNames"); // datNames refreshed after the DELETE
     main.workingDeckInUse().addCopy("Beta", deck::InsertForm::Chosen);
-    EXPECT_EQ(lines(app, "lstId"), QStringList{"1"});
-    EXPECT_EQ(sqlite3Tool(file, "SELECT fldID FROM tblNames"), "1");
+    EXPECT_EQ(app.rows(file), "Beta|1");
     main.cmdClear_Click();
 
     // Four Colorless at most, whatever the total; Down at 0 does nothing.
-    app.dialogs.clear();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i) {
+        if (i == 4)
+            app.dialogs.answerMessage(ui::MessageAnswer::Ok);
         main.cmdColorlessUp_Click();
-    app.dialogs.answerMessage(ui::MessageAnswer::Ok);
-    main.cmdColorlessUp_Click();
-    EXPECT_EQ(app.dialogs.shownTexts(), QStringList{"Only 4 Colorless energy cards are allowed in a deck."});
-    EXPECT_EQ(app.dialogs.shown()[0].title, "Please don't Cheat");
-    EXPECT_EQ(app.control<QLabel>("lblColorless")->text(), "4");
+    }
+    EXPECT_EQ(app.dialogs.shown().at(1).text, "Only 4 Colorless energy cards are allowed in a deck.");
+    EXPECT_EQ(app.dialogs.shown().at(1).title, "Please don't Cheat");
     main.cmdWaterDn_Click();
-    EXPECT_EQ(app.control<QLabel>("lblWater")->text(), "0");
-    EXPECT_EQ(total(app), "4");
-    EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblNames"), "0"); // energies are no rows
+    EXPECT_EQ(app.text("lblWater"), "0");
+    EXPECT_EQ(app.text("txtCount"), "4");
+    EXPECT_EQ(app.rows(file), ""); // energies are no rows
 }
 
 TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)

@@ -6,10 +6,8 @@
 #include "platform/db/Cursor.h"
 #include "platform/ui/PictureBox.h"
 
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
-#include <QLabel>
 #include <QLayout>
 
 #include <gtest/gtest.h>
@@ -19,15 +17,6 @@
 using namespace catalogue;
 
 namespace {
-
-QStringList items(const AppFixture &app, const char *list)
-{
-    QStringList names;
-    const auto *box = app.control<QComboBox>(list);
-    for (int i = 0; i < box->count(); ++i)
-        names << box->itemText(i);
-    return names;
-}
 
 QByteArray digest(const QString &path)
 {
@@ -47,7 +36,7 @@ void openSilently(AppFixture &app)
 {
     frmZentMain &main = app.showMainWindow();
     EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(app.control<QLabel>("lblFighting")->text(), "0");
+    EXPECT_EQ(app.text("lblFighting"), "0");
     EXPECT_TRUE(app.dialogs.shown().isEmpty());
 }
 
@@ -66,7 +55,7 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
     AppFixture pipeAsCatalogue;
     makePipe(pipeAsCatalogue.folder.file("zentdeck.znt"));
     openSilently(pipeAsCatalogue);
-    EXPECT_EQ(items(pipeAsCatalogue, "cboName"), QStringList());
+    EXPECT_EQ(pipeAsCatalogue.items("cboName"), QStringList());
 
     AppFixture pipeAsPicture;
     const QString file = pipeAsPicture.writeCatalogue({{{"fldName", "Alpha"}, {"fldTrainers", "z"},
@@ -75,7 +64,7 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
     makePipe(pipeAsPicture.folder.file("pictures/pipe.png"));
     const QByteArray before = digest(file);
     openSilently(pipeAsPicture);
-    EXPECT_EQ(items(pipeAsPicture, "cboName"), QStringList{"Alpha"});
+    EXPECT_EQ(pipeAsPicture.items("cboName"), QStringList{"Alpha"});
     EXPECT_FALSE(pipeAsPicture.control<ui::PictureBox>("imgZents")->hasPicture());
     EXPECT_EQ(digest(file), before);
 }
@@ -93,7 +82,7 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
         app.dialogs.answerOpen(app.folder.file(bad));
         main.mnuFileOpen_Click();
         EXPECT_EQ(main.catalogueInUse().database().path(), file) << bad;
-        EXPECT_EQ(items(app, "cboName"), QStringList({"Alpha", "Gamma"})) << bad;
+        EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"})) << bad;
     }
     // Exit empties the deck of the catalogue that is open, and no other file.
     sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Alpha', 1)");
@@ -116,8 +105,8 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
     for (const char *odd : {"keyed.znt", "rowid.znt"}) {
         app.dialogs.answerOpen(app.folder.file(odd));
         main.mnuFileOpen_Click();
-        EXPECT_EQ(items(app, "cboName"), expected[i++]) << odd;
-        EXPECT_EQ(items(app, "cboTrainers"), QStringList{"Beta"}) << odd;
+        EXPECT_EQ(app.items("cboName"), expected[i++]) << odd;
+        EXPECT_EQ(app.items("cboTrainers"), QStringList{"Beta"}) << odd;
     }
 }
 
@@ -139,7 +128,7 @@ TEST(HostileCatalogue, ADamagedPageKeepsTheNamesReadBeforeIt)
     const QByteArray before = digest(file);
 
     openSilently(app);
-    const QStringList listed = items(app, "cboName");
+    const QStringList listed = app.items("cboName");
     ASSERT_GT(listed.size(), 100);
     EXPECT_LT(listed.size(), 2000);
     EXPECT_EQ(listed.first(), "Card 0");
@@ -161,7 +150,7 @@ TEST(HostileCatalogue, NamesAreShownAndFoundExactlyAsStored)
                                              {{"fldName", "z"}, {"fldTrainers", QString(5'000'000, 'T')}}});
     const QByteArray before = digest(file);
     openSilently(app);
-    EXPECT_EQ(items(app, "cboName"), QStringList({bom, nul, longName}));
+    EXPECT_EQ(app.items("cboName"), QStringList({bom, nul, longName}));
     EXPECT_TRUE(app.control<ui::PictureBox>("imgZents")->hasPicture());
     for (const QString &name : {bom, nul})
         EXPECT_TRUE(displayFinds(file, name));
