@@ -122,8 +122,10 @@ bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settin
     // The list shows each description exactly as the program wrote it, without Qt's pattern
     // suffix.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setFileMode(settings.flags & cdlOFNFileMustExist ? QFileDialog::ExistingFile
-                                                            : QFileDialog::AnyFile);
+    // A save dialog names new files too, whatever flags an open left in the settings.
+    const bool mustExist = dialog.acceptMode() == QFileDialog::AcceptOpen
+                           && (settings.flags & cdlOFNFileMustExist);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = nameFiltersFromClassic(settings.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

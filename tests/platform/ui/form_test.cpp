@@ -1,9 +1,9 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/QtDialogs.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -17,27 +17,16 @@ namespace {
 class LoggedForm : public Form
 {
 public:
-    LoggedForm(const QString &formName, QStringList &events) : name(formName), log(events)
-    {
-        setObjectName(name);
-        resize(200, 150);
-    }
-
-    void Form_Activate() override { log.append(name + QLatin1String(".Activate")); }
-    void Form_Unload() override { log.append(name + QLatin1String(".Unload")); }
+    LoggedForm(const char *formName, QStringList &events) : name(formName), log(events) { resize(200, 150); }
+    void Form_Activate() override { log.append(name + ".Activate"); }
+    void Form_Unload() override { log.append(name + ".Unload"); }
 
 private:
     QString name;
     QStringList &log;
 };
 
-bool waitForEntries(const QStringList &log, qsizetype count)
-{
-    return QTest::qWaitFor([&] { return log.size() >= count; }, 3000);
-}
-
-// Runs once the modal window is up and active: nested event loops are how the program's
-// modal windows behave, so the test acts from inside one.
+// Runs the action once the window is up and active, from inside its modal event loop.
 void whenActive(QWidget &window, std::function<void()> action)
 {
     QTimer::singleShot(0, &window, [&window, action] {
@@ -48,94 +37,48 @@ void whenActive(QWidget &window, std::function<void()> action)
 
 } // namespace
 
-TEST(Form, ActivatesOnFirstDisplayAndUnloadsOnEveryClose)
+TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
 {
     QStringList log;
-    LoggedForm main(QStringLiteral("main"), log);
+    LoggedForm main("main", log);
     main.show();
-    ASSERT_TRUE(waitForEntries(log, 1));
-    EXPECT_EQ(log, QStringList{"main.Activate"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 1; }));
 
     // Returning from a message box is no new activation.
     QtDialogs dialogs;
     QTimer::singleShot(0, &main, [] {
         EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Ok)->click();
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
     });
-    messageBox(dialogs, &main, QStringLiteral("Hello"));
-    // The window is active again before any activation could be logged.
+    messageBox(dialogs, &main, "Hello");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     QCoreApplication::processEvents();
     EXPECT_EQ(log, QStringList{"main.Activate"});
 
-    main.close();
-    EXPECT_EQ(log, (QStringList{"main.Activate", "main.Unload"}));
-    main.close();   // already unloaded
-    EXPECT_EQ(log.size(), 2);
-
-    // Shown again, the window is loaded and activated again.
-    main.show();
-    ASSERT_TRUE(waitForEntries(log, 3));
-    main.close();
-    EXPECT_EQ(log, (QStringList{"main.Activate", "main.Unload", "main.Activate", "main.Unload"}));
-}
-
-TEST(Form, ShowModalReturnsOnCloseAndTheWindowBeneathIsActivatedAgain)
-{
-    QStringList log;
-    LoggedForm main(QStringLiteral("main"), log);
-    LoggedForm preview(QStringLiteral("preview"), log);
-    main.show();
-    ASSERT_TRUE(waitForEntries(log, 1));
-
-    bool mainBlocked = false;
+    // Modal windows nest; each returns when closed or hidden, and the window beneath is
+    // activated again. Hiding is no unload.
+    LoggedForm preview("preview", log);
+    LoggedForm about("about", log);
     whenActive(preview, [&] {
-        mainBlocked = QApplication::activeModalWidget() == &preview && preview.isShownModal();
-        preview.close();
-    });
-    preview.showModal();
-    EXPECT_TRUE(mainBlocked);
-    EXPECT_FALSE(preview.isVisible());
-    EXPECT_FALSE(preview.isShownModal());
-    EXPECT_EQ(preview.windowModality(), Qt::NonModal);
-    ASSERT_TRUE(waitForEntries(log, 4));
-    EXPECT_EQ(log, (QStringList{"main.Activate", "preview.Activate", "preview.Unload",
-                                "main.Activate"}));
-    EXPECT_TRUE(main.isActiveWindow());
-}
-
-TEST(Form, ModalWindowsNestAndHidingEndsAModalShowWithoutUnload)
-{
-    QStringList log;
-    LoggedForm main(QStringLiteral("main"), log);
-    LoggedForm preview(QStringLiteral("preview"), log);
-    LoggedForm about(QStringLiteral("about"), log);
-    main.show();
-    ASSERT_TRUE(waitForEntries(log, 1));
-
-    whenActive(preview, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &preview);
         whenActive(about, [&] { about.close(); });
         about.showModal();
-        // Back from the about box, the preview window is the active one again.
-        EXPECT_TRUE(waitForEntries(log, 5));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() == 5; }));
         preview.hide();
     });
     preview.showModal();
-    ASSERT_TRUE(waitForEntries(log, 6));
-    EXPECT_EQ(log, (QStringList{"main.Activate", "preview.Activate", "about.Activate",
-                                "about.Unload", "preview.Activate", "main.Activate"}));
-}
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 6; }));
+    EXPECT_EQ(log, (QStringList{"main.Activate", "preview.Activate", "about.Activate", "about.Unload",
+                                "preview.Activate", "main.Activate"}));
+    EXPECT_FALSE(preview.isShownModal());
 
-TEST(Form, QuittingTheApplicationUnloadsOpenWindowsOnce)
-{
-    QStringList log;
-    LoggedForm open(QStringLiteral("open"), log);
-    LoggedForm hidden(QStringLiteral("hidden"), log);
+    // Closed twice, unloaded once; quitting unloads the windows still open.
+    main.close();
+    main.close();
+    LoggedForm open("open", log);
     open.show();
-    ASSERT_TRUE(waitForEntries(log, 1));
-
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 8; }));
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     qApp->exec();
-    EXPECT_EQ(log, (QStringList{"open.Activate", "open.Unload"}));
+    EXPECT_EQ(log.mid(6), (QStringList{"main.Unload", "open.Activate", "open.Unload"}));
 }

@@ -1,0 +1,120 @@
+// The bundled catalogue and the generator that makes it and synthetic ones, checked with the
+// sqlite3 tool as an independent reader.
+#include "CatalogueWriter.h"
+#include "QtPrinters.h"
+#include "Sqlite3Tool.h"
+#include "TempDir.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString count(const QString &file, const QString &where)
+{
+    return sqlite3Tool(file, "SELECT count(*) FROM tblZentDeck WHERE " + where);
+}
+
+int linesOf(const QString &file, int members)
+{
+    return sqlite3Tool(file, QString("SELECT count(*) FROM (SELECT 1 FROM tblZentDeck WHERE fldName <> 'z' "
+                                     "GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members)).toInt();
+}
+
+// The catalogue's conventions, as the list filling and the evolution sets rely on them: a
+// creature first; each row a creature or a trainer, by the "z" in the other name column; names
+// unique; a line's stages stored one after the other from its basic, each evolving from the
+// row before; every picture a drawn card beside the catalogue.
+void expectConventions(const QString &file)
+{
+    EXPECT_EQ(sqlite3Tool(file, "SELECT fldName <> 'z' FROM tblZentDeck ORDER BY rowid LIMIT 1"), "1");
+    EXPECT_EQ(count(file, "(fldName = 'z') = (fldTrainers = 'z') OR fldName = '' OR fldTrainers = ''"), "0");
+    EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) - count(DISTINCT fldName || '|' || fldTrainers) FROM tblZentDeck"), "0");
+    EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblZentDeck a JOIN tblZentDeck b ON b.rowid = a.rowid - 1 "
+                                "WHERE a.fldGroupLev > '1' AND (b.fldZentGroup <> a.fldZentGroup OR "
+                                "b.fldGroupLev + 1 <> a.fldGroupLev + 0 OR a.fldEvolution <> 'Evolves from ' || b.fldName)"),
+              "0");
+    EXPECT_EQ(linesOf(file, 4), 0);
+    const QString folder = QFileInfo(file).path();
+    for (const QString &picture : sqlite3Tool(file, "SELECT DISTINCT fldImage FROM tblZentDeck").split('\n'))
+        EXPECT_EQ(QImageReader(folder + "/" + picture).size(), QSize(240, 330)) << picture.toStdString();
+}
+
+// Runs the generator; its exit code, and what it said on failure.
+std::pair<int, QString> zentgen(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+    process.setProcessEnvironment(environment);
+    process.start(ZENTGEN_PATH, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(CatalogueData, TheBundledCatalogueHoldsEveryKindOfCardFullyDescribed)
+{
+    const QString bundled = ZENT_PROGRAM_DIR "/zentdeck.znt";
+    expectConventions(bundled);
+    EXPECT_GE(linesOf(bundled, 3), 10);
+    EXPECT_GE(linesOf(bundled, 2), 10);
+    EXPECT_GE(linesOf(bundled, 1), 20);
+    EXPECT_GE(count(bundled, "fldName = 'z'").toInt(), 25);
+    EXPECT_EQ(count(bundled, "fldTrainers = 'Quarlith' OR fldName = 'Skarnox'"), "2");
+    EXPECT_EQ(sqlite3Tool(bundled, "SELECT count(DISTINCT fldCatagory) FROM tblZentDeck WHERE fldName <> 'z'"), "7");
+    EXPECT_EQ(count(bundled, "fldName <> 'z' AND (fldHitPoints = '' OR fldWeakness = '' OR fldAttack1 = '' "
+                             "OR fldAtck2Effects = '' OR fldRetreatCost = '' OR fldLevel = '')"), "0");
+    EXPECT_EQ(count(bundled, "fldNotes = ''"), "0");
+    // Names with the characters real names have: an apostrophe, a hyphen, an accent.
+    EXPECT_NE(count(bundled, "fldName LIKE '%''%' OR fldTrainers LIKE '%''%'"), "0");
+    EXPECT_NE(count(bundled, "fldName LIKE '%-%'"), "0");
+    EXPECT_NE(count(bundled, "fldName GLOB '*[^ -~]*' OR fldTrainers GLOB '*[^ -~]*'"), "0");
+    EXPECT_EQ(sqlite3Tool(bundled, "SELECT count(*) FROM tblNames"), "0");
+}
+
+TEST(CatalogueData, TheGeneratorBuildsCataloguesOrSaysWhyNot)
+{
+    TempDir dir;
+    for (const int size : {5, 12, 3000}) {
+        const QString file = dir.file(QString("%1/zentdeck.znt").arg(size));
+        ASSERT_EQ(zentgen({"synthetic", QString::number(size), file}).first, 0);
+        expectConventions(file);
+        EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblZentDeck"), QString::number(size));
+        EXPECT_EQ(sqlite3Tool(file, "SELECT fldTrainers || fldName FROM tblZentDeck WHERE rowid IN (4, 5)"),
+                  "Quarlithz\nzSkarnox");
+    }
+    // The same size, the same file; a large one in the proportions of the bundled one.
+    ASSERT_EQ(zentgen({"synthetic", "3000", dir.file("again.znt")}).first, 0);
+    QFile first(dir.file("3000/zentdeck.znt")), again(dir.file("again.znt"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), again.readAll());
+    for (const int members : {1, 2, 3})
+        EXPECT_GT(linesOf(first.fileName(), members), 150);
+
+    // From a source file, fields as written; bad input refused with a reason.
+    const QString header = catalogue_writer::cardColumns().join('\t');
+    QStringList fields(catalogue_writer::cardColumns().size());
+    fields[0] = "Mor'gath ", fields[1] = "z", fields[2] = "pictures/a.png", fields[20] = "7", fields[21] = "1";
+    QFile source(dir.file("cards.tsv"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write(("# a comment\r\n" + header + "\n" + fields.join('\t') + "\n").toUtf8());
+    source.close();
+    ASSERT_EQ(zentgen({"build", source.fileName(), dir.file("out")}).first, 0);
+    EXPECT_EQ(sqlite3Tool(dir.file("out/zentdeck.znt"), "SELECT fldName || '|' || fldGroupLev FROM tblZentDeck"),
+              "Mor'gath |1");
+    const auto tooFew = zentgen({"synthetic", "4", dir.file("s.znt")});
+    EXPECT_EQ(tooFew.first, 1);
+    EXPECT_TRUE(tooFew.second.contains("ROWS must be a whole number from 5 to 1000000"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write((header + "\nAlpha\tz\n").toUtf8());
+    source.close();
+    const auto refused = zentgen({"build", source.fileName(), dir.file("bad")});
+    EXPECT_EQ(refused.first, 1);
+    EXPECT_TRUE(refused.second.contains("line 2: expected 22 fields, found 2")) << refused.second.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.file("bad/zentdeck.znt")));
+}
