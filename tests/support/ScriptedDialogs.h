@@ -11,14 +11,9 @@
 namespace ui {
 
 // The dialog service for tests: every box and dialog takes the next scripted answer and is
-// recorded, in order, with what it showed. A box nobody scripted, or one of another kind than the
-// next answer, fails the test and is answered the safe way (No, Ok, Cancel); answers left unused
-// when the service goes away fail the test too.
-//
-//     ScriptedDialogs dialogs;
-//     dialogs.answerMessage(MessageAnswer::Yes);
-//     ...
-//     EXPECT_EQ(dialogs.shown()[0].text, "Discard Changes?");
+// recorded, in order, with what it showed. A box nobody scripted, or one of another kind than
+// the next answer, fails the test and is answered the safe way (No, Ok, Cancel); answers left
+// unused when the service goes away fail the test too.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -27,35 +22,29 @@ public:
     struct Shown
     {
         Kind kind = Kind::Message;
-        QString text;    // message text or input prompt
-        QString title;   // box title (for common dialogs: settings.dialogTitle)
+        QString text;  // message text or input prompt
+        QString title; // box title (common dialogs: settings.dialogTitle)
         MessageIcon icon = MessageIcon::None;
         MessageButtons buttons = MessageButtons::Ok;
-        CommonDialogSettings settings;   // common dialogs: the settings it was shown with
+        CommonDialogSettings settings; // common dialogs: the settings it was shown with
     };
 
     ~ScriptedDialogs() override;
 
-    void answerMessage(MessageAnswer answer);
-    void answerInput(const QString &text);   // "" is what Cancel gives
-    void answerOpen(const QString &path);     // the file chosen
-    void answerSave(const QString &path);
-    // OK in the print dialog; with a file name the printer writes a PDF there, so a test can
-    // read what was printed.
-    void answerPrinter(const QString &pdfFile = QString());
-    void answerFont(const QString &name, double size, bool bold = false, bool italic = false,
-                    bool underline = false, bool strikethru = false);
-    void answerColor(const QColor &color);
-    void cancel(Kind kind);   // Cancel in the next dialog, which must be of that kind
+    void answerMessage(MessageAnswer answer) { script({Kind::Message, false, answer}); }
+    void answerInput(const QString &text) { script({Kind::Input, false, {}, text}); } // "" is Cancel
+    void answerOpen(const QString &path) { script({Kind::Open, false, {}, path}); }
+    void answerSave(const QString &path) { script({Kind::Save, false, {}, path}); }
+    // OK in the print dialog; the printer writes a PDF to the file, so a test can read it.
+    void answerPrinter(const QString &pdfFile) { script({Kind::Printer, false, {}, pdfFile}); }
+    void answerFont(const QString &name, double size, bool bold, bool italic, bool underline, bool strikethru);
+    void answerColor(const QColor &color) { script({Kind::Color, false, {}, {}, {}, color}); }
+    void cancel(Kind kind) { script({kind, true}); } // Cancel in the next dialog, of that kind
 
     const QList<Shown> &shown() const { return history; }
-    QStringList shownTexts() const;   // the texts of the message boxes shown, in order
-    qsizetype pendingAnswers() const { return qsizetype(answers.size()); }
-    void clear();   // forget the history and any answers left
+    QStringList shownTexts() const; // the texts of the message boxes shown, in order
+    void clear();                   // forget the history and any answers left
 
-    static const char *kindName(Kind kind);
-
-    // Dialogs
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
     bool showOpen(QWidget *parent, CommonDialogSettings &settings) override;
@@ -70,15 +59,14 @@ private:
         Kind kind = Kind::Message;
         bool cancelled = false;
         MessageAnswer message = MessageAnswer::Ok;
-        QString text{};   // input text, file path or font name
-        double fontSize = 0;
-        bool bold = false, italic = false, underline = false, strikethru = false;
+        QString text{}; // input text, file path or font name
+        CommonDialogSettings font{};
         QColor color{};
     };
-
-    // The next answer if it is of this kind; otherwise a test failure and nothing.
+    void script(const Answer &answer) { answers.push_back(answer); }
+    // The next answer if it is of this kind and no cancel; otherwise null (a failure when
+    // unscripted or of another kind).
     const Answer *take(const Shown &shownNow);
-    bool showFile(Kind kind, CommonDialogSettings &settings);
 
     std::deque<Answer> answers;
     Answer current;
