@@ -1,95 +1,44 @@
 // Bold, italic, underline, alignment, font and colour in the preview, and the check marks and
 // buttons that follow the selection.
-#include "report/frmPreview.h"
+#include "PreviewFixture.h"
 
-#include "QtPrinters.h"
-#include "ScriptedDialogs.h"
-#include "TempDir.h"
-#include "platform/ui/KeyedToolBar.h"
-#include "platform/ui/RichTextBox.h"
-
-#include <QAction>
 #include <QTextBlock>
 #include <QToolButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-struct Formatting
-{
-    TempDir folder;
-    ui::ScriptedDialogs dialogs;
-    const QString text = "Deck\r\nAlpha Beta";
-    frmPreview window{{dialogs, folder.path(), text, [](QWidget *) {}}, nullptr};
-    ui::RichTextBox &rtfMain = *window.findChild<ui::RichTextBox *>("rtfMain");
-    report::PreviewFormatting &format = window.formatting();
-    ui::KeyedToolBar &tbrMain = *window.findChild<ui::KeyedToolBar *>("tbrMain");
-
-    Formatting()
-    {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    void select(int from, int to)
-    {
-        QTextCursor cursor = rtfMain.textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        rtfMain.setTextCursor(cursor);
-    }
-    QTextCharFormat at(int position) const
-    {
-        QTextCursor cursor(rtfMain.document());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat();
-    }
-    // "check-button" for bold: whether the menu's check mark and the toolbar button are on.
-    QString shownBold() const
-    {
-        return QString("%1-%2")
-            .arg(window.findChild<QAction *>("mnuFormatBold")->isChecked())
-            .arg(tbrMain.button("Bold")->isPressed());
-    }
-};
-
-} // namespace
 
 TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
 {
-    Formatting f;
-    // "Alpha" is 5..10 of the document's text; "Beta" 11..15.
-    f.select(5, 10);
+    Preview f;
+    // "Quarlith" is 15..23 of the document's text; "Skarnox" 24..31.
+    f.select(15, 23);
     f.format.ToggleBold();
-    EXPECT_TRUE(f.at(7).fontWeight() > QFont::Normal);
+    EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
     EXPECT_EQ(f.shownBold(), "1-1");
     // Partly bold becomes wholly bold; wholly bold loses it.
-    f.select(5, 15);
+    f.select(15, 31);
     EXPECT_EQ(f.shownBold(), "0-0"); // partly bold counts as not set, and stays as it is
-    EXPECT_TRUE(f.at(7).fontWeight() > QFont::Normal);
+    EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
     f.window.tbrMain_ButtonClick("Bold");
-    EXPECT_TRUE(f.at(12).fontWeight() > QFont::Normal);
+    EXPECT_TRUE(f.at(26).fontWeight() > QFont::Normal);
     QTest::keyClick(&f.rtfMain, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_FALSE(f.at(7).fontWeight() > QFont::Normal);
+    EXPECT_FALSE(f.at(17).fontWeight() > QFont::Normal);
     EXPECT_EQ(f.shownBold(), "0-0");
 
     // The caret moving into bold text presses Bold and checks the menu; out again, releases.
-    f.select(5, 10);
+    f.select(15, 23);
     f.format.ToggleBold();
-    f.select(7, 7);
+    f.select(17, 17);
     EXPECT_EQ(f.shownBold(), "1-1");
-    f.select(13, 13);
+    f.select(27, 27);
     EXPECT_EQ(f.shownBold(), "0-0");
     // With nothing selected, a toggle gives what is typed next its attribute.
     f.format.ToggleItalic();
     QTest::keyClicks(&f.rtfMain, "x");
-    EXPECT_TRUE(f.at(13).fontItalic());
+    EXPECT_TRUE(f.at(27).fontItalic());
     EXPECT_TRUE(f.window.findChild<QAction *>("mnuFormatItalic")->isChecked());
 
     // Centre presses its group button and centres the selection's paragraphs only.
     QTest::mouseClick(f.tbrMain.buttonWidget("Center"), Qt::LeftButton);
-    EXPECT_EQ(f.rtfMain.document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(f.rtfMain.document()->findBlock(27).blockFormat().alignment(), Qt::AlignHCenter);
     EXPECT_NE(f.rtfMain.document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
     f.select(1, 1);
     EXPECT_TRUE(f.tbrMain.button("Center")->isPressed());
@@ -99,15 +48,15 @@ TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
 
 TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNothing)
 {
-    Formatting f;
-    f.select(11, 15);
+    Preview f;
+    f.select(24, 31);
     f.dialogs.answerFont("Liberation Serif", 14, true, false, true, true);
     f.format.mnuFormatFonts_Click();
     const ui::CommonDialogSettings &asked = f.dialogs.shown()[0].settings;
     EXPECT_EQ(asked.flags, 0x101);
     EXPECT_TRUE(asked.cancelError);
     EXPECT_EQ(asked.fontSize, 12); // not primed from the selection: what it gave last, or 12
-    const QTextCharFormat beta = f.at(12);
+    const QTextCharFormat beta = f.at(26);
     EXPECT_EQ(beta.fontFamilies().toStringList(), QStringList{"Liberation Serif"});
     EXPECT_EQ(beta.fontPointSize(), 14);
     EXPECT_TRUE(beta.fontWeight() > QFont::Normal && beta.fontUnderline() && !beta.fontItalic());
@@ -117,17 +66,17 @@ TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNot
 
     f.dialogs.answerColor(Qt::red);
     f.format.mnuOptionsColor_Click();
-    EXPECT_EQ(f.at(12).foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(f.at(26).foreground().color(), QColor(Qt::red));
 
     // Cancelled, each leaves the text as it was; the font dialog opens with its last answer.
-    f.select(5, 10);
+    f.select(15, 23);
     f.dialogs.cancel(ui::ScriptedDialogs::Kind::Font);
     f.format.mnuFormatFonts_Click();
     EXPECT_EQ(f.dialogs.shown()[2].settings.fontName, "Liberation Serif");
     f.dialogs.cancel(ui::ScriptedDialogs::Kind::Color);
     f.format.mnuOptionsColor_Click();
-    EXPECT_EQ(f.at(7).fontPointSize(), f.at(0).fontPointSize());
-    EXPECT_NE(f.at(7).foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(f.at(17).fontPointSize(), f.at(0).fontPointSize());
+    EXPECT_NE(f.at(17).foreground().color(), QColor(Qt::red));
 
     // The formatting survives a save and an open.
     f.dialogs.answerSave(f.folder.file("deck.rtf"));
@@ -136,7 +85,7 @@ TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNot
     f.dialogs.answerMessage(ui::MessageAnswer::Yes);
     f.dialogs.answerOpen(f.folder.file("deck.rtf"));
     f.window.OpenDeckFile();
-    EXPECT_EQ(f.at(12).fontPointSize(), 14);
-    EXPECT_EQ(f.at(12).foreground().color(), QColor(Qt::red));
-    EXPECT_TRUE(f.at(12).fontUnderline());
+    EXPECT_EQ(f.at(26).fontPointSize(), 14);
+    EXPECT_EQ(f.at(26).foreground().color(), QColor(Qt::red));
+    EXPECT_TRUE(f.at(26).fontUnderline());
 }

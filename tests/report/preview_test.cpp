@@ -1,62 +1,14 @@
 // The preview window: the report in its editor, save, open, print, exit.
-#include "report/frmPreview.h"
-
-#include "QtPrinters.h"
-#include "ScriptedDialogs.h"
-#include "TempDir.h"
-#include "platform/ui/KeyedToolBar.h"
-#include "platform/ui/RichTextBox.h"
+#include "PreviewFixture.h"
 #include "platform/ui/Twips.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using ui::MessageAnswer;
 
-namespace {
-
-const QString deckList = "Current Deck:\r\n\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
-                       "1  Colorless Energy";
-
-// The preview shown over a window it returns to, as the deck list command shows it.
-struct Preview
-{
-    TempDir folder;
-    ui::ScriptedDialogs dialogs;
-    QWidget main;
-    int aboutShown = 0;
-    frmPreview window{{dialogs, folder.path(), deckList, [this](QWidget *) { ++aboutShown; }}, &main};
-    ui::RichTextBox &rtfMain = *window.findChild<ui::RichTextBox *>("rtfMain");
-
-    Preview()
-    {
-        main.show();
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    // The text a PDF reader finds in what was printed.
-    QString printed(bool selection)
-    {
-        const QString pdf = folder.file("printed.pdf");
-        QTextCursor cursor = rtfMain.textCursor();
-        cursor.setPosition(deckList.indexOf("Quarlith") - 2); // two \r less before it
-        if (selection)
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        rtfMain.setTextCursor(cursor);
-        dialogs.answerPrinter(pdf);
-        window.PrintDeckList();
-        QProcess reader;
-        reader.start("pdftotext", {pdf, "-"});
-        reader.waitForFinished(10000);
-        return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-    }
-};
-
-} // namespace
 
 TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
 {
