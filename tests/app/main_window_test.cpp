@@ -190,12 +190,18 @@ TEST(MainWindow, TheToolbarAndTheKeyboardReachTheirCommands)
     QCoreApplication::processEvents();
     EXPECT_TRUE(app.control<QComboBox>("cboName")->hasFocus());
 
-    // Enter presses Add Zentari except in a box that takes it as a new line; Ctrl+V is the
-    // menu's, not the text box's paste (an empty deck shows no report).
+    // Enter presses Add Zentari except in a box that takes it as a new line, on a focused
+    // button (which it presses), or with Ctrl; Ctrl+V is the menu's, not the text box's paste
+    // (an empty deck shows no report).
     QSignalSpy adds(app.control<QPushButton>("cmdAdd2Deck"), &QPushButton::clicked);
+    QSignalSpy clears(app.control<QPushButton>("cmdClear"), &QPushButton::clicked);
     QTest::keyClick(app.control<QComboBox>("cboName"), Qt::Key_Return);
     QTest::keyClick(app.control<QWidget>("txtNotes"), Qt::Key_Return);
+    QTest::keyClick(app.control<QWidget>("txtLevel"), Qt::Key_Return, Qt::ControlModifier);
+    app.control<QWidget>("cmdClear")->setFocus();
+    QTest::keyClick(app.control<QWidget>("cmdClear"), Qt::Key_Return);
     EXPECT_EQ(adds.count(), 1);
+    EXPECT_EQ(clears.count(), 1);
     main.cmdClear_Click();
     QSignalSpy output(app.control<QAction>("mnuFileOutput"), &QAction::triggered);
     QTest::keyClick(app.control<QWidget>("txtType"), Qt::Key_V, Qt::ControlModifier);

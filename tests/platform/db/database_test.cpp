@@ -4,7 +4,6 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
-#include "platform/db/StatementLog.h"
 
 #include "QtPrinters.h"
 
@@ -69,86 +68,39 @@ TEST(Database, TableOpenedByNameGivesStoredOrderAndMoves)
     EXPECT_THROW(empty->moveLast(), DbError);
 }
 
-TEST(Database, ProgramStatementsHaveTheirEffectOnTheFile)
+TEST(Database, StatementsAsTheProgramWritesThemHaveTheirEffectAndFailuresChangeNothing)
 {
     TempDir dir;
-    const QString path = makeCatalogue(dir, {"Alpha"});
-    StatementLog log;
-    const Database db = Database::open(path, &log);
-
-    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('N', '7')");
-    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('n','8') ");
-    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('O''Brien', '9')");
-    // The quoted identifier lands in the whole-number column as a number.
-    EXPECT_EQ(sqlite3Tool(path, "SELECT fldNames, fldID, typeof(fldID) FROM tblNames"),
-              "N|7|integer\nn|8|integer\nO'Brien|9|integer");
-
-    // Names compare without regard to case, as the catalogue's engine did.
-    auto copies = db.openCursor("SELECT * FROM tblNames WHERE fldNames =  'N' ");
-    EXPECT_EQ(walk(*copies, "fldID"), QStringList({"7", "8"}));
-
-    db.execute("DELETE * FROM tblNames WHERE fldID = 7");
-    EXPECT_EQ(sqlite3Tool(path, "SELECT fldID FROM tblNames"), "8\n9");
-    auto names = db.openCursor("SELECT fldNames FROM tblNames");
-    EXPECT_EQ(walk(*names, "fldNames"), QStringList({"n", "O'Brien"}));
-
-    db.execute("DELETE * FROM tblNames");
-    EXPECT_EQ(sqlite3Tool(path, "SELECT count(*) FROM tblNames"), "0");
-    // The log keeps the texts exactly as the program built them.
-    EXPECT_EQ(log.texts().size(), 7);
-    EXPECT_EQ(log.texts()[4], "DELETE * FROM tblNames WHERE fldID = 7");
-}
-
-TEST(Database, FailuresAreReportedAndChangeNothing)
-{
-    TempDir dir;
-    const QString missing = dir.file("missing.znt");
-    EXPECT_THROW(Database::open(missing), DbError);
-    EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_THROW(Database::open(""), DbError);
-
-    QFile text(dir.file("notes.znt"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write(QByteArray("This is a shopping list, not a catalogue.\n").repeated(40));
-    text.close();
-    EXPECT_THROW(Database::open(text.fileName()), DbError);
-
     const QString path = makeCatalogue(dir, {"Alpha"});
     const Database db = Database::open(path);
-    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('Alpha', '1')");
-    // A name with an unescaped quote breaks the statement: reported, nothing written.
-    EXPECT_THROW(db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('O'Brien', '2')"),
-                 DbError);
-    EXPECT_THROW(db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('X', '3'); "
-                            "DELETE * FROM tblNames"),
-                 DbError);
-    EXPECT_THROW(db.execute("DELETE * FROM tblNoSuchTable"), DbError);
-    EXPECT_THROW(db.openCursor("SELECT * FROM tblZentDeck WHERE fldName = 'O'Brien'"), DbError);
+    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('N', '7')");
+    db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('n','8') ");
+    // The quoted identifier lands in the whole-number column as a number; names compare
+    // without regard to case, as the catalogue's engine did.
+    EXPECT_EQ(sqlite3Tool(path, "SELECT fldNames, typeof(fldID) FROM tblNames"), "N|integer\nn|integer");
+    auto copies = db.openCursor("SELECT * FROM tblNames WHERE fldNames =  'N' ");
+    EXPECT_EQ(walk(*copies, "fldID"), QStringList({"7", "8"}));
+    db.execute("DELETE * FROM tblNames WHERE fldID = 7");
+    EXPECT_EQ(sqlite3Tool(path, "SELECT fldID FROM tblNames"), "8");
+
+    // A missing file is not made; a file that is no database fails at once; a broken or
+    // double statement is refused with nothing written.
+    EXPECT_THROW(Database::open(dir.file("missing.znt")), DbError);
+    EXPECT_FALSE(QFile::exists(dir.file("missing.znt")));
+    QFile text(dir.file("notes.znt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write(QByteArray("A shopping list.\n").repeated(99)) > 0);
+    text.close();
+    EXPECT_THROW(Database::open(text.fileName()), DbError);
+    EXPECT_THROW(db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('O'Brien', '2')"), DbError);
+    EXPECT_THROW(db.execute("INSERT INTO tblNames VALUES ('X', 3); DELETE * FROM tblNames"), DbError);
     EXPECT_THROW(db.openCursor("tblNoSuchTable"), DbError);
-    EXPECT_EQ(sqlite3Tool(path, "SELECT fldNames, fldID FROM tblNames"), "Alpha|1");
-}
+    EXPECT_EQ(sqlite3Tool(path, "SELECT fldID FROM tblNames"), "8");
 
-TEST(Database, ThreeOpensOfOneFileSeeEachOthersWrites)
-{
-    TempDir dir;
-    const QString path = makeCatalogue(dir, {"Alpha", "Beta"});
-    const Database first = Database::open(path);
-    const Database second = Database::open(path);
-    const Database third = Database::open(path);
-
-    second.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('Alpha', '1')");
-    third.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('Beta', '2')");
-    auto names = first.openCursor("tblNames");
-    EXPECT_EQ(walk(*names, "fldNames"), QStringList({"Alpha", "Beta"}));
-
-    // A cursor left standing on a row does not keep its own open from writing, and the
-    // others read what was written at once.
-    auto catalogue = first.openCursor("tblZentDeck");
-    ASSERT_EQ(catalogue->value("fldName"), "Alpha");
-    first.execute("DELETE * FROM tblNames WHERE fldID = 1");
-    auto rest = third.openCursor("tblNames");
-    EXPECT_EQ(walk(*rest, "fldNames"), QStringList({"Beta"}));
-    EXPECT_EQ(catalogue->value("fldName"), "Alpha");
-    catalogue->moveNext();
-    EXPECT_EQ(catalogue->value("fldName"), "Beta");
+    // A cursor left standing on a row does not keep its own open from writing, and another
+    // open of the file reads what was written at once.
+    const Database other = Database::open(path);
+    auto standing = db.openCursor("tblZentDeck");
+    db.execute("DELETE * FROM tblNames");
+    EXPECT_TRUE(other.openCursor("tblNames")->eof());
+    EXPECT_EQ(standing->value("fldName"), "Alpha");
 }
