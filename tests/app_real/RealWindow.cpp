@@ -4,27 +4,15 @@
 #include <QDirIterator>
 #include <QFile>
 
-namespace {
-
-bool copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return QFileInfo::exists(to + "/zentdeck");
-}
-
-} // namespace
-
 void RealWindow::SetUp()
 {
     ASSERT_TRUE(desktop.error().isEmpty()) << desktop.log().toStdString();
     ASSERT_TRUE(reader.error().isEmpty()) << reader.error().toStdString();
-    ASSERT_TRUE(copyFolder(ZENT_PROGRAM_DIR, programFolder));
+    QDirIterator files(ZENT_PROGRAM_DIR, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString target = programFolder + "/" + QDir(ZENT_PROGRAM_DIR).relativeFilePath(files.next());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(files.filePath(), target));
+    }
     ASSERT_TRUE(QDir().mkpath(home));
 }
 
@@ -71,6 +59,13 @@ bool RealWindow::waitForWindowGone(const QString &title) const
     return waitUntil(5000, [&] { return shownWindow(title).isEmpty(); });
 }
 
+bool RealWindow::answer(const QString &title, const QString &keys) const
+{
+    const bool shown = !waitForWindow(title).isEmpty();
+    type(keys);
+    return shown && waitForWindowGone(title);
+}
+
 void RealWindow::type(const QString &keys) const
 {
     xdotool(QStringList{"key", "--delay", "50"} + keys.split(' '));
@@ -88,23 +83,34 @@ void RealWindow::click(const QPoint &where) const
     xdotool({"mousemove", QString::number(where.x()), QString::number(where.y()), "click", "1"});
 }
 
-bool RealWindow::clickControl(const QString &windowTitle, const QString &name, const QString &role,
-                              QPoint (*where)(const QRect &)) const
+bool RealWindow::clickOn(const QString &windowTitle, const QString &name, const QString &role)
 {
-    const auto found = control(windowTitle, name, role);
-    if (!found)
-        return false;
-    click(where(reader.extents(*found)));
+    const QString place = windowTitle + "/" + name;
+    if (!places.contains(place)) {
+        std::optional<Accessible> found;
+        if (!waitUntil(5000, [&] { return (found = control(windowTitle, name, role)).has_value(); }))
+            return false;
+        places.insert(place, reader.extents(*found).center());
+    }
+    click(places[place]);
     return true;
 }
 
-QRect RealWindow::geometry(const QString &windowId) const
+bool RealWindow::find(const QString &menuItem, const QString &boxTitle, const QString &name)
 {
-    // Lines of X=, Y=, WIDTH=, HEIGHT=.
-    QHash<QString, int> values;
-    for (const QString &line : xdotool({"getwindowgeometry", "--shell", windowId}).split('\n'))
-        values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
-    return {values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]};
+    if (!clickOn(mainTitle, "Find", "menu item") || !clickOn(mainTitle, menuItem, "menu item")
+        || waitForWindow(boxTitle).isEmpty())
+        return false;
+    typeText(name);
+    type("Return");
+    return waitForWindowGone(boxTitle);
+}
+
+std::optional<Accessible> RealWindow::control(const QString &windowTitle, const QString &name,
+                                              const QString &role) const
+{
+    const auto window = reader.window(windowTitle);
+    return window ? reader.find(*window, name, role) : std::nullopt;
 }
 
 QImage RealWindow::screenshot(const QString &windowId, const QString &name) const
@@ -113,13 +119,6 @@ QImage RealWindow::screenshot(const QString &windowId, const QString &name) cons
     QFile::remove(file);
     runTool("import", {"-window", windowId, file}, desktop.environment());
     return QImage(file);
-}
-
-std::optional<Accessible> RealWindow::control(const QString &windowTitle, const QString &name,
-                                              const QString &role) const
-{
-    const auto window = reader.window(windowTitle);
-    return window ? reader.find(*window, name, role) : std::nullopt;
 }
 
 std::string RealWindow::said() const

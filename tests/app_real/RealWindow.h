@@ -1,18 +1,18 @@
 #pragma once
 
 #include "PrivateDesktop.h"
+#include "QtPrinters.h"
 #include "ScopedProcess.h"
 #include "ScreenReader.h"
+#include "Sqlite3Tool.h"
 #include "TempDir.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
-#include <QRect>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <optional>
 
 inline const QString mainTitle = "Zentari Deck Builder";
 
@@ -31,7 +31,7 @@ bool waitUntil(int timeoutMs, Check check)
 }
 
 // A user at a desktop of the test's own, with a copy of the program folder: the windows as
-// xdotool sees them, the controls as a screen reader reads them, keys typed to whichever
+// xdotool sees them, the controls as a screen reader finds them, keys typed to whichever
 // window has the keyboard. The program runs with a home folder of its own, so what it leaves
 // there can be seen.
 class RealWindow : public ::testing::Test
@@ -43,23 +43,23 @@ protected:
     // Starts the program; the main window's id once it is shown, or empty.
     QString launch(const QStringList &arguments = {});
     QString xdotool(const QStringList &arguments) const;
-    QString shownWindow(const QString &title) const; // "" when none
+    QString shownWindow(const QString &title) const; // its id, or ""
     QString waitForWindow(const QString &title) const;
     bool waitForWindowGone(const QString &title) const;
+    // Waits for the box, types the keys that answer it, and waits for it to go.
+    bool answer(const QString &title, const QString &keys) const;
     void type(const QString &keys) const; // key names, blank-separated: "Down Down Return"
     void typeText(const QString &text) const;
     void click(const QPoint &where) const;
-    // Clicks a control of a shown window, found as control() finds it, at a point of its own.
-    bool clickControl(const QString &windowTitle, const QString &name, const QString &role,
-                      QPoint (*where)(const QRect &) = [](const QRect &r) { return r.center(); }) const;
-    QRect geometry(const QString &windowId) const;
+    // Clicks a control of a shown window, found by name (or label) and role the first time and
+    // remembered where it is, as a user learns the window.
+    bool clickOn(const QString &windowTitle, const QString &name, const QString &role);
+    // Find > Find Zentari or Find Trainer, with the name typed into its box.
+    bool find(const QString &menuItem, const QString &boxTitle, const QString &name);
+    std::optional<Accessible> control(const QString &windowTitle, const QString &name, const QString &role) const;
     // Saved beside the test for people to look at.
     QImage screenshot(const QString &windowId, const QString &name) const;
-    // A control of a shown window, found by name and role as a screen reader finds it.
-    std::optional<Accessible> control(const QString &windowTitle, const QString &name,
-                                      const QString &role) const;
-    // What the program and the desktop said, for failure messages.
-    std::string said() const;
+    std::string said() const; // what the program and the desktop said, for failure messages
 
     TempDir temp;
     const QString programFolder = temp.file("zentdeck");
@@ -69,6 +69,7 @@ protected:
     ScreenReader reader{desktop.busAddress()};
     ScopedProcess program{temp.path(), "zentdeck"};
     bool splashSeen = false;
+    QHash<QString, QPoint> places;
 };
 
 class OnADesktop : public RealWindow
