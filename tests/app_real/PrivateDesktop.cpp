@@ -1,9 +1,7 @@
 #include "PrivateDesktop.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 PrivateDesktop::PrivateDesktop(const QString &folder, Kind kind)
     : env(QProcessEnvironment::systemEnvironment()), xServer(folder, "xvfb"),
@@ -43,13 +41,10 @@ bool PrivateDesktop::startWindowManager(const QString &folder)
     QDir().mkpath(folder + "/openbox-home");
     windowManager.start("openbox", {"--sm-disable"}, wmEnv);
     // It is managing the display once it has announced itself on the root window.
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 15000 && windowManager.running()) {
-        if (runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, env).contains("window id"))
-            return true;
-        QThread::msleep(50);
-    }
+    if (waitUntil(15000, [&] {
+            return runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, env).contains("window id");
+        }))
+        return true;
     failure = "openbox did not start: " + windowManager.errorOutput();
     return false;
 }

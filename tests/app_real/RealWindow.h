@@ -7,28 +7,12 @@
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 inline const QString mainTitle = "Zentari Deck Builder";
-
-// Polls until the check holds or the time is up.
-template <typename Check>
-bool waitUntil(int timeoutMs, Check check)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!check()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 // A user at a desktop of the test's own, with a copy of the program folder: the windows as
 // xdotool sees them, the controls as a screen reader finds them, keys typed to whichever

@@ -1,8 +1,6 @@
 #include "ScopedProcess.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 namespace {
 
@@ -23,11 +21,9 @@ ScopedProcess::ScopedProcess(const QString &logFolder, const QString &name)
 
 ScopedProcess::~ScopedProcess()
 {
-    if (!running())
-        return;
     // A polite end first, so a bus can tell the services it started to go too.
     process.terminate();
-    if (!process.waitForFinished(3000)) {
+    if (running() && !process.waitForFinished(3000)) {
         process.kill();
         process.waitForFinished(3000);
     }
@@ -42,17 +38,15 @@ void ScopedProcess::start(const QString &program, const QStringList &arguments,
     process.waitForStarted(10000);
 }
 
-QString ScopedProcess::firstLine(int timeoutMs)
+QString ScopedProcess::firstLine(int timeoutMs) const
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs && running()) {
+    QString line;
+    waitUntil(timeoutMs, [&] {
         const QString output = readFile(outputFile);
-        if (output.contains('\n'))
-            return output.section('\n', 0, 0).trimmed();
-        QThread::msleep(20);
-    }
-    return {};
+        line = output.contains('\n') ? output.section('\n', 0, 0).trimmed() : QString();
+        return !line.isEmpty() || !running();
+    });
+    return line;
 }
 
 QString ScopedProcess::errorOutput() const
@@ -66,10 +60,7 @@ QString runTool(const QString &program, const QStringList &arguments,
     QProcess tool;
     tool.setProcessEnvironment(environment);
     tool.start(program, arguments);
-    if (!tool.waitForFinished(timeoutMs)) {
+    if (!tool.waitForFinished(timeoutMs))
         tool.kill();
-        tool.waitForFinished(1000);
-        return {};
-    }
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }

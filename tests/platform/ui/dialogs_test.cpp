@@ -38,32 +38,20 @@ void whenShown(std::function<void(T *)> answer)
 
 } // namespace
 
-TEST(QtDialogs, MessageAndInputBoxesAreBuiltLikeTheClassicOnes)
+// The real-window tests answer real message boxes; here, what they do not reach.
+TEST(QtDialogs, AnOfferHasNoIconAndYesForDefaultAndACancelledInputBoxGivesNothing)
 {
     QtDialogs dialogs;
-    // The offer: Yes and No, Yes the default, Escape is No, no icon, CR LF as a line break.
     whenShown<QMessageBox>([](QMessageBox *box) {
-        EXPECT_EQ(box->windowTitle(), "Pro Tip");
-        EXPECT_EQ(box->text(), "Add the set?\nAll four?");
+        EXPECT_EQ(box->text(), "Add the set?\nAll four?"); // CR LF breaks the line
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
-        EXPECT_EQ(box->buttons().size(), 2);
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(messageBox(dialogs, nullptr, "Add the set?\r\nAll four?", MessageButtons::YesNo,
                          MessageIcon::None, "Pro Tip"),
               MessageAnswer::No);
-    // A warning with OK only, under the application title when it has none of its own.
-    whenShown<QMessageBox>([](QMessageBox *box) {
-        EXPECT_EQ(box->windowTitle(), "ZentDeckBuilder");
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    EXPECT_EQ(messageBox(dialogs, nullptr, "Only 4", MessageButtons::Ok, MessageIcon::Exclamation),
-              MessageAnswer::Ok);
     whenShown<QInputDialog>([](QInputDialog *dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Search Zentari");
-        EXPECT_EQ(dialog->labelText(), "Name?");
         dialog->setTextValue("typed, then cancelled");
         dialog->reject();
     });
