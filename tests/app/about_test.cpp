@@ -67,15 +67,14 @@ TEST(About, ShowsTitleVersionAndContactLinesInABoxOfFixedSizeClosedByEnterAndEsc
     EXPECT_EQ(about.findChild<QLabel *>("lblAddress")->text(), QString(frmAbout::contactLines()).replace("\r\n", "\n"));
     about.close();
 
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        frmAbout modal(app.context);
-        QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &modal, key); });
-        // A box that ignored the key would hold the test; it is closed after a while instead.
-        bool stuck = false;
-        QTimer::singleShot(3000, &modal, [&] { stuck = true; modal.close(); });
-        modal.showModal();
-        EXPECT_FALSE(stuck) << "key " << key;
-    }
+    // Enter closes it (Esc does in the real-window tests). A box that ignored the key would hold
+    // the test; it is closed after a while instead.
+    frmAbout modal(app.context);
+    QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &modal, Qt::Key_Return); });
+    bool stuck = false;
+    QTimer::singleShot(3000, &modal, [&] { stuck = true; modal.close(); });
+    modal.showModal();
+    EXPECT_FALSE(stuck);
 }
 
 TEST(About, SystemInfoFollowsTheTwoRegistryLookups)
@@ -92,14 +91,11 @@ TEST(About, SystemInfoFollowsTheTwoRegistryLookups)
     EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
         registry.setString(HKEY_LOCAL_MACHINE, location, "MSINFO", folder.path().toLatin1());
     }), unavailable);
-    // Neither value, a refused key, an empty value, a program that cannot start: one message.
+    // Neither value, a refused key, a program that cannot start: one message.
     EXPECT_EQ(systemInfo([](Registry &, TempDir &) {}), unavailable);
     EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
         registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", writeProgram(folder.file("x")));
         registry.denyAccess(HKEY_LOCAL_MACHINE, msinfo);
-    }), unavailable);
-    EXPECT_EQ(systemInfo([](Registry &registry, TempDir &) {
-        registry.setValue(HKEY_LOCAL_MACHINE, msinfo, "PATH", {REG_SZ, QByteArray()});
     }), unavailable);
     EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
         registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", folder.file("missing").toLatin1());

@@ -4,6 +4,7 @@
 #include "Sqlite3Tool.h"
 #include "platform/ui/PictureBox.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -41,10 +42,25 @@ void openSilently(AppFixture &app, const QString &catalogue)
 
 TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
 {
-    AppFixture pipeAsCatalogue, pipeAsPicture;
-    makePipe(pipeAsCatalogue.folder.file("zentdeck.znt"));
-    openSilently(pipeAsCatalogue, pipeAsCatalogue.folder.file("zentdeck.znt"));
-    EXPECT_EQ(pipeAsCatalogue.items("cboName"), QStringList());
+    // Missing, empty, foreign or a pipe: the window opens with empty lists.
+    for (const char *kind : {"missing", "empty", "foreign", "pipe"}) {
+        AppFixture app;
+        const QString file = app.folder.file("zentdeck.znt");
+        if (kind == QString("empty"))
+            app.writeCatalogue({});
+        QFile junk(file);
+        if (kind == QString("foreign")) {
+            ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) > 0);
+            junk.close();
+        }
+        if (kind == QString("pipe"))
+            makePipe(file);
+        openSilently(app, file);
+        EXPECT_EQ(app.items("cboName"), QStringList()) << kind;
+        EXPECT_TRUE(app.control<QAction>("mnuFindZentari")->isEnabled());
+        EXPECT_EQ(QFile::exists(file), kind != QString("missing"));
+    }
+    AppFixture pipeAsPicture;
 
     const QString file = pipeAsPicture.writeCatalogue(
         {{{"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldImage", "pictures\\pipe.png"}}});
