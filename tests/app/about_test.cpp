@@ -17,7 +17,7 @@ namespace {
 
 const QByteArray msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const QByteArray location = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const QString unavailable = "System Information Is Unavailable At This Time";
+const QString unavailable = "System Information Is Unavailable At This Time|ZentDeckBuilder|-|OK";
 
 // A harmless program the about box may start: it exits at once.
 QByteArray writeProgram(const QString &path)
@@ -38,12 +38,7 @@ QString systemInfo(const std::function<void(Registry &, TempDir &)> &setUp)
         app.dialogs.answerMessage(ui::MessageAnswer::Ok);
     frmAbout about(app.context);
     about.cmdSysInfo_Click();
-    const QString shown = app.dialogs.shownTexts().join('|');
-    if (!shown.isEmpty()) {
-        EXPECT_EQ(app.dialogs.shown()[0].title, "ZentDeckBuilder");
-        EXPECT_EQ(app.dialogs.shown()[0].icon, ui::MessageIcon::None);
-        EXPECT_EQ(app.dialogs.shown()[0].buttons, ui::MessageButtons::Ok);
-    }
+    const QString shown = app.dialogs.shown().isEmpty() ? QString() : app.dialogs.shown()[0].box();
     app.dialogs.clear();
     return shown;
 }

@@ -72,11 +72,7 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
     deck.fill(0, 11);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
-    const ui::ScriptedDialogs::Shown &offer = deck.dialogs.shown().at(0);
-    EXPECT_EQ(offer.text, offerOfThree);
-    EXPECT_EQ(offer.title, "Pro Tip");
-    EXPECT_EQ(offer.icon, ui::MessageIcon::None);
-    EXPECT_EQ(offer.buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(deck.dialogs.shown().at(0).box(), offerOfThree + "|Pro Tip|-|Yes No");
     EXPECT_EQ(deck.rows(deck.file), "A|11 A|12 A|13 B|14 B|15 C|16");
     const QStringList sent = deck.statements.texts();
     EXPECT_EQ(sent.filter("tblNames WHERE")[0], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
@@ -86,9 +82,7 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
     deck.add("A");
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("A");
-    EXPECT_EQ(deck.dialogs.shown().at(1).text, fourCopies);
-    EXPECT_EQ(deck.dialogs.shown().at(1).title, "Please don't Cheat");
-    EXPECT_EQ(deck.dialogs.shown().at(1).icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(deck.dialogs.shown().at(1).box(), fourCopies + "|Please don't Cheat|!|OK");
     EXPECT_TRUE(deck.control<QComboBox>("cboName")->hasFocus());
     EXPECT_EQ(deck.lines("lstZents").count("A"), 4);
 

@@ -140,12 +140,8 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
     for (const QString miss : {"alpha", "Alpha ", "Beta"}) {
         find(true, miss, true);
         ASSERT_EQ(app.dialogs.shown().size(), 2) << miss.toStdString();
-        const ui::ScriptedDialogs::Shown &box = app.dialogs.shown()[1];
-        EXPECT_EQ(box.text, "The Zentari, " + miss + ", was not found.\r\n"
-                                "Please check spelling and make sure it is a valid Zentari card.");
-        EXPECT_EQ(box.title, "Search Results");
-        EXPECT_EQ(box.icon, ui::MessageIcon::None);
-        EXPECT_EQ(box.buttons, ui::MessageButtons::Ok);
+        EXPECT_EQ(app.dialogs.shown()[1].box(), "The Zentari, " + miss + ", was not found.\r\nPlease check spelling "
+                                                 "and make sure it is a valid Zentari card.|Search Results|-|OK");
         EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
         EXPECT_EQ(app.text("txtAtck2"), "fldAttack2 of Alpha");
     }

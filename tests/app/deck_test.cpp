@@ -84,11 +84,7 @@ TEST(WorkingDeck, EnergiesStayWithinTheSixtyCardsAndTheColorlessLimit)
     // At 60 the deck is tested before the Colorless limit; nothing is added.
     app.dialogs.answerMessage(ui::MessageAnswer::Ok);
     main.cmdColorlessUp_Click();
-    const ui::ScriptedDialogs::Shown &full = app.dialogs.shown().at(0);
-    EXPECT_EQ(full.text, "You can only have 60 cards in your deck");
-    EXPECT_EQ(full.title, "Please don't cheat.");
-    EXPECT_EQ(full.icon, ui::MessageIcon::Exclamation);
-    EXPECT_EQ(full.buttons, ui::MessageButtons::Ok);
+    EXPECT_EQ(app.dialogs.shown().at(0).box(), "You can only have 60 cards in your deck|Please don't cheat.|!|OK");
     // Down works at 60; 59 takes one more.
     main.cmdFireDn_Click();
     main.cmdGrassUp_Click();
@@ -108,8 +104,7 @@ TEST(WorkingDeck, EnergiesStayWithinTheSixtyCardsAndTheColorlessLimit)
             app.dialogs.answerMessage(ui::MessageAnswer::Ok);
         main.cmdColorlessUp_Click();
     }
-    EXPECT_EQ(app.dialogs.shown().at(1).text, "Only 4 Colorless energy cards are allowed in a deck.");
-    EXPECT_EQ(app.dialogs.shown().at(1).title, "Please don't Cheat");
+    EXPECT_EQ(app.dialogs.shown().at(1).box(), "Only 4 Colorless energy cards are allowed in a deck.|Please don't Cheat|!|OK");
     main.cmdWaterDn_Click();
     EXPECT_EQ(app.text("lblWater"), "0");
     EXPECT_EQ(app.text("txtCount"), "4");

@@ -17,6 +17,12 @@ const char *kindName(ScriptedDialogs::Kind kind)
 
 } // namespace
 
+QString ScriptedDialogs::Shown::box() const
+{
+    const char *icons[] = {"-", "!", "?"};
+    return text + "|" + title + "|" + icons[int(icon)] + "|" + (buttons == MessageButtons::Ok ? "OK" : "Yes No");
+}
+
 ScriptedDialogs::~ScriptedDialogs()
 {
     for (const Answer &answer : answers)

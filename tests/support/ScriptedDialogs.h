@@ -27,6 +27,8 @@ public:
         MessageIcon icon = MessageIcon::None;
         MessageButtons buttons = MessageButtons::Ok;
         CommonDialogSettings settings; // common dialogs: the settings it was shown with
+        // A message box in one line: "text|title|icon|buttons", the icon "-", "!" or "?".
+        QString box() const;
     };
 
     ~ScriptedDialogs() override;
