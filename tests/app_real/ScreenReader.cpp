@@ -188,13 +188,3 @@ std::optional<Accessible> ScreenReader::find(const Accessible &root, const QStri
     });
     return found;
 }
-
-QStringList ScreenReader::shownNames(const Accessible &root) const
-{
-    QStringList names;
-    visitShown(root, [&](const Accessible &object) {
-        names.append(name(object));
-        return false;
-    });
-    return names;
-}

@@ -33,8 +33,6 @@ public:
     std::optional<Accessible> focused(const Accessible &root) const;
     // The first object on screen inside root with that role, called so by its name or its label.
     std::optional<Accessible> find(const Accessible &root, const QString &name, const QString &role) const;
-    // The names of every object on screen inside root, in tree order.
-    QStringList shownNames(const Accessible &root) const;
 
     QString name(const Accessible &object) const { return property(object, "Name"); }
     QString description(const Accessible &object) const { return property(object, "Description"); }

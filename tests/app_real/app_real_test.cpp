@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QSet>
 
 namespace {
 
@@ -57,13 +56,7 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
     }
     // Loading leaves the deck of the last run alone.
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT fldNames FROM tblNames"), "Left over");
-    const QImage image = screenshot(mainId, "main-window");
-    EXPECT_EQ(image.size(), shown.size());
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 4)
-        for (int x = 0; x < image.width(); x += 4)
-            colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 20);
+    EXPECT_EQ(screenshot(mainId, "main-window").size(), shown.size());
 
     // The open dialog, cancelled: Qt's own dialog would note its folder in the home folder.
     type("ctrl+o");
@@ -140,9 +133,9 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
     ASSERT_FALSE(waitForWindow("Exit?").isEmpty()) << said();
     const auto question = reader.window("Exit?");
     ASSERT_TRUE(question) << "the screen reader does not see the exit question";
-    const QStringList texts = reader.shownNames(*question);
-    for (const char *text : {"Are you sure you want to exit?", "Yes", "No"})
-        EXPECT_TRUE(texts.contains(text)) << ::testing::PrintToString(texts);
+    EXPECT_TRUE(reader.find(*question, "Are you sure you want to exit?", "label"));
+    for (const char *button : {"Yes", "No"})
+        EXPECT_TRUE(reader.find(*question, button, "push button")) << button;
     type("Escape");
     EXPECT_TRUE(waitForWindowGone("Exit?"));
     type("ctrl+x");

@@ -88,13 +88,9 @@ TEST(CatalogueData, TheGeneratorBuildsCataloguesOrSaysWhyNot)
         EXPECT_EQ(sqlite3Tool(file, "SELECT fldTrainers || fldName FROM tblZentDeck WHERE rowid IN (4, 5)"),
                   "Quarlithz\nzSkarnox");
     }
-    // The same size, the same file; a large one in the proportions of the bundled one.
-    ASSERT_EQ(zentgen({"synthetic", "3000", dir.file("again.znt")}).first, 0);
-    QFile first(dir.file("3000/zentdeck.znt")), again(dir.file("again.znt"));
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(first.readAll(), again.readAll());
+    // A large one in the proportions of the bundled one.
     for (const int members : {1, 2, 3})
-        EXPECT_GT(linesOf(first.fileName(), members), 150);
+        EXPECT_GT(linesOf(dir.file("3000/zentdeck.znt"), members), 150);
 
     // From a source file, fields as written; bad input refused with a reason.
     const QString header = catalogue_writer::cardColumns().join('\t');
@@ -107,9 +103,6 @@ TEST(CatalogueData, TheGeneratorBuildsCataloguesOrSaysWhyNot)
     ASSERT_EQ(zentgen({"build", source.fileName(), dir.file("out")}).first, 0);
     EXPECT_EQ(sqlite3Tool(dir.file("out/zentdeck.znt"), "SELECT fldName || '|' || fldGroupLev FROM tblZentDeck"),
               "Mor'gath |1");
-    const auto tooFew = zentgen({"synthetic", "4", dir.file("s.znt")});
-    EXPECT_EQ(tooFew.first, 1);
-    EXPECT_TRUE(tooFew.second.contains("ROWS must be a whole number from 5 to 1000000"));
     ASSERT_TRUE(source.open(QIODevice::WriteOnly));
     source.write((header + "\nAlpha\tz\n").toUtf8());
     source.close();
