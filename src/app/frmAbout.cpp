@@ -75,9 +75,11 @@ void frmAbout::createControls()
     logo->setPixmap(logos::titleLogo());
     logo->setScaledContents(true);
     logo->setFixedSize(276, 101);
+    logo->setAccessibleName("ZentDeckBuilder logo");
     auto *mark = new QLabel;
     mark->setPixmap(logos::smallLogo({100, 50}));
     mark->setFixedSize(100, 50);
+    mark->setAccessibleName("Zentari emblem");
 
     lblTitle = label("Application Title", pointFont("MS Sans Serif", 9.75, true));
     lblTitle->setObjectName("lblTitle");

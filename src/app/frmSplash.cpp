@@ -63,6 +63,7 @@ void frmSplash::createLabels()
     imgLogo->setPixmap(logos::titleLogo());
     imgLogo->setScaledContents(true);
     imgLogo->setFixedSize(460, 169);
+    imgLogo->setAccessibleName("ZentDeckBuilder logo");
     layout->addWidget(imgLogo, 0, Qt::AlignHCenter);
 
     // "Deck Builder" with its small trademark sign at the right end.
@@ -90,6 +91,7 @@ void frmSplash::createLabels()
     smallLogo->setObjectName("imgSmallLogo");
     smallLogo->setPixmap(logos::smallLogo({100, 42}));
     smallLogo->setFixedSize(100, 42);
+    smallLogo->setAccessibleName("Zentari emblem");
     bottom->addWidget(smallLogo, 0, Qt::AlignBottom);
     QLabel *disclaimer = addLabel(
         "Label8",

@@ -188,3 +188,17 @@ std::optional<Accessible> ScreenReader::find(const Accessible &root, const QStri
     });
     return found;
 }
+
+QStringList ScreenReader::unnamedControls(const Accessible &root) const
+{
+    static const QStringList controls = {"text", "combo box", "push button", "list", "check box", "graphic",
+                                            "menu item"};
+    QStringList unnamed;
+    visitShown(root, [&](const Accessible &object) {
+        const QString kind = role(object);
+        if (controls.contains(kind) && name(object).trimmed().isEmpty() && labels(object).isEmpty())
+            unnamed.append(kind + " " + object.path);
+        return false;
+    });
+    return unnamed;
+}

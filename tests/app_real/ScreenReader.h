@@ -34,6 +34,10 @@ public:
     // The first object on screen inside root with that role, called so by its name or its label.
     std::optional<Accessible> find(const Accessible &root, const QString &name, const QString &role) const;
 
+    // The names of the controls on screen inside root that a user works or reads (texts,
+    // lists, buttons, pictures) but that nothing names: no name of their own, no label.
+    QStringList unnamedControls(const Accessible &root) const;
+
     QString name(const Accessible &object) const { return property(object, "Name"); }
     QString description(const Accessible &object) const { return property(object, "Description"); }
     QString role(const Accessible &object) const;

@@ -56,6 +56,7 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
     }
     // Loading leaves the deck of the last run alone.
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT fldNames FROM tblNames"), "Left over");
+    EXPECT_EQ(reader.unnamedControls(*reader.window(mainTitle)), QStringList());
     EXPECT_EQ(screenshot(mainId, "main-window").size(), shown.size());
 
     // The open dialog, cancelled: Qt's own dialog would note its folder in the home folder.
@@ -167,6 +168,7 @@ TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
     // the about box.
     reader.press(*control(mainTitle, "Help", "push button"));
     ASSERT_FALSE(waitForWindow("About ZentDeckBuilder").isEmpty()) << said();
+    EXPECT_EQ(reader.unnamedControls(*reader.window("About ZentDeckBuilder")), QStringList());
     type("alt+s");
     ASSERT_TRUE(answer("ZentDeckBuilder", "Return"));
     type("Escape");

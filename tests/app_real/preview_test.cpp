@@ -12,6 +12,7 @@ TEST_F(OnADesktop, TheDeckListIsFormattedSavedAndOpenedAgainInThePreview)
     // From the toolbar to the preview, where the heading is made bold and centred.
     ASSERT_TRUE(clickOn(mainTitle, "Go to View/Print/Save Screen", "push button"));
     ASSERT_FALSE(waitForWindow(previewTitle).isEmpty()) << said();
+    EXPECT_EQ(reader.unnamedControls(*reader.window(previewTitle)), QStringList());
     ASSERT_TRUE(clickOn(previewTitle, "Deck list", "text"));
     type("ctrl+Home shift+End ctrl+b");
     ASSERT_TRUE(clickOn(previewTitle, "Justify Text Center", "check box"));

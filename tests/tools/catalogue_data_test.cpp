@@ -5,7 +5,6 @@
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QProcess>
 
@@ -43,8 +42,8 @@ void expectConventions(const QString &file)
         EXPECT_EQ(QImageReader(folder + "/" + picture).size(), QSize(240, 330)) << picture.toStdString();
 }
 
-// Runs the generator; its exit code, and what it said on failure.
-std::pair<int, QString> zentgen(const QStringList &arguments)
+// Runs the generator; its exit code.
+int zentgen(const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -52,7 +51,7 @@ std::pair<int, QString> zentgen(const QStringList &arguments)
     process.setProcessEnvironment(environment);
     process.start(ZENTGEN_PATH, arguments);
     process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return process.exitCode();
 }
 
 } // namespace
@@ -77,12 +76,12 @@ TEST(CatalogueData, TheBundledCatalogueHoldsEveryKindOfCardFullyDescribed)
     EXPECT_EQ(sqlite3Tool(bundled, "SELECT count(*) FROM tblNames"), "0");
 }
 
-TEST(CatalogueData, TheGeneratorBuildsCataloguesOrSaysWhyNot)
+TEST(CatalogueData, TheGeneratorBuildsSyntheticCataloguesOfAnySize)
 {
     TempDir dir;
     for (const int size : {5, 12, 3000}) {
         const QString file = dir.file(QString("%1/zentdeck.znt").arg(size));
-        ASSERT_EQ(zentgen({"synthetic", QString::number(size), file}).first, 0);
+        ASSERT_EQ(zentgen({"synthetic", QString::number(size), file}), 0);
         expectConventions(file);
         EXPECT_EQ(sqlite3Tool(file, "SELECT count(*) FROM tblZentDeck"), QString::number(size));
         EXPECT_EQ(sqlite3Tool(file, "SELECT fldTrainers || fldName FROM tblZentDeck WHERE rowid IN (4, 5)"),
@@ -91,23 +90,4 @@ TEST(CatalogueData, TheGeneratorBuildsCataloguesOrSaysWhyNot)
     // A large one in the proportions of the bundled one.
     for (const int members : {1, 2, 3})
         EXPECT_GT(linesOf(dir.file("3000/zentdeck.znt"), members), 150);
-
-    // From a source file, fields as written; bad input refused with a reason.
-    const QString header = catalogue_writer::cardColumns().join('\t');
-    QStringList fields(catalogue_writer::cardColumns().size());
-    fields[0] = "Mor'gath ", fields[1] = "z", fields[2] = "pictures/a.png", fields[20] = "7", fields[21] = "1";
-    QFile source(dir.file("cards.tsv"));
-    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-    source.write(("# a comment\r\n" + header + "\n" + fields.join('\t') + "\n").toUtf8());
-    source.close();
-    ASSERT_EQ(zentgen({"build", source.fileName(), dir.file("out")}).first, 0);
-    EXPECT_EQ(sqlite3Tool(dir.file("out/zentdeck.znt"), "SELECT fldName || '|' || fldGroupLev FROM tblZentDeck"),
-              "Mor'gath |1");
-    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-    source.write((header + "\nAlpha\tz\n").toUtf8());
-    source.close();
-    const auto refused = zentgen({"build", source.fileName(), dir.file("bad")});
-    EXPECT_EQ(refused.first, 1);
-    EXPECT_TRUE(refused.second.contains("line 2: expected 22 fields, found 2")) << refused.second.toStdString();
-    EXPECT_FALSE(QFile::exists(dir.file("bad/zentdeck.znt")));
 }

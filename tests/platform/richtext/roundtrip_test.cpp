@@ -49,7 +49,7 @@ TEST(RtfRoundTrip, KeepsTextAndEveryAttributeOfTheWholeDocumentOrARange)
     EXPECT_EQ(copy.lastBlock().charFormat().fontWeight(), QFont::Bold);
 }
 
-TEST(RtfRoundTrip, WritesWhatItReadTheSameAgainAndStatesEveryRunInFull)
+TEST(RtfRoundTrip, WritesWhatItReadTheSameAgain)
 {
     // Found by the fuzzer: font names that empty out, characters the reader drops.
     for (const QByteArray &rtf : {QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 \\{;}{\\f2 Symbol;}}\\f1 x\\f2 y\\f0 z}"),
@@ -61,27 +61,6 @@ TEST(RtfRoundTrip, WritesWhatItReadTheSameAgainAndStatesEveryRunInFull)
         EXPECT_EQ(writeRtf(second).toStdString(), written.toStdString());
     }
 
-    QTextDocument document;
-    document.setDefaultFont(deckListFont());
-    QTextCursor cursor(&document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    cursor.setBlockFormat(centred);
-    cursor.insertText("Deck {1} \\ ");
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    red.setFontWeight(QFont::Bold);
-    red.setFontPointSize(12);
-    red.setFontFamilies({"Comic; Sans"});
-    cursor.insertText("caf\u00e9 \u2260", red);
-    EXPECT_EQ(writeRtf(document),
-              "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
-              "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 Comic Sans;}}\n"
-              "{\\colortbl;\\red255\\green0\\blue0;}\n"
-              "{\\*\\generator ZentDeckBuilder;}\n"
-              "\\pard\\qc\\f0\\fs23\\zentfs1125\\b0\\i0\\ulnone\\cf0 Deck \\{1\\} \\\\ "
-              "\\f1\\fs24\\b\\i0\\ulnone\\cf1 caf\\u233\\'e9 \\u8800?\\par\n"
-              "}\n");
 }
 
 TEST(RtfFiles, SaveAndLoadKeepTheDocumentAndFailuresChangeNothing)

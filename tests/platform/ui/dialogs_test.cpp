@@ -46,15 +46,6 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
     CommonDialog cdlText(dialogs);
     CommonDialogSettings &settings = cdlText.settings();
 
-    // The offer: no icon, Yes the default, Escape is No.
-    whenShown<QMessageBox>([](QMessageBox *box) {
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(messageBox(dialogs, nullptr, "Add?", MessageButtons::YesNo, MessageIcon::None, "Pro Tip"),
-              MessageAnswer::No);
-
     // Every filter description exactly as written, the odd bracket included; the entry chosen
     // and the chosen file's folder are kept.
     settings.filter = "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf";
