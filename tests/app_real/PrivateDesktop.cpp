@@ -20,17 +20,12 @@ bool PrivateDesktop::startDisplay()
 {
     // The server picks a free display number itself and prints it once it accepts clients. It
     // must not reset when its last client leaves: a program connecting just then is refused.
-    xServer.start("Xvfb",
-                  {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0",
-                   QString("%1x%2x24").arg(screenWidth).arg(screenHeight)},
-                  env);
-    const QString number = xServer.firstLine(15000);
-    if (number.isEmpty()) {
-        failure = "Xvfb did not start: " + xServer.errorOutput();
-        return false;
-    }
-    env.insert("DISPLAY", ":" + number);
-    return true;
+    const QString number = startAndRead(xServer, "Xvfb",
+                                        {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0",
+                                         QString("%1x%2x24").arg(screenWidth).arg(screenHeight)});
+    if (!number.isEmpty())
+        env.insert("DISPLAY", ":" + number);
+    return !number.isEmpty();
 }
 
 bool PrivateDesktop::startWindowManager(const QString &folder)
@@ -51,14 +46,19 @@ bool PrivateDesktop::startWindowManager(const QString &folder)
 
 bool PrivateDesktop::startBus()
 {
-    sessionBus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"}, env);
-    const QString address = sessionBus.firstLine(10000);
-    if (address.isEmpty()) {
-        failure = "dbus-daemon did not start: " + sessionBus.errorOutput();
-        return false;
-    }
-    env.insert("DBUS_SESSION_BUS_ADDRESS", address);
-    return true;
+    const QString address = startAndRead(sessionBus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!address.isEmpty())
+        env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+    return !address.isEmpty();
+}
+
+QString PrivateDesktop::startAndRead(ScopedProcess &process, const QString &program, const QStringList &arguments)
+{
+    process.start(program, arguments, env);
+    const QString line = process.firstLine(15000);
+    if (line.isEmpty())
+        failure = program + " did not start: " + process.errorOutput();
+    return line;
 }
 
 QString PrivateDesktop::log() const

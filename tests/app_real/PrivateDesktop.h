@@ -30,6 +30,8 @@ private:
     bool startDisplay();
     bool startWindowManager(const QString &folder);
     bool startBus();
+    // Starts the program and returns the first line it prints, or notes the failure.
+    QString startAndRead(ScopedProcess &process, const QString &program, const QStringList &arguments);
 
     QProcessEnvironment env;
     QString failure;

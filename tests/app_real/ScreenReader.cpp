@@ -91,11 +91,6 @@ QString ScreenReader::text(const Accessible &object) const
     return answer(object, "org.a11y.atspi.Text", "GetText", {0, -1}).toString();
 }
 
-bool ScreenReader::press(const Accessible &object) const
-{
-    return answer(object, "org.a11y.atspi.Action", "DoAction", {0}).toBool();
-}
-
 QList<Accessible> ScreenReader::children(const Accessible &object) const
 {
     const QVariant list = answer(object, accessible, "GetChildren");

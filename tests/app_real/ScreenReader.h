@@ -44,7 +44,6 @@ public:
     QStringList labels(const Accessible &object) const; // the names of the labels it has
     QString text(const Accessible &object) const;       // what a text object holds
     QRect extents(const Accessible &object) const;      // where it is on the screen
-    bool press(const Accessible &object) const;         // its first action, a button's press
 
 private:
     QDBusMessage call(const Accessible &object, const QString &interface, const QString &method,

@@ -85,17 +85,9 @@ QString ScriptedDialogs::inputBox(QWidget *, const QString &prompt, const QStrin
     return answer ? answer->text : QString();
 }
 
-bool ScriptedDialogs::showOpen(QWidget *, CommonDialogSettings &settings)
+bool ScriptedDialogs::showFile(Kind kind, CommonDialogSettings &settings)
 {
-    const Answer *answer = take({Kind::Open, {}, settings.dialogTitle, {}, {}, settings});
-    if (answer)
-        acceptChosenFile(settings, answer->text);
-    return answer;
-}
-
-bool ScriptedDialogs::showSave(QWidget *, CommonDialogSettings &settings)
-{
-    const Answer *answer = take({Kind::Save, {}, settings.dialogTitle, {}, {}, settings});
+    const Answer *answer = take({kind, {}, settings.dialogTitle, {}, {}, settings});
     if (answer)
         acceptChosenFile(settings, answer->text);
     return answer;

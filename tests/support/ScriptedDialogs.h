@@ -49,8 +49,8 @@ public:
 
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
-    bool showOpen(QWidget *parent, CommonDialogSettings &settings) override;
-    bool showSave(QWidget *parent, CommonDialogSettings &settings) override;
+    bool showOpen(QWidget *, CommonDialogSettings &settings) override { return showFile(Kind::Open, settings); }
+    bool showSave(QWidget *, CommonDialogSettings &settings) override { return showFile(Kind::Save, settings); }
     bool showPrinter(QWidget *parent, CommonDialogSettings &settings, QPrinter &printer) override;
     bool showFont(QWidget *parent, CommonDialogSettings &settings) override;
     bool showColor(QWidget *parent, CommonDialogSettings &settings) override;
@@ -69,6 +69,7 @@ private:
     // The next answer if it is of this kind and no cancel; otherwise null (a failure when
     // unscripted or of another kind).
     const Answer *take(const Shown &shownNow);
+    bool showFile(Kind kind, CommonDialogSettings &settings);
 
     std::deque<Answer> answers;
     Answer current;

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <QColor>
 #include <QTextDocument>
-
-#include <ostream>
-
-// Test failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // What a reader sees of one character: its formatting, with what the character leaves open
 // taken from the document's default font, and its paragraph's alignment.

