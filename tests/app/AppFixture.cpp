@@ -63,13 +63,11 @@ frmZentMain &AppFixture::showMainWindow()
 
 QString AppFixture::text(const char *name) const
 {
-    if (auto *line = control<QLineEdit>(name))
-        return line->text();
-    if (auto *edit = control<QTextEdit>(name))
-        return edit->toPlainText();
-    if (auto *label = control<QLabel>(name))
-        return label->text();
-    return control<QComboBox>(name)->currentText();
+    const QObject *shown = control<QObject>(name);
+    for (const char *property : {"plainText", "currentText", "text"})
+        if (shown->property(property).isValid())
+            return shown->property(property).toString();
+    return "<no text>";
 }
 
 QStringList AppFixture::items(const char *nameList) const

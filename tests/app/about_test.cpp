@@ -41,7 +41,7 @@ QString systemInfo(const std::function<void(Registry &, TempDir &)> &setUp)
 
 } // namespace
 
-TEST(About, ShowsTitleVersionAndContactLinesInABoxOfFixedSize)
+TEST(About, IsABoxOfFixedSizeOverItsOwnerWithTheVersionAndContactLines)
 {
     AppFixture app;
     QWidget owner;
@@ -51,10 +51,7 @@ TEST(About, ShowsTitleVersionAndContactLinesInABoxOfFixedSize)
     EXPECT_EQ(about.windowHandle()->transientParent(), owner.windowHandle());
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
     EXPECT_FALSE(about.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(about.windowTitle(), "About ZentDeckBuilder");
     EXPECT_EQ(about.findChild<QLabel *>("lblVersion")->text(), "Version 1.0.0");
-    EXPECT_EQ(about.findChild<QLabel *>("lblTitle")->text(), "ZentDeckBuilder");
-    EXPECT_EQ(frmAbout::contactLines().split("\r\n").size(), 5);
     EXPECT_EQ(about.findChild<QLabel *>("lblAddress")->text(), QString(frmAbout::contactLines()).replace("\r\n", "\n"));
 }
 

@@ -1,6 +1,7 @@
 #include "ScreenReader.h"
 
 #include <QDBusArgument>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
@@ -61,18 +62,12 @@ ScreenReader::~ScreenReader()
     QDBusConnection::disconnectFromBus("zent-screen-reader-a11y");
 }
 
-QDBusMessage ScreenReader::call(const Accessible &object, const QString &interface,
-                                const QString &method, const QVariantList &arguments) const
-{
-    QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
-    message.setArguments(arguments);
-    return bus.call(message, QDBus::Block, 5000);
-}
-
 QVariant ScreenReader::answer(const Accessible &object, const QString &interface,
                               const QString &method, const QVariantList &arguments) const
 {
-    return firstArgument(call(object, interface, method, arguments));
+    QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
+    message.setArguments(arguments);
+    return firstArgument(bus.call(message, QDBus::Block, 5000));
 }
 
 QString ScreenReader::property(const Accessible &object, const QString &which) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -46,8 +45,6 @@ public:
     QRect extents(const Accessible &object) const;      // where it is on the screen
 
 private:
-    QDBusMessage call(const Accessible &object, const QString &interface, const QString &method,
-                      const QVariantList &arguments = {}) const;
     QVariant answer(const Accessible &object, const QString &interface, const QString &method,
                     const QVariantList &arguments = {}) const;
     QString property(const Accessible &object, const QString &which) const;

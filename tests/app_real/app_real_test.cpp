@@ -33,30 +33,21 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
     EXPECT_TRUE(splashSeen);
     EXPECT_TRUE(waitForWindowGone("Form1"));
 
+    // The keyboard focus is in the creature name box, which holds the first catalogue name.
+    std::optional<Accessible> window, focus;
+    ASSERT_TRUE(waitUntil(5000, [&] { return (window = reader.window(mainTitle)) && (focus = reader.focused(*window)); }));
+    EXPECT_EQ(reader.role(*focus), "combo box");
+    EXPECT_EQ(reader.labels(*focus), QStringList{"Zentari"});
+    EXPECT_EQ(reader.name(*focus), firstName);
+    EXPECT_EQ(reader.unnamedControls(*window), QStringList());
     // Centred; the window manager then puts its title bar above it.
-    QHash<QString, int> value; // X=, Y=, WIDTH=, HEIGHT= lines
-    for (const QString &line : xdotool({"getwindowgeometry", "--shell", mainId}).split('\n'))
-        value.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
-    const QRect shown(value["X"], value["Y"], value["WIDTH"], value["HEIGHT"]);
+    const QRect shown = reader.extents(*window);
     EXPECT_EQ(shown.size(), QSize(1000, 700));
     EXPECT_NEAR(shown.center().x(), PrivateDesktop::screenWidth / 2, 5);
     EXPECT_GE(shown.center().y(), PrivateDesktop::screenHeight / 2);
     EXPECT_LE(shown.center().y(), PrivateDesktop::screenHeight / 2 + 50);
-
-    // The keyboard focus is in the creature name box, which holds the first catalogue name.
-    std::optional<Accessible> focus;
-    EXPECT_TRUE(waitUntil(5000, [&] {
-        const auto window = reader.window(mainTitle);
-        return window && (focus = reader.focused(*window));
-    }));
-    if (focus) {
-        EXPECT_EQ(reader.role(*focus), "combo box");
-        EXPECT_EQ(reader.labels(*focus), QStringList{"Zentari"});
-        EXPECT_EQ(reader.name(*focus), firstName);
-    }
     // Loading leaves the deck of the last run alone.
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT fldNames FROM tblNames"), "Left over");
-    EXPECT_EQ(reader.unnamedControls(*reader.window(mainTitle)), QStringList());
     EXPECT_EQ(screenshot(mainId, "main-window").size(), shown.size());
 
     // The open dialog, cancelled: Qt's own dialog would note its folder in the home folder.

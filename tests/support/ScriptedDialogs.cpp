@@ -29,18 +29,6 @@ ScriptedDialogs::~ScriptedDialogs()
         ADD_FAILURE() << "A scripted " << kindName(answer.kind) << " answer was never used";
 }
 
-void ScriptedDialogs::answerFont(const QString &name, double size, bool bold, bool italic,
-                                 bool underline, bool strikethru)
-{
-    Answer answer{Kind::Font, false, {}, name};
-    answer.font.fontSize = size;
-    answer.font.fontBold = bold;
-    answer.font.fontItalic = italic;
-    answer.font.fontUnderline = underline;
-    answer.font.fontStrikethru = strikethru;
-    script(answer);
-}
-
 QStringList ScriptedDialogs::shownTexts() const
 {
     QStringList texts;
@@ -110,12 +98,7 @@ bool ScriptedDialogs::showFont(QWidget *, CommonDialogSettings &settings)
     const Answer *answer = take({Kind::Font, {}, settings.dialogTitle, {}, {}, settings});
     if (!answer)
         return false;
-    settings.fontName = answer->text;
-    settings.fontSize = answer->font.fontSize;
-    settings.fontBold = answer->font.fontBold;
-    settings.fontItalic = answer->font.fontItalic;
-    settings.fontUnderline = answer->font.fontUnderline;
-    settings.fontStrikethru = answer->font.fontStrikethru;
+    acceptChosenFont(settings, answer->font);
     return true;
 }
 

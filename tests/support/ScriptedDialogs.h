@@ -39,7 +39,7 @@ public:
     void answerSave(const QString &path) { script({Kind::Save, false, {}, path}); }
     // OK in the print dialog; the printer writes a PDF to the file, so a test can read it.
     void answerPrinter(const QString &pdfFile) { script({Kind::Printer, false, {}, pdfFile}); }
-    void answerFont(const QString &name, double size, bool bold, bool italic, bool underline, bool strikethru);
+    void answerFont(const QFont &font) { script({Kind::Font, false, {}, {}, font}); }
     void answerColor(const QColor &color) { script({Kind::Color, false, {}, {}, {}, color}); }
     void cancel(Kind kind) { script({kind, true}); } // Cancel in the next dialog, of that kind
 
@@ -61,8 +61,8 @@ private:
         Kind kind = Kind::Message;
         bool cancelled = false;
         MessageAnswer message = MessageAnswer::Ok;
-        QString text{}; // input text, file path or font name
-        CommonDialogSettings font{};
+        QString text{}; // input text or file path
+        QFont font{};
         QColor color{};
     };
     void script(const Answer &answer) { answers.push_back(answer); }

@@ -13,4 +13,14 @@ void acceptChosenFile(CommonDialogSettings &settings, const QString &path)
     QDir::setCurrent(file.absolutePath());
 }
 
+void acceptChosenFont(CommonDialogSettings &settings, const QFont &font)
+{
+    settings.fontName = font.family();
+    settings.fontSize = font.pointSizeF();
+    settings.fontBold = font.bold();
+    settings.fontItalic = font.italic();
+    settings.fontUnderline = font.underline();
+    settings.fontStrikethru = font.strikeOut();
+}
+
 } // namespace ui

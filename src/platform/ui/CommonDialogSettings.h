@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 namespace ui {
@@ -51,5 +52,7 @@ struct CommonDialogSettings
 // folder the current one, as the classic desktop dialogs did; relative card picture paths in a
 // catalogue resolve against it.
 void acceptChosenFile(CommonDialogSettings &settings, const QString &path);
+// Records the font chosen in a font dialog.
+void acceptChosenFont(CommonDialogSettings &settings, const QFont &font);
 
 } // namespace ui

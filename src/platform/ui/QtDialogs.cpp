@@ -178,13 +178,7 @@ bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
-    const QFont chosen = dialog.selectedFont();
-    settings.fontName = chosen.family();
-    settings.fontSize = chosen.pointSizeF();
-    settings.fontBold = chosen.bold();
-    settings.fontItalic = chosen.italic();
-    settings.fontUnderline = chosen.underline();
-    settings.fontStrikethru = chosen.strikeOut();
+    acceptChosenFont(settings, dialog.selectedFont());
     return true;
 }
 

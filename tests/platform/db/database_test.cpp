@@ -46,8 +46,6 @@ TEST(Database, TableOpenedByNameGivesStoredOrderAndMoves)
 
     // Stored order, not the order of the name index.
     EXPECT_EQ(walk(*cursor, "fldName"), QStringList({"Gamma", "Alpha", "beta", "Alpha"}));
-    EXPECT_TRUE(cursor->eof());
-    EXPECT_THROW(cursor->moveNext(), DbError);
     EXPECT_THROW(cursor->value("fldName"), DbError);
 
     // A column first asked for part-way through a walk is read from the same row.
