@@ -2,10 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTextEdit>
 #include <QDir>
 #include <QImage>
 
@@ -13,9 +10,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace ui;
-using namespace db;
-using namespace sys;
 
 AppFixture::AppFixture() : context{dialogs, registry, folder.path(), &statements}
 {

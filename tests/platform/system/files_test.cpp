@@ -2,7 +2,6 @@
 
 #include "TempDir.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 

@@ -11,10 +11,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
