@@ -5,6 +5,17 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
+// An object reference on the bus: the service's name and the object's path.
+const QDBusArgument &operator>>(const QDBusArgument &argument, Accessible &object)
+{
+    QDBusObjectPath path;
+    argument.beginStructure();
+    argument >> object.service >> path;
+    argument.endStructure();
+    object.path = path.path();
+    return argument;
+}
+
 namespace {
 
 const QString accessible = "org.a11y.atspi.Accessible";
@@ -14,21 +25,19 @@ constexpr int stateFocused = 12;
 constexpr int stateShowing = 25;
 constexpr uint relationLabelledBy = 2;
 
-QList<Accessible> readObjects(const QDBusArgument &argument)
+// A relation of an object to others, such as "labelled by".
+struct Relation
 {
-    QList<Accessible> objects;
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        Accessible object;
-        QDBusObjectPath path;
-        argument.beginStructure();
-        argument >> object.service >> path;
-        argument.endStructure();
-        object.path = path.path();
-        objects.append(object);
-    }
-    argument.endArray();
-    return objects;
+    uint type = 0;
+    QList<Accessible> targets;
+};
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, Relation &relation)
+{
+    argument.beginStructure();
+    argument >> relation.type >> relation.targets;
+    argument.endStructure();
+    return argument;
 }
 
 QVariant firstArgument(const QDBusMessage &reply)
@@ -88,8 +97,7 @@ QString ScreenReader::text(const Accessible &object) const
 
 QList<Accessible> ScreenReader::children(const Accessible &object) const
 {
-    const QVariant list = answer(object, accessible, "GetChildren");
-    return list.canConvert<QDBusArgument>() ? readObjects(list.value<QDBusArgument>()) : QList<Accessible>();
+    return qdbus_cast<QList<Accessible>>(answer(object, accessible, "GetChildren"));
 }
 
 bool ScreenReader::hasState(const Accessible &object, int state) const
@@ -101,37 +109,18 @@ bool ScreenReader::hasState(const Accessible &object, int state) const
 
 QStringList ScreenReader::labels(const Accessible &object) const
 {
-    const QVariant set = answer(object, accessible, "GetRelationSet");
     QStringList names;
-    if (!set.canConvert<QDBusArgument>())
-        return names;
-    const auto argument = set.value<QDBusArgument>();
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        uint relation = 0;
-        argument.beginStructure();
-        argument >> relation;
-        for (const Accessible &target : readObjects(argument))
-            if (relation == relationLabelledBy)
+    for (const Relation &relation : qdbus_cast<QList<Relation>>(answer(object, accessible, "GetRelationSet")))
+        for (const Accessible &target : relation.targets)
+            if (relation.type == relationLabelledBy)
                 names.append(name(target));
-        argument.endStructure();
-    }
-    argument.endArray();
     return names;
 }
 
 QRect ScreenReader::extents(const Accessible &object) const
 {
     // Coordinates on the screen (type 0), as (x, y, width, height).
-    const QVariant box = answer(object, "org.a11y.atspi.Component", "GetExtents", {0u});
-    int x = 0, y = 0, width = 0, height = 0;
-    if (box.canConvert<QDBusArgument>()) {
-        const auto argument = box.value<QDBusArgument>();
-        argument.beginStructure();
-        argument >> x >> y >> width >> height;
-        argument.endStructure();
-    }
-    return {x, y, width, height};
+    return qdbus_cast<QRect>(answer(object, "org.a11y.atspi.Component", "GetExtents", {0u}));
 }
 
 bool ScreenReader::visitShown(const Accessible &root,
