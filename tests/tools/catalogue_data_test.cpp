@@ -37,6 +37,10 @@ void expectConventions(const QString &file)
                                 "b.fldGroupLev + 1 <> a.fldGroupLev + 0 OR a.fldEvolution <> 'Evolves from ' || b.fldName)"),
               "0");
     EXPECT_EQ(linesOf(file, 4), 0);
+    // Every column in its place; what a card leaves out stored as empty text, not NULL.
+    EXPECT_EQ(sqlite3Tool(file, "SELECT group_concat(name, ',') FROM pragma_table_info('tblZentDeck')"),
+              catalogue_writer::cardColumns().join(','));
+    EXPECT_EQ(count(file, "fldHitPoints IS NULL OR fldEvolution IS NULL"), "0");
     const QString folder = QFileInfo(file).path();
     for (const QString &picture : sqlite3Tool(file, "SELECT DISTINCT fldImage FROM tblZentDeck").split('\n'))
         EXPECT_EQ(QImageReader(folder + "/" + picture).size(), QSize(240, 330)) << picture.toStdString();

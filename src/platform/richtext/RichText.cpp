@@ -58,12 +58,7 @@ bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error)
 
 QByteArray writeRtf(const QTextDocument &document)
 {
-    return writeRtf(document, 0, document.characterCount() - 1);
-}
-
-QByteArray writeRtf(const QTextDocument &document, int from, int to)
-{
-    return RtfWriter(document).write(from, to);
+    return RtfWriter(document).write(0, document.characterCount() - 1);
 }
 
 bool loadRtfFile(const QString &path, QTextDocument &document, QString *error)

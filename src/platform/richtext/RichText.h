@@ -16,8 +16,6 @@ bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error = nu
 
 // The whole document as RTF.
 QByteArray writeRtf(const QTextDocument &document);
-// The characters between two positions (in either order) as RTF, e.g. a cursor's selection.
-QByteArray writeRtf(const QTextDocument &document, int from, int to);
 
 // Reads an RTF file into the document; false (document unchanged) when the file is missing,
 // unreadable, too large or not RTF.
