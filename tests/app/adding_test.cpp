@@ -4,7 +4,6 @@
 #include "Sqlite3Tool.h"
 
 #include <QComboBox>
-#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -35,15 +34,10 @@ struct Deck : AppFixture
                                              "new.fldNames = 'Refused' BEGIN SELECT RAISE(ABORT, 'no'); END");
     frmZentMain &main = showMainWindow();
 
-    // A deck of that many copies of another card; the next identifier is first.
-    void fill(int cards, int first = 1)
+    // A deck of that many copies of another card.
+    void fill(int cards)
     {
         main.cmdClear_Click();
-        for (int i = 1; i < first; ++i) { // identifiers given out and taken back
-            main.workingDeckInUse().addCopy("Gone", deck::InsertForm::Chosen);
-            control<QListWidget>("lstZents")->setCurrentRow(0);
-            main.cmdDeleteZent_Click();
-        }
         for (int i = 0; i < cards; ++i)
             main.workingDeckInUse().addCopy("Filler", deck::InsertForm::Chosen);
         dialogs.clear();
@@ -69,15 +63,15 @@ const QString fourCopies = "Only 4 cards of this type are allowed in a deck.";
 TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 {
     Deck deck;
-    deck.fill(0, 11);
+    deck.fill(0);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
     EXPECT_EQ(deck.dialogs.shown().at(0).box(), offerOfThree + "|Pro Tip|-|Yes No");
-    EXPECT_EQ(deck.rows(deck.file), "A|11 A|12 A|13 B|14 B|15 C|16");
+    EXPECT_EQ(deck.rows(deck.file), "A|1 A|2 A|3 B|4 B|5 C|6");
     const QStringList sent = deck.statements.texts();
     EXPECT_EQ(sent.filter("tblNames WHERE")[0], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
-    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '11')"));
-    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('B','14') "));
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '1')"));
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('B','4') "));
     // A second copy never offers; a fifth is refused.
     deck.add("A");
     deck.dialogs.answerMessage(MessageAnswer::Ok);
@@ -138,15 +132,15 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
 TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
 {
     Deck deck;
-    deck.fill(0, 11);
+    deck.fill(0);
     for (int i = 0; i < 4; ++i)
         deck.main.workingDeckInUse().addCopy("Skarnox", deck::InsertForm::Chosen);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("Quarlith", true);
     EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{"Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?"});
     // Added whole, a fifth Skarnox among them.
-    EXPECT_EQ(deck.rows(deck.file), "Skarnox|11 Skarnox|12 Skarnox|13 Skarnox|14 Quarlith|15 Quarlith|16 Skarnox|17");
-    EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('Skarnox','17') "));
+    EXPECT_EQ(deck.rows(deck.file), "Skarnox|1 Skarnox|2 Skarnox|3 Skarnox|4 Quarlith|5 Quarlith|6 Skarnox|7");
+    EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('Skarnox','7') "));
     EXPECT_TRUE(deck.control<QComboBox>("cboTrainers")->hasFocus());
 
     // No answered, one is added; no offer with one already in the deck, at 58 cards, or for

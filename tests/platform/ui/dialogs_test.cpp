@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
@@ -78,19 +77,4 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
         dialog->reject();
     });
     EXPECT_FALSE(cdlText.ShowPrinter(printer));
-
-    // The font dialog opens with what it gave last time.
-    settings.fontName = "Liberation Serif";
-    settings.fontSize = 14;
-    whenShown<QFontDialog>([](QFontDialog *dialog) {
-        EXPECT_EQ(dialog->currentFont().family(), "Liberation Serif");
-        EXPECT_EQ(dialog->currentFont().pointSizeF(), 14);
-        QFont chosen("Liberation Sans", 10);
-        chosen.setUnderline(true);
-        dialog->setCurrentFont(chosen);
-        dialog->accept();
-    });
-    ASSERT_TRUE(cdlText.ShowFont());
-    EXPECT_EQ(settings.fontName + QString::number(settings.fontSize), "Liberation Sans10");
-    EXPECT_TRUE(settings.fontUnderline);
 }
