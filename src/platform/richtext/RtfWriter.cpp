@@ -192,11 +192,12 @@ int RtfWriter::fontNumber(const QString &family)
     if (found != fontNumbers.constEnd())
         return found.value();
     // Characters that would end the entry early are left out of the name, and blanks around
-    // it, which readers drop; a name with nothing left is the document's font.
+    // it, which readers drop; a name with nothing left is the document's font. Families that
+    // differ only in what is left out are then one font, as a reader will see them.
     static const QRegularExpression special(QStringLiteral("[;{}\\\\]"));
     const QString name = QString(family).remove(special).trimmed();
-    int number = 0;
-    if (!name.isEmpty() || fonts.isEmpty()) {
+    int number = name.isEmpty() && !fonts.isEmpty() ? 0 : int(fonts.indexOf(name));
+    if (number < 0) {
         number = int(fonts.size());
         fonts.append(name);
     }
