@@ -36,11 +36,6 @@ QRgb picture(const AppFixture &app)
     return box->hasPicture() ? box->picture().pixel(0, 0) : 0;
 }
 
-bool hasFocus(const AppFixture &app, const char *list)
-{
-    return app.control<QWidget>(list)->hasFocus();
-}
-
 QList<CardRow> cards()
 {
     return {{{"fldName", "First"}, {"fldTrainers", "z"}},
@@ -71,7 +66,7 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     app.choose("cboTrainers", "Beta");
     EXPECT_EQ(app.text("txtNotes"), "Draw 2.");
     EXPECT_EQ(app.text("txtHitPoints"), "");
-    EXPECT_TRUE(hasFocus(app, "cboTrainers"));
+    EXPECT_TRUE(app.control<QWidget>("cboTrainers")->hasFocus());
     const QRgb betaPicture = picture(app);
     EXPECT_NE(betaPicture, alphaPicture);
 
@@ -92,7 +87,7 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     app.choose("cboName", "Alpha");
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isHidden());
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isVisible());
-    EXPECT_TRUE(hasFocus(app, "cboName"));
+    EXPECT_TRUE(app.control<QWidget>("cboName")->hasFocus());
     main.cmdToggle_Click();
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isVisible());
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isHidden());
@@ -125,11 +120,11 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
     EXPECT_EQ(asked.title, "Search Zentari");
     EXPECT_EQ(app.text("txtAtck2"), "fldAttack2 of Alpha");
     EXPECT_EQ(app.control<QComboBox>("cboName")->currentText(), "Alpha");
-    EXPECT_TRUE(hasFocus(app, "cboName"));
+    EXPECT_TRUE(app.control<QWidget>("cboName")->hasFocus());
     // The name set into the list runs no click of its own, not even when the keyboard leaves
     // the list: one display, not two.
     app.control<QLineEdit>("txtLevel")->setFocus();
-    EXPECT_FALSE(hasFocus(app, "cboName"));
+    EXPECT_FALSE(app.control<QWidget>("cboName")->hasFocus());
     EXPECT_EQ(app.statements.texts().filter("SELECT *").size(), 1);
     EXPECT_NE(picture(app), 0u);
 
@@ -157,7 +152,7 @@ TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)
                                            "Please check spelling and make sure it is a valid Trainer card.");
     find(false, "Beta");
     EXPECT_EQ(app.control<QComboBox>("cboTrainers")->currentText(), "Beta");
-    EXPECT_TRUE(hasFocus(app, "cboTrainers"));
+    EXPECT_TRUE(app.control<QWidget>("cboTrainers")->hasFocus());
     find(true, "Kai'ro");
     EXPECT_EQ(app.text("txtHitPoints"), "70");
 }

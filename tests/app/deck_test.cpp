@@ -113,10 +113,12 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
 {
     AppFixture app;
     const QString file = app.writeCatalogue(alphaBetaGamma());
-    // Rows an earlier run left behind are part of the deck list.
-    sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Left over', 9)");
+    // A row an earlier run left behind is part of the deck list.
+    sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Quarlith', 9)");
     frmZentMain &main = app.showMainWindow();
-    main.workingDeckInUse().addCopy("Alpha", deck::InsertForm::Chosen);
+    for (const char *name : {"Quarlith", "Skarnox"})
+        main.workingDeckInUse().addCopy(name, deck::InsertForm::Chosen);
+    main.cmdColorlessUp_Click();
     for (int i = 0; i < 3; ++i)
         main.cmdFireUp_Click();
 
@@ -130,8 +132,8 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     });
     main.Toolbar1_ButtonClick("ViewPrint");
     EXPECT_EQ(main.previewShown(), nullptr);
-    const QString expected = "Current Deck:\r\n\r\nLeft over\r\nAlpha\r\n\r\n * * * * * * * * * * * *\r\n"
-                             "0  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n"
+    const QString expected = "Current Deck:\r\n\r\nQuarlith\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
+                             "1  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n"
                              "0  Water Energy\r\n0  Psychic Energy\r\n0  Lightning Energy\r\n0  Grass Energy";
     EXPECT_EQ(main.gstrOutput(), expected);
     EXPECT_EQ(shown, QString(expected).replace("\r\n", "\n"));
@@ -143,4 +145,11 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     other.cmdFireUp_Click();
     other.mnuFileOutput_Click();
     EXPECT_EQ(other.gstrOutput(), "");
+}
+
+TEST(DeckCounters, ArithmeticOutsideSixteenBitsIsAnOverflow)
+{
+    EXPECT_EQ((deck::Counter(32766) + 1).value(), 32767);
+    EXPECT_THROW(deck::Counter(32767) + 1, std::overflow_error);
+    EXPECT_THROW(deck::Counter(-32768) - 1, std::overflow_error);
 }

@@ -71,10 +71,11 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
     QFile(app.folder.file("empty.znt")).open(QIODevice::WriteOnly);
     QFile::link("/dev/zero", app.folder.file("zero.znt"));
     sqlite3Tool(app.folder.file("tables.znt"), "CREATE TABLE tblZentDeck (fldName TEXT)");
-    // A table with a column of its own named rowid.
-    sqlite3Tool(app.folder.file("rowid.znt"),
-                "CREATE TABLE tblNames (fldNames TEXT, fldID INTEGER); CREATE TABLE tblZentDeck (rowid INTEGER, fldName TEXT, fldTrainers TEXT, fldImage TEXT);"
-                        "INSERT INTO tblZentDeck VALUES (3, 'Alpha', 'z', ''), (2, 'z', 'Beta', ''), (1, 'Gamma', 'z', '');");
+    // A table without row numbers, read in the order it keeps its rows.
+    sqlite3Tool(app.folder.file("keyed.znt"),
+                "CREATE TABLE tblNames (fldNames TEXT, fldID INTEGER); CREATE TABLE tblZentDeck (fldName TEXT, "
+                "fldTrainers TEXT, fldImage TEXT, PRIMARY KEY (fldName, fldTrainers)) WITHOUT ROWID;"
+                "INSERT INTO tblZentDeck VALUES ('z', 'Beta', ''), ('Gamma', 'z', ''), ('Alpha', 'z', '');");
     for (const char *bad : {"empty.znt", "zero.znt", "tables.znt"}) {
         app.dialogs.answerOpen(app.folder.file(bad));
         main.mnuFileOpen_Click();
@@ -88,7 +89,7 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
     EXPECT_EQ(QFileInfo(app.folder.file("empty.znt")).size(), 0);
 
     app.openMainWindow();
-    app.dialogs.answerOpen(app.folder.file("rowid.znt"));
+    app.dialogs.answerOpen(app.folder.file("keyed.znt"));
     app.showMainWindow().mnuFileOpen_Click();
     EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"}));
     EXPECT_EQ(app.items("cboTrainers"), QStringList{"Beta"});

@@ -20,7 +20,6 @@ public:
 
     // Empty when the display and the bus are up.
     QString error() const { return failure; }
-    QString busAddress() const { return environment().value("DBUS_SESSION_BUS_ADDRESS"); }
     // What the display server and the bus said, for failure messages.
     QString log() const;
     // The environment of a program started on this desktop.

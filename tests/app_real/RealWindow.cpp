@@ -102,8 +102,7 @@ bool RealWindow::find(const QString &menuItem, const QString &boxTitle, const QS
         || waitForWindow(boxTitle).isEmpty())
         return false;
     typeText(name);
-    type("Return");
-    return waitForWindowGone(boxTitle);
+    return answer(boxTitle, "Return");
 }
 
 std::optional<Accessible> RealWindow::control(const QString &windowTitle, const QString &name,

@@ -50,7 +50,7 @@ protected:
     const QString catalogue = programFolder + "/zentdeck.znt";
     const QString home = temp.file("home");
     PrivateDesktop desktop;
-    ScreenReader reader{desktop.busAddress()};
+    ScreenReader reader{desktop.environment().value("DBUS_SESSION_BUS_ADDRESS")};
     ScopedProcess program{temp.path(), "zentdeck"};
     bool splashSeen = false;
     QHash<QString, QPoint> places;

@@ -34,8 +34,8 @@ public:
     QString firstLine(int timeoutMs) const;
     bool running() const { return process.state() != QProcess::NotRunning; }
     bool waitForEnd(int timeoutMs) { return process.waitForFinished(timeoutMs); }
-    int exitCode() const { return process.exitCode(); }
-    QProcess::ExitStatus exitStatus() const { return process.exitStatus(); }
+    // Ended of itself with exit code 0.
+    bool endedNormally() const { return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0; }
     QString errorOutput() const; // so far, for failure messages
 
 private:
