@@ -33,7 +33,7 @@ done
 run() {
   local target=$1 corpus=$2
   shift 2
-  QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_$target" \
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp" "$build/fuzz/fuzz_$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$build/fuzz-artifacts/$target-" -print_final_stats=1 "$@" "$corpus"
 }
