@@ -81,6 +81,15 @@ struct Folder
     QString path;
 };
 
+// The main window on a catalogue folder, its dialogs answered by the benchmark.
+struct MainWindowRun
+{
+    explicit MainWindowRun(const Folder *folder) : main(AppContext{dialogs, registry, folder->path}) {}
+    OpenAnswer dialogs;
+    sys::Registry registry;
+    frmZentMain main;
+};
+
 void createToFirstPaint(benchmark::State &state, const Folder *folder)
 {
     OpenAnswer dialogs;
@@ -100,10 +109,9 @@ void createToFirstPaint(benchmark::State &state, const Folder *folder)
 
 void fileOpenToPaint(benchmark::State &state, const Folder *folder)
 {
-    OpenAnswer dialogs;
-    dialogs.file = folder->path + "/zentdeck.znt";
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
+    run.dialogs.file = folder->path + "/zentdeck.znt";
     PaintWatch watch(&main);
     main.show();
     watch.waitForPaint();
@@ -123,9 +131,8 @@ QString lastCreature(const frmZentMain &main)
 
 void chooseName(benchmark::State &state, const Folder *folder)
 {
-    OpenAnswer dialogs;
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
     main.show();
     auto *cboName = main.findChild<QComboBox *>("cboName");
     PaintWatch picture(main.findChild<QWidget *>("imgZents"));
@@ -141,10 +148,9 @@ void chooseName(benchmark::State &state, const Folder *folder)
 
 void findScan(benchmark::State &state, const Folder *folder)
 {
-    OpenAnswer dialogs;
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
-    dialogs.name = lastCreature(main);
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
+    run.dialogs.name = lastCreature(main);
     for (auto _ : state)
         main.mnuFindZentari_Click();
 }
@@ -153,9 +159,8 @@ void findScan(benchmark::State &state, const Folder *folder)
 // clearing the deck.
 void deckStep(benchmark::State &state, const Folder *folder, int step)
 {
-    OpenAnswer dialogs;
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
     deck::WorkingDeck &deck = main.workingDeckInUse();
     auto *lstZents = main.findChild<QListWidget *>("lstZents");
     const auto fill = [&] {
@@ -188,8 +193,7 @@ QString basicOfLine(const QString &folder, int members)
         "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
         "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));
     QStringList names;
-    for (; !basics->eof(); basics->moveNext())
-        names << basics->value("fldName");
+    basics->forEachValue("fldName", [&](const QString &name) { names << name; });
     return names.value(names.size() / 2);
 }
 
@@ -197,9 +201,8 @@ QString basicOfLine(const QString &folder, int members)
 // count and the member count) or of a line of three's basic, its set of six accepted.
 void addZentari(benchmark::State &state, const Folder *folder, int members)
 {
-    OpenAnswer dialogs;
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
     auto *cboName = main.findChild<QComboBox *>("cboName");
     cboName->setCurrentIndex(cboName->findText(basicOfLine(folder->path, members)));
     main.cboName_Click();
@@ -215,9 +218,8 @@ void addZentari(benchmark::State &state, const Folder *folder, int members)
 // the report in it.
 void reportToPreview(benchmark::State &state, const Folder *folder)
 {
-    OpenAnswer dialogs;
-    sys::Registry registry;
-    frmZentMain main(AppContext{dialogs, registry, folder->path});
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
     main.show();
     for (int i = 0; i < 60; ++i)
         main.workingDeckInUse().addCopy("Skarnox", deck::InsertForm::Chosen);

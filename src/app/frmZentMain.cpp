@@ -176,12 +176,10 @@ void frmZentMain::mnuFileOutput_Click()
             lastReport = report::DeckReport(report::deckNames(catalogueFile), counters);
         }))
         return;
-    const auto showAbout = [this](QWidget *over) {
-        frmAbout about(context, over);
-        about.showModal();
-    };
     preview = std::make_unique<frmPreview>(
-        frmPreview::Context{context.dialogs, context.programFolder, lastReport, showAbout}, this);
+        frmPreview::Context{context.dialogs, context.programFolder, lastReport,
+                            [this](QWidget *over) { showAbout(over); }},
+        this);
     preview->showModal();
     preview.reset();
 }
@@ -199,7 +197,12 @@ void frmZentMain::mnuFileExit_Click()
 
 void frmZentMain::mnuHelpAbout_Click()
 {
-    frmAbout about(context, this);
+    showAbout(this);
+}
+
+void frmZentMain::showAbout(QWidget *over)
+{
+    frmAbout about(context, over);
     about.showModal();
 }
 

@@ -88,6 +88,8 @@ private:
     // Load and File > Open share these steps.
     void openCatalogueLists();
     void enableCatalogueCommands();
+    // The about box, modal over the main window or the preview.
+    void showAbout(QWidget *over);
 
     AppContext context;
     catalogue::Catalogue catalogueFile;

@@ -41,31 +41,25 @@ void CardDisplay::showCard(CardKind kind, const QString &name)
                                                         : statements::showTrainer(name));
     attempt([&] { datZents.refresh(); });
     // The picture of the row now shown; after a failed refresh, still the previous card's.
-    showPicture(sys::localPath(card.txtImagePath->text()));
+    showPicture(sys::localPath(card.txtImagePath->text()), datZents.value("fldName"),
+                datZents.value("fldTrainers"));
 }
 
-void CardDisplay::showPicture(const QString &path)
+void CardDisplay::showPicture(const QString &path, const QString &creature, const QString &trainer)
 {
-    if (!card.imgZents->loadPicture(path))
-        return;
     // A screen reader says whose picture it is.
-    const QString creature = catalogue.datZents().value("fldName");
-    card.imgZents->setAccessibleDescription(
-        path.isEmpty() ? QString()
-                       : creature == QLatin1String("z") ? catalogue.datZents().value("fldTrainers")
-                                                        : creature);
+    if (card.imgZents->loadPicture(path))
+        card.imgZents->setAccessibleDescription(path.isEmpty() ? QString()
+                                                : isNoName(creature) ? trainer
+                                                                     : creature);
 }
 
 void CardDisplay::toggleAttack()
 {
     // Visible as the window sets it, whether or not the window is on screen yet.
-    if (!attacks.fraAttack1.frame->isHidden()) {
-        attacks.fraAttack1.frame->hide();
-        attacks.fraAttack2.frame->show();
-    } else {
-        attacks.fraAttack1.frame->show();
-        attacks.fraAttack2.frame->hide();
-    }
+    const bool showFirst = attacks.fraAttack1.frame->isHidden();
+    attacks.fraAttack1.frame->setVisible(showFirst);
+    attacks.fraAttack2.frame->setVisible(!showFirst);
     card.cboName->setFocus();
 }
 
@@ -78,13 +72,11 @@ void CardDisplay::showFirstCard(const QString &programFolder)
         const QString trainer = first.value("fldTrainers");
         attempt([&] {
             // Only the catalogue's own path reads "\" as a folder separator, not the folder.
-            const QString picture = programFolder + "/" + sys::localPath(first.value("fldImage"));
-            if (card.imgZents->loadPicture(picture))
-                card.imgZents->setAccessibleDescription(name == QLatin1String("z") ? trainer : name);
+            showPicture(programFolder + "/" + sys::localPath(first.value("fldImage")), name, trainer);
         });
         // A catalogue that starts with a trainer shows it in the trainer list rather than
         // putting the "no creature" mark into the creature list's text.
-        if (name == QLatin1String("z"))
+        if (isNoName(name))
             trainers.cboTrainers->setEditText(trainer);
         else
             card.cboName->setEditText(name);

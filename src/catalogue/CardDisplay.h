@@ -35,7 +35,8 @@ public:
     QComboBox *nameList(CardKind kind) const;
 
 private:
-    void showPicture(const QString &path);
+    // The picture at the path, heard as the picture of the card with these names.
+    void showPicture(const QString &path, const QString &creature, const QString &trainer);
 
     Catalogue &catalogue;
     CardControls &card;

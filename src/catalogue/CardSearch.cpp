@@ -62,12 +62,10 @@ bool CardSearch::holds(CardKind kind, const QString &name)
     // The catalogue compares without regard to case; the search wants the name exactly. A
     // catalogue that cannot be read holds no such name.
     bool found = false;
+    // The walk ends past the last row, with or without a match.
     sys::attempt([&] {
-        db::Cursor &rsCatalogue = catalogue.catalogueCursor();
-        const int column = rsCatalogue.columnIndex(searchFor(kind).column);
-        // The walk ends past the last row, with or without a match.
-        for (rsCatalogue.moveFirst(); !rsCatalogue.eof(); rsCatalogue.moveNext())
-            found = found || rsCatalogue.value(column) == name;
+        catalogue.catalogueCursor().forEachValue(searchFor(kind).column,
+                                                 [&](const QString &row) { found = found || row == name; });
     });
     return found;
 }

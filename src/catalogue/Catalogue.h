@@ -13,6 +13,12 @@ class StatementLog;
 
 namespace catalogue {
 
+// The "z" in fldName or fldTrainers: the row has no name of that kind.
+inline bool isNoName(const QString &name)
+{
+    return name == QLatin1String("z");
+}
+
 // The main window's handles on the open catalogue file: the database gdbZents, the cursors
 // rsCatalogue (all cards) and rsNames (the working deck), and the two data controls,
 // datZents (the card display, read-only) and datNames (the working deck).

@@ -24,7 +24,7 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
         const int index = rsCatalogue.columnIndex(column);
         for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
             const QString name = rsCatalogue.value(index);
-            if (name != QLatin1String("z"))
+            if (!isNoName(name))
                 names << name;
         }
     } catch (...) {

@@ -17,17 +17,6 @@ namespace {
 
 const QString recommended = "Would you like to add the recommended evolution cards?\r\n";
 
-// Walks the cursor from its first row; a cursor that cannot be read is walked no further.
-template <typename Visit>
-void walk(db::Cursor &cursor, const QString &column, Visit visit)
-{
-    attempt([&] {
-        const int index = cursor.columnIndex(column);
-        for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext())
-            visit(cursor.value(index));
-    });
-}
-
 } // namespace
 
 AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
@@ -112,8 +101,11 @@ int AddCards::copiesOf(const QString &name)
 {
     // When the query cannot run, the previous one's rows are counted.
     attempt([&] { catalogue.queryNames(catalogue::statements::countCopies(name)); });
+    // A cursor that cannot be read is walked no further.
     int copies = 0;
-    attempt([&] { walk(catalogue.namesCursor(), "fldNames", [&](const QString &row) { copies += row == name; }); });
+    attempt([&] {
+        catalogue.namesCursor().forEachValue("fldNames", [&](const QString &row) { copies += row == name; });
+    });
     return copies;
 }
 
@@ -121,7 +113,8 @@ int AddCards::membersOf(const QString &group)
 {
     int members = 0;
     attempt([&] {
-        walk(catalogue.catalogueCursor(), "fldZentGroup", [&](const QString &row) { members += row == group; });
+        catalogue.catalogueCursor().forEachValue("fldZentGroup",
+                                                 [&](const QString &row) { members += row == group; });
     });
     return members;
 }

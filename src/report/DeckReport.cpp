@@ -29,8 +29,7 @@ QStringList deckNames(catalogue::Catalogue &catalogue)
     const std::unique_ptr<db::Cursor> rows =
         catalogue.database().openCursor(catalogue::statements::readDeckNames());
     QStringList names;
-    for (rows->moveFirst(); !rows->eof(); rows->moveNext())
-        names << rows->value("fldNames");
+    rows->forEachValue("fldNames", [&](const QString &name) { names << name; });
     return names;
 }
 

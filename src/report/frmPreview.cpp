@@ -13,6 +13,14 @@ namespace {
 // description lacks its closing bracket; it stands as the program has always shown it.
 const QString deckFiles = "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf";
 
+// The open and save dialogs offer the deck files, RichText preselected, in the program's folder.
+void offerDeckFiles(ui::CommonDialogSettings &settings, const QString &programFolder)
+{
+    settings.filter = deckFiles;
+    settings.filterIndex = 2;
+    settings.initDir = programFolder;
+}
+
 } // namespace
 
 frmPreview::frmPreview(Context windowContext, QWidget *main)
@@ -73,10 +81,8 @@ void frmPreview::OpenDeckFile()
         return;
     ui::CommonDialogSettings &settings = cdlText.settings();
     settings.flags = ui::cdlOFNExplorer | ui::cdlOFNFileMustExist | ui::cdlOFNPathMustExist;
-    settings.filter = deckFiles;
-    settings.filterIndex = 2;
     settings.cancelError = true;
-    settings.initDir = context.programFolder;
+    offerDeckFiles(settings, context.programFolder);
     if (!cdlText.ShowOpen())
         return;
     setWindowTitle(settings.fileTitle);
@@ -87,9 +93,7 @@ void frmPreview::OpenDeckFile()
 void frmPreview::SaveDeckFile()
 {
     ui::CommonDialogSettings &settings = cdlText.settings();
-    settings.filter = deckFiles;
-    settings.filterIndex = 2;
-    settings.initDir = context.programFolder;
+    offerDeckFiles(settings, context.programFolder);
     if (!cdlText.ShowSave() || !rtfMain->saveFile(settings.fileName))
         return;
     setWindowTitle(settings.fileName);

@@ -45,6 +45,15 @@ public:
     // Every column of the current row, in the order of columnNames().
     QStringList values();
     const QStringList &columnNames() const { return names; }
+    // Visits the column's value in every row from the first, reading the column by its index.
+    // Throws DbError as the moves do: at once on an empty result.
+    template <typename Visit>
+    void forEachValue(const QString &column, Visit visit)
+    {
+        const int index = columnIndex(column);
+        for (moveFirst(); !atEnd; moveNext())
+            visit(value(index));
+    }
 
 private:
     void prepare(const QString &sql);

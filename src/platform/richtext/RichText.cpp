@@ -3,6 +3,7 @@
 #include "platform/richtext/DocumentFiller.h"
 #include "platform/richtext/RtfReader.h"
 #include "platform/richtext/RtfWriter.h"
+#include "platform/system/Files.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -63,6 +64,9 @@ QByteArray writeRtf(const QTextDocument &document)
 
 bool loadRtfFile(const QString &path, QTextDocument &document, QString *error)
 {
+    // A pipe or a device would keep the reader waiting for ever.
+    if (!sys::isRegularFile(path))
+        return failure(error, QStringLiteral("There is no ordinary file of that name."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(error, file.errorString());

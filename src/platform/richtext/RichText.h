@@ -18,7 +18,7 @@ bool readRtf(const QByteArray &rtf, QTextDocument &document, QString *error = nu
 QByteArray writeRtf(const QTextDocument &document);
 
 // Reads an RTF file into the document; false (document unchanged) when the file is missing,
-// unreadable, too large or not RTF.
+// no ordinary file (a pipe, a device, a folder), unreadable, too large or not RTF.
 bool loadRtfFile(const QString &path, QTextDocument &document, QString *error = nullptr);
 // Writes the document to an RTF file. The file is replaced only once all of it is written,
 // so a failure leaves any earlier file as it was.

@@ -1,7 +1,6 @@
 #include "platform/ui/RichTextBox.h"
 
 #include "platform/richtext/RichText.h"
-#include "platform/system/Files.h"
 #include "platform/ui/Twips.h"
 
 #include <QPrinter>
@@ -25,8 +24,7 @@ void RichTextBox::setPlainContent(const QString &text)
 
 bool RichTextBox::loadFile(const QString &path)
 {
-    // A pipe would keep the reader waiting for ever.
-    if (!sys::isRegularFile(path) || !richtext::loadRtfFile(path, *document()))
+    if (!richtext::loadRtfFile(path, *document()))
         return false;
     emit textChanged(); // the document was replaced whole, as a load of the control is
     return true;
