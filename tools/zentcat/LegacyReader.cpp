@@ -5,9 +5,13 @@
 
 #include <mdbtools.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zentcat {
 
@@ -34,6 +38,36 @@ MdbHandle *openFile(const QByteArray &path)
     }
     return mdb;
 }
+
+// libmdb tells of damage on the standard error stream, in its own words and several lines;
+// while it works, that stream goes nowhere, so the tool's one line is what the user reads.
+class QuietErrors
+{
+public:
+    QuietErrors()
+    {
+        std::fflush(stderr);
+        saved = dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+            close(nowhere);
+        }
+    }
+    ~QuietErrors()
+    {
+        std::fflush(stderr);
+        if (saved >= 0) {
+            dup2(saved, STDERR_FILENO);
+            close(saved);
+        }
+    }
+    QuietErrors(const QuietErrors &) = delete;
+    QuietErrors &operator=(const QuietErrors &) = delete;
+
+private:
+    int saved;
+};
 
 // A table opened for one reading; frees what libmdb gave.
 struct OpenTable
@@ -80,6 +114,7 @@ bool isLegacyFile(const QByteArray &start)
 
 LegacyReader::LegacyReader(const QString &path)
 {
+    const QuietErrors quiet;
     MdbHandle *mdb = openFile(QFile::encodeName(path));
     if (!mdb) {
         fail("cannot read " + path + " as an Access-format catalogue");
@@ -100,6 +135,7 @@ LegacyReader::LegacyReader(const QString &path)
 
 LegacyReader::~LegacyReader()
 {
+    const QuietErrors quiet;
     if (file)
         mdb_close(file->mdb);
     delete file;
@@ -114,6 +150,7 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
 {
     if (!file || !hasTable(table))
         return fail("the catalogue has no table " + table);
+    const QuietErrors quiet;
     MdbHandle *mdb = file->mdb;
     QByteArray name = tables.value(table.toLower());
     OpenTable opened(mdb_read_table_by_name(mdb, name.data(), MDB_TABLE));
@@ -135,7 +172,9 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
     std::vector<unsigned char> isNull(def->num_cols);
 
     QStringList values(columns.size());
+    unsigned rows = 0;
     while (mdb_fetch_row(def)) {
+        ++rows;
         // The bound text of a NULL is empty; only the row's own fields tell NULL from empty.
         // mdb_fetch_row has moved past the row it read, so the row is found again by number.
         int start = 0;
@@ -153,6 +192,10 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
         if (!take(values))
             return false;
     }
+    // A damaged page ends the walk early without an error; the table's own count tells.
+    if (rows != def->num_rows)
+        return fail(QString("the table %1 is damaged: %2 of its %3 rows can be read")
+                        .arg(table).arg(rows).arg(def->num_rows));
     return true;
 }
 
