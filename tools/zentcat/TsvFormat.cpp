@@ -144,8 +144,10 @@ QByteArray tsvLine(const QStringList &values)
 bool isCardTableText(const QByteArray &start)
 {
     const QByteArray text = start.startsWith(byteOrderMark) ? start.mid(byteOrderMark.size()) : start;
-    const QByteArray header = tsvHeader().chopped(1);
-    return text.startsWith(header + '\n') || text.startsWith(header + '\r') || text == header;
+    // The header as written here or as a spreadsheet saves it, with the names in quotes.
+    QStringList fields;
+    QString error;
+    return Parser(QString::fromUtf8(text)).next(&fields, &error) && isHeader(fields);
 }
 
 TsvReader::TsvReader(const QString &path)
