@@ -42,7 +42,7 @@ QString partialName(const QString &target)
     return reserved.fileName();
 }
 
-const QString emptyText = QStringLiteral("");
+const QByteArray emptyText("");
 
 } // namespace
 
@@ -57,8 +57,8 @@ Writer::Writer(const QString &path) : target(path)
         fail("cannot write in the folder of " + path);
         return;
     }
-    if (sqlite3_open_v2(partial.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr)
+    if (sqlite3_open_v2(partial.toUtf8().constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
         fail();
         return;
@@ -99,7 +99,7 @@ bool Writer::run(const char *statement)
     return sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
 }
 
-bool Writer::insert(sqlite3_stmt *statement, const QStringList &values)
+bool Writer::insert(sqlite3_stmt *statement, const QByteArrayList &values)
 {
     if (!reason.isEmpty() || !statement)
         return fail();
@@ -108,32 +108,29 @@ bool Writer::insert(sqlite3_stmt *statement, const QStringList &values)
             sqlite3_bind_null(statement, i + 1);
             continue;
         }
-        const QByteArray text = values[i].toUtf8();
-        sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, i + 1, values[i].constData(), int(values[i].size()), SQLITE_STATIC);
     }
     const bool done = sqlite3_step(statement) == SQLITE_DONE;
     sqlite3_reset(statement);
     return done || fail();
 }
 
-bool Writer::addCard(const QStringList &values)
+bool Writer::addCard(const QByteArrayList &values)
 {
     return insert(insertCard, values);
 }
 
-bool Writer::addName(const QStringList &values)
+bool Writer::addName(const QByteArrayList &values)
 {
     return insert(insertName, values);
 }
 
 bool Writer::add(const CardRow &row)
 {
-    QStringList values;
+    QByteArrayList values;
     values.reserve(cardColumns().size());
-    for (const QString &column : cardColumns()) {
-        const QString value = row.value(column);
-        values << (value.isNull() ? emptyText : value);
-    }
+    for (const QString &column : cardColumns())
+        values << (row.contains(column) ? row.value(column).toUtf8() : emptyText);
     return addCard(values);
 }
 

@@ -152,8 +152,10 @@ TEST(Zentcat, ReadsAccess97TextWithItsCodePage)
         SCOPED_TRACE(name);
         zentcat::LegacyReader reader(legacy + "jet3/" + name + ".mdb");
         QList<QStringList> rows{columns};
-        EXPECT_TRUE(reader.readTable("Table1", columns, [&](const QStringList &values) {
-            rows << values;
+        EXPECT_TRUE(reader.readTable("Table1", columns, [&](const QByteArrayList &values) {
+            rows.append(QStringList());
+            for (const QByteArray &value : values)
+                rows.last() << (value.isNull() ? QString() : QString::fromUtf8(value));
             return true;
         })) << reader.error().toStdString();
         const QList<QStringList> exported = readCsv(legacy + "jet3/" + name + ".Table1.csv");
@@ -168,16 +170,16 @@ TEST(Zentcat, CardTableTextKeepsEveryValueThroughExportAndImport)
 {
     TempDir dir;
     // Every character the text form escapes or quotes, NULL apart from empty text.
-    QStringList hard(catalogue::cardColumns().size(), "x");
+    QByteArrayList hard(catalogue::cardColumns().size(), "x");
     hard[0] = "Tab\there";
     hard[1] = "z";
     hard[2] = "pictures\\new\\1.png";
-    hard[3] = QString();
+    hard[3] = QByteArray();
     hard[4] = "";
     hard[5] = "\"Quoted\" first";
     hard[6] = "\\N";
     hard[11] = "CR LF\r\nLF\nCR\rend ";
-    hard[12] = " Ōkami 狐火";
+    hard[12] = QString(" Ōkami 狐火").toUtf8();
     {
         catalogue_writer::Writer writer(dir.file("hard.znt"));
         ASSERT_TRUE(writer.addCard(hard) && writer.finish()) << writer.error().toStdString();

@@ -222,8 +222,9 @@ bool findSurprises(CatalogueSource &source, const QString &folder, QStringList *
         return true;
 
     QList<Card> cards;
-    const bool read = source.readTable(catalogue::cardTable, checkedColumns(), [&](const QStringList &values) {
-        cards.append({int(cards.size()) + 1, values[0], values[1], values[2], values[3], values[4]});
+    const bool read = source.readTable(catalogue::cardTable, checkedColumns(), [&](const QByteArrayList &values) {
+        const auto text = [&](int column) { return QString::fromUtf8(values[column]); };
+        cards.append({int(cards.size()) + 1, text(0), text(1), text(2), text(3), text(4)});
         return true;
     });
     if (!read)

@@ -42,8 +42,8 @@ ExitCode importCatalogue(const QString &in, const QString &out, QString *error)
     if (!source)
         return BadInput;
     catalogue_writer::Writer writer(out);
-    const auto addCard = [&](const QStringList &values) { return writer.addCard(values); };
-    const auto addName = [&](const QStringList &values) { return writer.addName(values); };
+    const auto addCard = [&](const QByteArrayList &values) { return writer.addCard(values); };
+    const auto addName = [&](const QByteArrayList &values) { return writer.addName(values); };
     const bool read = writer.error().isEmpty() && source->readTable(cardTable, cardColumns(), addCard)
                       && (!source->isDatabase() || source->readTable(namesTable, nameColumns(), addName));
     if (read && writer.finish())
@@ -69,7 +69,7 @@ ExitCode exportCards(const QString &in, const QString &out, QString *error)
     }
     file.write(tsvHeader());
     // A failed write shows at the commit.
-    const auto writeLine = [&](const QStringList &values) {
+    const auto writeLine = [&](const QByteArrayList &values) {
         file.write(tsvLine(values));
         return true;
     };

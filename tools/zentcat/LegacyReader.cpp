@@ -171,7 +171,7 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
     std::vector<MdbField> fields(def->num_cols);
     std::vector<unsigned char> isNull(def->num_cols);
 
-    QStringList values(columns.size());
+    QByteArrayList values(columns.size());
     unsigned rows = 0;
     while (mdb_fetch_row(def)) {
         ++rows;
@@ -187,8 +187,8 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
                     isNull[fields[f].colnum] = fields[f].is_null;
         }
         for (qsizetype c = 0; c < columns.size(); ++c)
-            values[c] = isNull[positions[c]] ? QString()
-                                             : QString::fromUtf8(buffers[c].data(), qsizetype(strnlen(buffers[c].data(), bindSize)));
+            values[c] = isNull[positions[c]] ? QByteArray()
+                                             : QByteArray(buffers[c].data(), qsizetype(strnlen(buffers[c].data(), bindSize)));
         if (!take(values))
             return false;
     }
