@@ -3,6 +3,7 @@
 // Access-format files were written with and with mdb-export's reading of them.
 #include "CatalogueWriter.h"
 #include "LegacyReader.h"
+#include "QtPrinters.h"
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
 

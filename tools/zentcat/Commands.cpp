@@ -25,13 +25,14 @@ std::unique_ptr<CatalogueSource> openWhole(const QString &path, QString *error)
     std::unique_ptr<CatalogueSource> source = openCatalogue(path, error);
     if (!source)
         return nullptr;
-    for (const char *table : {cardTable, namesTable}) {
-        if (!source->hasTable(table) && (source->isDatabase() || table == cardTable)) {
-            *error = path + " has no table " + table + " (a catalogue needs tblZentDeck and tblNames)";
-            return nullptr;
-        }
-    }
-    return source;
+    // Card table text holds the cards alone; a database needs the deck table too.
+    const QString missing = !source->hasTable(cardTable) ? cardTable
+                            : source->isDatabase() && !source->hasTable(namesTable) ? namesTable
+                                                                                    : "";
+    if (missing.isEmpty())
+        return source;
+    *error = path + " has no table " + missing + " (a catalogue needs tblZentDeck and tblNames)";
+    return nullptr;
 }
 
 } // namespace

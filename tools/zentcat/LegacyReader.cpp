@@ -31,6 +31,7 @@ MdbHandle *openFile(const QByteArray &path)
     setenv("MDBICONV", "UTF-8", 1);
     setenv(jet3Charset, "CP1252", 1);
     MdbHandle *mdb = mdb_open(path.constData(), MDB_NOFLAGS);
+    // A Jet 3 file names its own code page; it is opened again with that one.
     if (mdb && IS_JET3(mdb) && mdb->f->code_page != 0 && mdb->f->code_page != 1252) {
         setenv(jet3Charset, "CP" + QByteArray::number(mdb->f->code_page), 1);
         mdb_close(mdb);
@@ -165,9 +166,8 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
             return fail("the table " + table + " has no column " + columns[c]);
 
     std::vector<std::vector<char>> buffers(columns.size(), std::vector<char>(bindSize + 1));
-    std::vector<int> lengths(columns.size());
     for (qsizetype c = 0; c < columns.size(); ++c)
-        mdb_bind_column(def, positions[c] + 1, buffers[c].data(), &lengths[c]);
+        mdb_bind_column(def, positions[c] + 1, buffers[c].data(), nullptr);
     std::vector<MdbField> fields(def->num_cols);
     std::vector<unsigned char> isNull(def->num_cols);
 
