@@ -186,9 +186,14 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
                 if (fields[f].colnum >= 0 && fields[f].colnum < int(isNull.size()))
                     isNull[fields[f].colnum] = fields[f].is_null;
         }
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            values[c] = isNull[positions[c]] ? QByteArray()
-                                             : QByteArray(buffers[c].data(), qsizetype(strnlen(buffers[c].data(), bindSize)));
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            const size_t length = strnlen(buffers[c].data(), bindSize);
+            // A value that fills the buffer may have been cut: better no copy than a wrong one.
+            if (length + 4 >= bindSize)
+                return fail(QString("the table %1 holds a value longer than %2 bytes in row %3")
+                                .arg(table).arg(bindSize - 4).arg(rows));
+            values[c] = isNull[positions[c]] ? QByteArray() : QByteArray(buffers[c].data(), qsizetype(length));
+        }
         if (!take(values))
             return false;
     }
