@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 using catalogue::cardColumns;
 
 namespace catalogue_writer {
@@ -150,7 +152,12 @@ bool Writer::finish()
     if (sqlite3_close(db) != SQLITE_OK)
         return fail();
     db = nullptr;
-    // rename() replaces the target in one step, so a reader sees the old file or the new one.
+    // The rows reach the disk before the name does, so a crash cannot leave a damaged file
+    // under the target's name; rename() then replaces the target in one step.
+    QFile written(partial);
+    if (!written.open(QIODevice::ReadWrite) || fsync(written.handle()) != 0)
+        return fail("cannot write " + partial);
+    written.close();
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0)
         return fail("cannot replace " + target);
     partial.clear();
