@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <tuple>
+
 using sys::attempt;
 
 frmZentMain::frmZentMain(AppContext appContext)
@@ -77,18 +79,19 @@ void frmZentMain::connectHandlers()
             &frmZentMain::cmdDeleteZent_Click);
     connect(controls.deck.cmdClear, &QPushButton::clicked, this, &frmZentMain::cmdClear_Click);
     using Handler = void (frmZentMain::*)();
-    const std::pair<Handler, Handler> energyHandlers[deck::energyKindCount] = {
-        {&frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
-        {&frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
-        {&frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
-        {&frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
-        {&frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
-        {&frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
-        {&frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
+    using deck::EnergyKind;
+    const std::tuple<EnergyKind, Handler, Handler> energyHandlers[] = {
+        {EnergyKind::Fighting, &frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
+        {EnergyKind::Fire, &frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
+        {EnergyKind::Water, &frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
+        {EnergyKind::Grass, &frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
+        {EnergyKind::Electric, &frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
+        {EnergyKind::Psychic, &frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
+        {EnergyKind::Colorless, &frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
     };
-    for (int i = 0; i < deck::energyKindCount; ++i) {
-        connect(controls.energies[i].up, &QToolButton::clicked, this, energyHandlers[i].first);
-        connect(controls.energies[i].down, &QToolButton::clicked, this, energyHandlers[i].second);
+    for (const auto &[kind, up, down] : energyHandlers) {
+        connect(controls.energies[kind].up, &QToolButton::clicked, this, up);
+        connect(controls.energies[kind].down, &QToolButton::clicked, this, down);
     }
 }
 
@@ -173,7 +176,7 @@ void frmZentMain::mnuFileOutput_Click()
     // Any failure ends the command silently: an empty deck has no report, and gstrOutput
     // keeps the last one.
     if (!attempt([&] {
-            lastReport = report::DeckReport(report::deckNames(catalogueFile), counters);
+            lastReport = report::DeckReport(report::deckNames(catalogueFile), controls.energies);
         }))
         return;
     preview = std::make_unique<frmPreview>(
@@ -255,21 +258,22 @@ void frmZentMain::cmdClear_Click()
     workingDeck.clear();
 }
 
-// The energy strip, in its order: each button adds or takes one card of its kind.
-void frmZentMain::cmdFightingUp_Click() { energies.up(0); }
-void frmZentMain::cmdFightingDn_Click() { energies.down(0); }
-void frmZentMain::cmdFireUp_Click() { energies.up(1); }
-void frmZentMain::cmdFireDn_Click() { energies.down(1); }
-void frmZentMain::cmdWaterUp_Click() { energies.up(2); }
-void frmZentMain::cmdWaterDn_Click() { energies.down(2); }
-void frmZentMain::cmdGrassUp_Click() { energies.up(3); }
-void frmZentMain::cmdGrassDn_Click() { energies.down(3); }
-void frmZentMain::cmdElectricUp_Click() { energies.up(4); }
-void frmZentMain::cmdElectricDn_Click() { energies.down(4); }
-void frmZentMain::cmdPsychicUp_Click() { energies.up(5); }
-void frmZentMain::cmdPsychicDn_Click() { energies.down(5); }
-void frmZentMain::cmdColorlessUp_Click() { energies.up(6); }
-void frmZentMain::cmdColorlessDn_Click() { energies.down(6); }
+// The energy strip: each button adds or takes one card of its kind.
+using deck::EnergyKind;
+void frmZentMain::cmdFightingUp_Click() { energies.up(EnergyKind::Fighting); }
+void frmZentMain::cmdFightingDn_Click() { energies.down(EnergyKind::Fighting); }
+void frmZentMain::cmdFireUp_Click() { energies.up(EnergyKind::Fire); }
+void frmZentMain::cmdFireDn_Click() { energies.down(EnergyKind::Fire); }
+void frmZentMain::cmdWaterUp_Click() { energies.up(EnergyKind::Water); }
+void frmZentMain::cmdWaterDn_Click() { energies.down(EnergyKind::Water); }
+void frmZentMain::cmdGrassUp_Click() { energies.up(EnergyKind::Grass); }
+void frmZentMain::cmdGrassDn_Click() { energies.down(EnergyKind::Grass); }
+void frmZentMain::cmdElectricUp_Click() { energies.up(EnergyKind::Electric); }
+void frmZentMain::cmdElectricDn_Click() { energies.down(EnergyKind::Electric); }
+void frmZentMain::cmdPsychicUp_Click() { energies.up(EnergyKind::Psychic); }
+void frmZentMain::cmdPsychicDn_Click() { energies.down(EnergyKind::Psychic); }
+void frmZentMain::cmdColorlessUp_Click() { energies.up(EnergyKind::Colorless); }
+void frmZentMain::cmdColorlessDn_Click() { energies.down(EnergyKind::Colorless); }
 
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)
 {

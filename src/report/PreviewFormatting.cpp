@@ -89,7 +89,9 @@ void PreviewFormatting::mnuFormatFonts_Click()
     if (!cdlText.ShowFont())
         return;
     QTextCharFormat face;
-    face.setFontFamilies({settings.fontName});
+    // No face chosen yet: the selection keeps its own.
+    if (!settings.fontName.isEmpty())
+        face.setFontFamilies({settings.fontName});
     face.setFontPointSize(settings.fontSize);
     apply(face);
     SetBold(settings.fontBold);

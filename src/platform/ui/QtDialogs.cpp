@@ -3,8 +3,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -44,6 +46,28 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's print dialog offers "Pages from" and "Pages" even when asked for no page range, and sets
+// them up again each time it is shown; the program's print dialog has no page range at all.
+class PrintDialog : public QPrintDialog
+{
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (!visible || testOption(PrintPageRange))
+            return;
+        const QWidget *range = findChild<QWidget *>("gbPrintRange");
+        for (QWidget *control : range ? range->findChildren<QWidget *>() : QList<QWidget *>()) {
+            const QString name = control->objectName();
+            if (name == "printRange" || name == "from" || name == "to" || name == "pagesRadioButton"
+                || name == "pagesLineEdit" || control->property("text") == "to")
+                control->hide();
+        }
+    }
+};
 
 } // namespace
 
@@ -151,7 +175,7 @@ bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settin
 
 bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(settings.flags & cdlPDNoPageNums));
     const bool offerSelection = settings.printSelection && !(settings.flags & cdlPDNoSelection);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
@@ -164,9 +188,10 @@ bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPr
 
 bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
 {
-    QFont initial = parent ? parent->font() : QFont();
-    if (!settings.fontName.isEmpty())
-        initial.setFamily(settings.fontName);
+    // Before a face was ever chosen the dialog shows none: its list starts on the desktop's
+    // font, only so that the styles and sizes read as those of a regular font.
+    const bool faceKnown = !settings.fontName.isEmpty();
+    QFont initial(faceKnown ? settings.fontName : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     if (settings.fontSize > 0)
         initial.setPointSizeF(settings.fontSize);
     initial.setBold(settings.fontBold);
@@ -176,9 +201,21 @@ bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
 
     QFontDialog dialog(initial, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    bool faceChosen = faceKnown;
+    // The first list is the faces', and its line above it shows the one chosen.
+    auto *faces = dialog.findChild<QListView *>();
+    if (!faceKnown && faces) {
+        faces->selectionModel()->clearSelection();
+        if (auto *faceLine = dialog.findChild<QLineEdit *>())
+            faceLine->clear();
+        QObject::connect(faces->selectionModel(), &QItemSelectionModel::selectionChanged, &dialog,
+                         [&faceChosen] { faceChosen = true; });
+    }
     if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
     acceptChosenFont(settings, dialog.selectedFont());
+    if (!faceChosen)
+        settings.fontName.clear();
     return true;
 }
 

@@ -3,7 +3,9 @@
 #include "platform/richtext/RichText.h"
 #include "platform/ui/Twips.h"
 
+#include <QGuiApplication>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QTextBlock>
 
 namespace ui {
@@ -24,6 +26,9 @@ void RichTextBox::setPlainContent(const QString &text)
 
 bool RichTextBox::loadFile(const QString &path)
 {
+    // A long document takes seconds to read and lay out: the user sees the program is busy.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     if (!richtext::loadRtfFile(path, *document()))
         return false;
     emit textChanged(); // the document was replaced whole, as a load of the control is

@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
@@ -66,15 +69,36 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
     QDir::setCurrent(before);
 
-    // Print: the selection offered and preselected, no page range.
+    // Print: the selection offered and preselected; no page range to be seen.
     settings.flags = cdlPDReturnDC | cdlPDNoPageNums;
     settings.printSelection = true;
     QPrinter printer;
     whenShown<QPrintDialog>([](QPrintDialog *dialog) {
-        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
-        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        const auto *range = dialog->findChild<QWidget *>("gbPrintRange");
+        for (const char *shown : {"printAll", "printSelection"})
+            EXPECT_TRUE(dialog->findChild<QWidget *>(shown)->isVisibleTo(range)) << shown;
+        for (const char *hidden : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+            EXPECT_FALSE(dialog->findChild<QWidget *>(hidden)->isVisibleTo(range)) << hidden;
         EXPECT_EQ(dialog->printer()->printRange(), QPrinter::Selection);
         dialog->reject();
     });
     EXPECT_FALSE(cdlText.ShowPrinter(printer));
+
+    // Font, the first time: size 12, regular, no face; OK without choosing one gives no face.
+    // Once a face was chosen, the dialog opens on it.
+    for (const QString face : {"", "Liberation Serif"}) {
+        whenShown<QFontDialog>([face](QFontDialog *dialog) {
+            const auto *faces = dialog->findChild<QListView *>();
+            EXPECT_EQ(faces->selectionModel()->selectedIndexes().size(), face.isEmpty() ? 0 : 1);
+            EXPECT_EQ(dialog->findChild<QLineEdit *>()->text(), face);
+            EXPECT_FALSE(dialog->currentFont().bold() || dialog->currentFont().italic());
+            EXPECT_EQ(dialog->currentFont().pointSizeF(), 12);
+            dialog->accept();
+        });
+        ASSERT_TRUE(cdlText.ShowFont());
+        EXPECT_EQ(settings.fontName, face);
+        EXPECT_EQ(settings.fontSize, 12);
+        EXPECT_FALSE(settings.fontBold || settings.fontItalic || settings.fontUnderline);
+        settings.fontName = "Liberation Serif";
+    }
 }
