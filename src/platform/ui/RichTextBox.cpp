@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QTextBlock>
+#include <QTextDocument>
 
 namespace ui {
 
@@ -29,8 +30,19 @@ bool RichTextBox::loadFile(const QString &path)
     // A long document takes seconds to read and lay out: the user sees the program is busy.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    if (!richtext::loadRtfFile(path, *document()))
+    // Filled apart and then put in place, the document is laid out once instead of after every
+    // paragraph read, and a file that cannot be read leaves the shown one untouched.
+    auto *loaded = new QTextDocument(this);
+    loaded->setDefaultFont(document()->defaultFont());
+    if (!richtext::loadRtfFile(path, *loaded)) {
+        delete loaded;
         return false;
+    }
+    QTextDocument *previous = document();
+    const bool earlierLoad = previous->parent() == this; // the editor's first one is Qt's own
+    setDocument(loaded);
+    if (earlierLoad)
+        delete previous;
     emit textChanged(); // the document was replaced whole, as a load of the control is
     return true;
 }
