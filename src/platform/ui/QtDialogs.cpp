@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QListView>
 #include <QMessageBox>
@@ -35,6 +36,23 @@ int execOver(QWidget *parent, QDialog &dialog)
     if (parent && parent->window()->isVisible())
         parent->window()->activateWindow();
     return result;
+}
+
+// Qt sizes message and input boxes to their text, so a short text under a longer title gets
+// the title cut by the window manager. The box is made as wide as the title in a bold title
+// font, with room for the title bar's icon and buttons.
+void fitTitle(QDialog &box)
+{
+    constexpr int titleBarRoom = 120;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + titleBarRoom;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    } else {
+        box.setMinimumWidth(width);
+    }
 }
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
@@ -106,6 +124,7 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &re
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    fitTitle(box);
     execOver(parent, box);
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -121,6 +140,7 @@ QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QStrin
     dialog.setWindowTitle(titleOrDefault(title));
     dialog.setLabelText(displayText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
+    fitTitle(dialog);
     return execOver(parent, dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
@@ -101,4 +103,21 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
         EXPECT_FALSE(settings.fontBold || settings.fontItalic || settings.fontUnderline);
         settings.fontName = "Liberation Serif";
     }
+}
+
+TEST(QtDialogs, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    // Under openbox a title bar holds the window's icon and three buttons besides the title,
+    // about 90 pixels; the title's font is bold.
+    const auto expectWholeTitle = [](QDialog *box) {
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 90);
+        box->reject();
+    };
+    QtDialogs dialogs;
+    whenShown<QMessageBox>(expectWholeTitle);
+    dialogs.messageBox(nullptr, {"Discard Changes?", "ZentDeckBuilder", MessageIcon::Question, MessageButtons::YesNo});
+    whenShown<QInputDialog>(expectWholeTitle);
+    dialogs.inputBox(nullptr, "Find?", "Search Trainers");
 }
