@@ -26,6 +26,7 @@ using sys::attempt;
 frmZentMain::frmZentMain(AppContext appContext)
     : context(appContext), catalogueFile(appContext.statementLog), cdlOne(appContext.dialogs, this)
 {
+    sys::setFailureSink(context.failures);
     setObjectName("frmZentMain");
     setWindowTitle("Zentari Deck Builder");
     QPalette grey = palette();
@@ -61,7 +62,10 @@ frmZentMain::frmZentMain(AppContext appContext)
     Form_Load();
 }
 
-frmZentMain::~frmZentMain() = default;
+frmZentMain::~frmZentMain()
+{
+    sys::setFailureSink(nullptr);
+}
 
 void frmZentMain::connectHandlers()
 {
