@@ -134,7 +134,7 @@ void frmZentMain::enableCatalogueCommands()
     commands.mnuFindZentari->setEnabled(true);
     commands.mnuFindTrainer->setEnabled(true);
     commands.mnuFileOutput->setEnabled(true);
-    commands.Toolbar1->button("ViewPrint")->setEnabled(true);
+    commands.ViewPrint->setEnabled(true);
 }
 
 void frmZentMain::Form_Activate()
@@ -282,11 +282,10 @@ void frmZentMain::cmdColorlessDn_Click() { energies.down(EnergyKind::Colorless);
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)
 {
     attempt([&] {
-        if (key == QLatin1String("Open"))
-            mnuFileOpen_Click();
-        else if (key == QLatin1String("ViewPrint"))
-            mnuFileOutput_Click();
-        else if (key == QLatin1String("Help"))
-            mnuHelpAbout_Click();
+        ui::runKeyed(key, {
+            {"Open", [this] { mnuFileOpen_Click(); }},
+            {"ViewPrint", [this] { mnuFileOutput_Click(); }},
+            {"Help", [this] { mnuHelpAbout_Click(); }},
+        });
     });
 }
