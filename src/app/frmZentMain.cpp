@@ -183,12 +183,13 @@ void frmZentMain::mnuFileOutput_Click()
             lastReport = report::DeckReport(report::deckNames(catalogueFile), controls.energies);
         }))
         return;
-    preview = std::make_unique<frmPreview>(
-        frmPreview::Context{context.dialogs, context.programFolder, lastReport,
-                            [this](QWidget *over) { showAbout(over); }},
-        this);
-    preview->showModal();
-    preview.reset();
+    // The preview lives while it is shown; the window is its Qt parent only to stand over it.
+    frmPreview shown(frmPreview::Context{context.dialogs, context.programFolder, lastReport,
+                                         [this](QWidget *over) { showAbout(over); }},
+                     this);
+    preview = &shown;
+    shown.showModal();
+    preview = nullptr;
 }
 
 void frmZentMain::mnuFileExit_Click()
