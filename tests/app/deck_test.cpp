@@ -163,10 +163,3 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     other.mnuFileOutput_Click();
     EXPECT_EQ(other.gstrOutput(), "");
 }
-
-TEST(DeckCounters, ArithmeticOutsideSixteenBitsIsAnOverflow)
-{
-    EXPECT_EQ((deck::Counter(32766) + 1).value(), 32767);
-    EXPECT_THROW(deck::Counter(32767) + 1, std::overflow_error);
-    EXPECT_THROW(deck::Counter(-32768) - 1, std::overflow_error);
-}
