@@ -1,11 +1,10 @@
 #include "platform/ui/RichTextBox.h"
 
 #include "platform/richtext/RichText.h"
+#include "platform/ui/BusyCursor.h"
 #include "platform/ui/Twips.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
-#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -28,8 +27,7 @@ void RichTextBox::setPlainContent(const QString &text)
 bool RichTextBox::loadFile(const QString &path)
 {
     // A long document takes seconds to read and lay out: the user sees the program is busy.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    const BusyCursor busy;
     // Filled apart and then put in place, the document is laid out once instead of after every
     // paragraph read, and a file that cannot be read leaves the shown one untouched.
     auto *loaded = new QTextDocument(this);
