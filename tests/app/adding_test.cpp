@@ -129,6 +129,7 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
     // The box holds what was typed, never completed to a listed name ("pot" is no "Potion").
     QLineEdit *typing = deck.control<QComboBox>("cboTrainers")->lineEdit();
     typing->clear();
+    typing->setFocus();
     QTest::keyClicks(typing, "pot");
     deck.main.cmdAddTrainers_Click();
     EXPECT_EQ(deck.rows(deck.file), "a|1 A|2 O'Typed|4 pot|5");
