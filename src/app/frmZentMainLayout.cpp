@@ -169,7 +169,8 @@ void frmZentMain::createToolbar()
     const ImageList ImageList1({"Open", "Help", "Arrow", "Find", "Print", "HelpQ"});
     Toolbar1->addSeparator();
     Toolbar1->addButton("Open", "Open Zentari Database", ImageList1.icon("Open"));
-    commands.ViewPrint = Toolbar1->addButton("ViewPrint", "Go to View/Print/Save Screen", ImageList1.icon("Print"));
+    commands.ViewPrint =
+        Toolbar1->addButton("ViewPrint", "Go to View/Print/Save Screen", ImageList1.icon("Print"));
     commands.ViewPrint->setEnabled(false);
     Toolbar1->addSeparator();
     Toolbar1->addSeparator();

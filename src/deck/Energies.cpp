@@ -7,6 +7,7 @@ namespace deck {
 
 const EnergyType &energyType(EnergyKind kind)
 {
+    // One row for each kind, in the order EnergyKind names them.
     static const EnergyType types[energyKindCount] = {
         {"Fighting", "Fighting", &DeckCounters::intFighting, "Add 1 fighting energy.",
          "Delete 1 fighting energy.", "  Fighting Energy", 0, nullptr},

@@ -28,22 +28,23 @@ void WorkingDeck::addCopy(const QString &name, InsertForm form)
 {
     // Past the last identifier a 16-bit counter holds, a copy would share its identifier with
     // another, and one delete would take both: such a copy is not added anywhere.
-    Counter id;
-    if (!attempt([&] { id = count.intNextId + 1; }))
+    Counter next;
+    if (!attempt([&] { next = count.intNextId + 1; }))
         return;
-    count.intNextId = id;
+    count.intNextId = next;
+    const qint16 id = qint16(next.value());
     attempt([&] {
         count.intCardCount = count.intCardCount + 1;
         count.intDeckTotal = count.intEnergyTotal + count.intCardCount;
     });
     showDeckTotal();
-    const QString insert = form == InsertForm::Chosen       ? statements::addCopy(name, id.value())
-                           : form == InsertForm::LaterStage ? statements::addLaterStage(name, id.value())
-                                                            : statements::addSkarnox(id.value());
+    const QString insert = form == InsertForm::Chosen       ? statements::addCopy(name, id)
+                           : form == InsertForm::LaterStage ? statements::addLaterStage(name, id)
+                                                            : statements::addSkarnox(id);
     attempt([&] { catalogue.execute(insert); });
     attempt([&] { catalogue.datNames().refresh(); });
     deck.lstZents->addItem(name);
-    deck.lstId->addItem(id.text());
+    deck.lstId->addItem(next.text());
 }
 
 void WorkingDeck::deleteSelected()
