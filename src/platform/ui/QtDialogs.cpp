@@ -47,12 +47,13 @@ void fitTitle(QDialog &box)
     QFont titleFont = box.font();
     titleFont.setBold(true);
     const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + titleBarRoom;
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    } else {
-        box.setMinimumWidth(width);
-    }
+    // An input dialog lays itself out when first measured; the layout then decides its size.
+    box.minimumSizeHint();
+    auto *widest = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(widest, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        box.layout()->addItem(widest);
 }
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
