@@ -6,6 +6,7 @@ namespace db {
 class StatementLog;
 }
 namespace sys {
+class FailureSink;
 class Registry;
 }
 namespace ui {
@@ -14,11 +15,13 @@ class Dialogs;
 
 // What the program's windows are given from outside: the boxes and dialogs they show, the
 // registry the about box reads, the program's folder (where the default catalogue lies) and,
-// in tests only, a log of every statement sent to the catalogue.
+// in tests only, a log of every statement sent to the catalogue and a sink for the failures
+// the handlers pass over silently.
 struct AppContext
 {
     ui::Dialogs &dialogs;
     sys::Registry &registry;
     QString programFolder;
     db::StatementLog *statementLog = nullptr;
+    sys::FailureSink *failures = nullptr;
 };

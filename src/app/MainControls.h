@@ -7,6 +7,7 @@ class QAction;
 class QMenu;
 
 namespace ui {
+class KeyedButton;
 class KeyedToolBar;
 }
 
@@ -14,6 +15,7 @@ class KeyedToolBar;
 struct MainCommands
 {
     ui::KeyedToolBar *Toolbar1 = nullptr;
+    ui::KeyedButton *ViewPrint = nullptr; // its button "ViewPrint"
     QMenu *mnuFind = nullptr;
     QAction *mnuFindZentari = nullptr;
     QAction *mnuFindTrainer = nullptr;

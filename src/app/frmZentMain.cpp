@@ -19,11 +19,14 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <tuple>
+
 using sys::attempt;
 
 frmZentMain::frmZentMain(AppContext appContext)
     : context(appContext), catalogueFile(appContext.statementLog), cdlOne(appContext.dialogs, this)
 {
+    sys::setFailureSink(context.failures);
     setObjectName("frmZentMain");
     setWindowTitle("Zentari Deck Builder");
     QPalette grey = palette();
@@ -59,7 +62,10 @@ frmZentMain::frmZentMain(AppContext appContext)
     Form_Load();
 }
 
-frmZentMain::~frmZentMain() = default;
+frmZentMain::~frmZentMain()
+{
+    sys::setFailureSink(nullptr);
+}
 
 void frmZentMain::connectHandlers()
 {
@@ -77,18 +83,19 @@ void frmZentMain::connectHandlers()
             &frmZentMain::cmdDeleteZent_Click);
     connect(controls.deck.cmdClear, &QPushButton::clicked, this, &frmZentMain::cmdClear_Click);
     using Handler = void (frmZentMain::*)();
-    const std::pair<Handler, Handler> energyHandlers[deck::energyKindCount] = {
-        {&frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
-        {&frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
-        {&frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
-        {&frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
-        {&frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
-        {&frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
-        {&frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
+    using deck::EnergyKind;
+    const std::tuple<EnergyKind, Handler, Handler> energyHandlers[] = {
+        {EnergyKind::Fighting, &frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
+        {EnergyKind::Fire, &frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
+        {EnergyKind::Water, &frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
+        {EnergyKind::Grass, &frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
+        {EnergyKind::Electric, &frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
+        {EnergyKind::Psychic, &frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
+        {EnergyKind::Colorless, &frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
     };
-    for (int i = 0; i < deck::energyKindCount; ++i) {
-        connect(controls.energies[i].up, &QToolButton::clicked, this, energyHandlers[i].first);
-        connect(controls.energies[i].down, &QToolButton::clicked, this, energyHandlers[i].second);
+    for (const auto &[kind, up, down] : energyHandlers) {
+        connect(controls.energies[kind].up, &QToolButton::clicked, this, up);
+        connect(controls.energies[kind].down, &QToolButton::clicked, this, down);
     }
 }
 
@@ -127,7 +134,7 @@ void frmZentMain::enableCatalogueCommands()
     commands.mnuFindZentari->setEnabled(true);
     commands.mnuFindTrainer->setEnabled(true);
     commands.mnuFileOutput->setEnabled(true);
-    commands.Toolbar1->button("ViewPrint")->setEnabled(true);
+    commands.ViewPrint->setEnabled(true);
 }
 
 void frmZentMain::Form_Activate()
@@ -173,15 +180,16 @@ void frmZentMain::mnuFileOutput_Click()
     // Any failure ends the command silently: an empty deck has no report, and gstrOutput
     // keeps the last one.
     if (!attempt([&] {
-            lastReport = report::DeckReport(report::deckNames(catalogueFile), counters);
+            lastReport = report::DeckReport(report::deckNames(catalogueFile), controls.energies);
         }))
         return;
-    preview = std::make_unique<frmPreview>(
-        frmPreview::Context{context.dialogs, context.programFolder, lastReport,
-                            [this](QWidget *over) { showAbout(over); }},
-        this);
-    preview->showModal();
-    preview.reset();
+    // The preview lives while it is shown; the window is its Qt parent only to stand over it.
+    frmPreview shown(frmPreview::Context{context.dialogs, context.programFolder, lastReport,
+                                         [this](QWidget *over) { showAbout(over); }},
+                     this);
+    preview = &shown;
+    shown.showModal();
+    preview = nullptr;
 }
 
 void frmZentMain::mnuFileExit_Click()
@@ -255,30 +263,30 @@ void frmZentMain::cmdClear_Click()
     workingDeck.clear();
 }
 
-// The energy strip, in its order: each button adds or takes one card of its kind.
-void frmZentMain::cmdFightingUp_Click() { energies.up(0); }
-void frmZentMain::cmdFightingDn_Click() { energies.down(0); }
-void frmZentMain::cmdFireUp_Click() { energies.up(1); }
-void frmZentMain::cmdFireDn_Click() { energies.down(1); }
-void frmZentMain::cmdWaterUp_Click() { energies.up(2); }
-void frmZentMain::cmdWaterDn_Click() { energies.down(2); }
-void frmZentMain::cmdGrassUp_Click() { energies.up(3); }
-void frmZentMain::cmdGrassDn_Click() { energies.down(3); }
-void frmZentMain::cmdElectricUp_Click() { energies.up(4); }
-void frmZentMain::cmdElectricDn_Click() { energies.down(4); }
-void frmZentMain::cmdPsychicUp_Click() { energies.up(5); }
-void frmZentMain::cmdPsychicDn_Click() { energies.down(5); }
-void frmZentMain::cmdColorlessUp_Click() { energies.up(6); }
-void frmZentMain::cmdColorlessDn_Click() { energies.down(6); }
+// The energy strip: each button adds or takes one card of its kind.
+using deck::EnergyKind;
+void frmZentMain::cmdFightingUp_Click() { energies.up(EnergyKind::Fighting); }
+void frmZentMain::cmdFightingDn_Click() { energies.down(EnergyKind::Fighting); }
+void frmZentMain::cmdFireUp_Click() { energies.up(EnergyKind::Fire); }
+void frmZentMain::cmdFireDn_Click() { energies.down(EnergyKind::Fire); }
+void frmZentMain::cmdWaterUp_Click() { energies.up(EnergyKind::Water); }
+void frmZentMain::cmdWaterDn_Click() { energies.down(EnergyKind::Water); }
+void frmZentMain::cmdGrassUp_Click() { energies.up(EnergyKind::Grass); }
+void frmZentMain::cmdGrassDn_Click() { energies.down(EnergyKind::Grass); }
+void frmZentMain::cmdElectricUp_Click() { energies.up(EnergyKind::Electric); }
+void frmZentMain::cmdElectricDn_Click() { energies.down(EnergyKind::Electric); }
+void frmZentMain::cmdPsychicUp_Click() { energies.up(EnergyKind::Psychic); }
+void frmZentMain::cmdPsychicDn_Click() { energies.down(EnergyKind::Psychic); }
+void frmZentMain::cmdColorlessUp_Click() { energies.up(EnergyKind::Colorless); }
+void frmZentMain::cmdColorlessDn_Click() { energies.down(EnergyKind::Colorless); }
 
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)
 {
     attempt([&] {
-        if (key == QLatin1String("Open"))
-            mnuFileOpen_Click();
-        else if (key == QLatin1String("ViewPrint"))
-            mnuFileOutput_Click();
-        else if (key == QLatin1String("Help"))
-            mnuHelpAbout_Click();
+        ui::runKeyed(key, {
+            {"Open", [this] { mnuFileOpen_Click(); }},
+            {"ViewPrint", [this] { mnuFileOutput_Click(); }},
+            {"Help", [this] { mnuHelpAbout_Click(); }},
+        });
     });
 }

@@ -13,8 +13,6 @@
 #include "platform/ui/Form.h"
 #include "report/frmPreview.h"
 
-#include <memory>
-
 class QWidget;
 
 // The deck builder's main window: the hub that owns the open catalogue, the deck counters and
@@ -64,7 +62,7 @@ public:
     deck::WorkingDeck &workingDeckInUse() { return workingDeck; }
     const QString &gstrOutput() const { return lastReport; }
     // The preview window while it is shown, else null.
-    frmPreview *previewShown() const { return preview.get(); }
+    frmPreview *previewShown() const { return preview; }
 
 protected:
     void Form_Activate() override;
@@ -106,5 +104,5 @@ private:
     deck::Energies energies{workingDeck, context.dialogs, this};
     deck::AddCards addCards{workingDeck,      catalogueFile,   controls.card,
                             controls.trainers, context.dialogs, this};
-    std::unique_ptr<frmPreview> preview;
+    frmPreview *preview = nullptr; // while shown
 };

@@ -114,6 +114,9 @@ QComboBox *nameList(const char *name)
 {
     auto *list = named<QComboBox>(name);
     list->setEditable(true);
+    // The box holds exactly what the user typed: Qt's completion would turn "emb" into
+    // "emberkit", a name the catalogue does not hold.
+    list->setCompleter(nullptr);
     // The box takes the width of its region, whatever the catalogue holds: sizing it to its
     // longest name would measure every name when the window is first shown, and a very long
     // one would widen the window past the screen.
@@ -166,8 +169,9 @@ void frmZentMain::createToolbar()
     const ImageList ImageList1({"Open", "Help", "Arrow", "Find", "Print", "HelpQ"});
     Toolbar1->addSeparator();
     Toolbar1->addButton("Open", "Open Zentari Database", ImageList1.icon("Open"));
-    Toolbar1->addButton("ViewPrint", "Go to View/Print/Save Screen", ImageList1.icon("Print"));
-    Toolbar1->button("ViewPrint")->setEnabled(false);
+    commands.ViewPrint =
+        Toolbar1->addButton("ViewPrint", "Go to View/Print/Save Screen", ImageList1.icon("Print"));
+    commands.ViewPrint->setEnabled(false);
     Toolbar1->addSeparator();
     Toolbar1->addSeparator();
     Toolbar1->addButton("Help", QString(), ImageList1.icon("HelpQ"));
@@ -347,7 +351,7 @@ QWidget *frmZentMain::createTrainerRegion()
 namespace {
 
 // One column of the energy strip: caption, count label, up and down buttons.
-QWidget *createEnergyColumn(const deck::EnergyKind &kind, deck::Energy &energy)
+QWidget *createEnergyColumn(const deck::EnergyType &kind, deck::Energy &energy)
 {
     const ImageList pictures({"Up", "Down"});
     auto *cell = new QWidget;
@@ -391,14 +395,14 @@ QWidget *frmZentMain::createEnergyStrip()
     auto *Frame3 = named<QGroupBox>("Frame3", "Energy Cards");
     auto *layout = new QHBoxLayout(Frame3);
     layout->setSpacing(0);
-    for (int i = 0; i < deck::energyKindCount; ++i) {
-        if (i > 0) {
+    for (const deck::EnergyKind kind : deck::stripOrder) {
+        if (kind != deck::stripOrder.front()) {
             auto *line = new QFrame;
             line->setFrameShape(QFrame::VLine);
             line->setFrameShadow(QFrame::Sunken);
             layout->addWidget(line);
         }
-        layout->addWidget(createEnergyColumn(deck::energyKinds()[i], controls.energies[i]), 1);
+        layout->addWidget(createEnergyColumn(deck::energyType(kind), controls.energies[kind]), 1);
     }
     return Frame3;
 }

@@ -28,15 +28,22 @@ AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
 {
 }
 
+std::optional<int> AddCards::start(const QString &name)
+{
+    if (deck.isFull()) {
+        deck.WarnDeckFull();
+        return std::nullopt;
+    }
+    return copiesOf(name);
+}
+
 void AddCards::addZentari()
 {
     const QString name = card.cboName->currentText();
-    if (deck.isFull()) {
-        deck.WarnDeckFull();
+    const std::optional<int> copies = start(name);
+    if (!copies)
         return;
-    }
-    const int copies = copiesOf(name);
-    if (copies == 0) {
+    if (*copies == 0) {
         // The evolution line of the card shown last, whatever name was typed.
         bool number = false;
         const bool basic = card.txtGroupLev->text().toDouble(&number) == 1 && number;
@@ -52,7 +59,7 @@ void AddCards::addZentari()
             return;
         }
     }
-    if (copies >= 4)
+    if (*copies >= 4)
         warnFourCopies();
     else
         deck.addCopy(name, InsertForm::Chosen);
@@ -77,14 +84,12 @@ void AddCards::addSet(const QString &basic, int basics, int firstStage, int seco
 void AddCards::addTrainer()
 {
     const QString name = trainers.cboTrainers->currentText();
-    if (deck.isFull()) {
-        deck.WarnDeckFull();
+    const std::optional<int> copies = start(name);
+    if (!copies)
         return;
-    }
-    const int copies = copiesOf(name);
-    if (copies >= 4) {
+    if (*copies >= 4) {
         warnFourCopies();
-    } else if (copies == 0 && name == QLatin1String("Quarlith")
+    } else if (*copies == 0 && name == QLatin1String("Quarlith")
                && deck.counters().intCardCount < 58
                && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.

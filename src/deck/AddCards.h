@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace catalogue {
@@ -31,6 +33,9 @@ public:
     void addTrainer();
 
 private:
+    // Both commands' start, once the name is read: a full deck gets the 60-card message and
+    // nothing (nullopt); otherwise the deck's copies of the name.
+    std::optional<int> start(const QString &name);
     // The deck's copies of the name: rows of the copy-count query, which replaces rsNames, whose
     // fldNames is the name exactly (the catalogue itself compares without regard to case).
     int copiesOf(const QString &name);

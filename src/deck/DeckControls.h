@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deck/Energies.h"
+#include "deck/EnergyKinds.h"
 
 #include <array>
 
@@ -31,7 +31,12 @@ struct Energy
     QToolButton *down = nullptr; // cmdFightingDn, ...
 };
 
-// The seven columns, in the order of energyKinds().
-using EnergyStrip = std::array<Energy, energyKindCount>;
+// The seven columns, one for each kind.
+struct EnergyStrip
+{
+    std::array<Energy, energyKindCount> columns;
+    Energy &operator[](EnergyKind kind) { return columns[size_t(kind)]; }
+    const Energy &operator[](EnergyKind kind) const { return columns[size_t(kind)]; }
+};
 
 } // namespace deck

@@ -5,24 +5,27 @@
 
 namespace deck {
 
-const std::array<EnergyKind, energyKindCount> &energyKinds()
+const EnergyType &energyType(EnergyKind kind)
 {
-    static const std::array<EnergyKind, energyKindCount> kinds = {{
+    // One row for each kind, in the order EnergyKind names them.
+    static const EnergyType types[energyKindCount] = {
         {"Fighting", "Fighting", &DeckCounters::intFighting, "Add 1 fighting energy.",
-         "Delete 1 fighting energy.", 0, nullptr},
-        {"Fire", "Fire", &DeckCounters::intFire, "Add 1 fire energy.", "Delete 1 fire energy.", 0, nullptr},
+         "Delete 1 fighting energy.", "  Fighting Energy", 0, nullptr},
+        {"Fire", "Fire", &DeckCounters::intFire, "Add 1 fire energy.", "Delete 1 fire energy.",
+         "  Fire Energy", 0, nullptr},
         {"Water", "Water", &DeckCounters::intWater, "Add 1 water energy.",
-         "Delete 1 water energy.", 0, nullptr},
+         "Delete 1 water energy.", "  Water Energy", 0, nullptr},
         {"Grass", "Grass", &DeckCounters::intGrass, "Add 1 grass energy.",
-         "Delete 1 grass energy.", 0, nullptr},
+         "Delete 1 grass energy.", "  Grass Energy", 0, nullptr},
         {"Lightning", "Electric", &DeckCounters::intElectric, "Add 1 lighting energy.",
-         "Delete 1 lightning energy.", 0, nullptr},
+         "Delete 1 lightning energy.", "  Lightning Energy", 0, nullptr},
         {"Psychic", "Psychic", &DeckCounters::intPsychic, "Add 1 psychic energy.",
-         "Delete 1 psychic energy.", 0, nullptr},
+         "Delete 1 psychic energy.", "  Psychic Energy", 0, nullptr},
         {"Colorless", "Colorless", &DeckCounters::intColorless, "Add 1 colorless energy.",
-         "Delete 1 colorless energy.", 4, "Only 4 Colorless energy cards are allowed in a deck."},
-    }};
-    return kinds;
+         "Delete 1 colorless energy.", "  Colorless Energy", 4,
+         "Only 4 Colorless energy cards are allowed in a deck."},
+    };
+    return types[int(kind)];
 }
 
 Energies::Energies(WorkingDeck &workingDeck, ui::Dialogs &boxes, QWidget *owner)
@@ -30,9 +33,9 @@ Energies::Energies(WorkingDeck &workingDeck, ui::Dialogs &boxes, QWidget *owner)
 {
 }
 
-void Energies::up(int kind)
+void Energies::up(EnergyKind kind)
 {
-    const EnergyKind &energy = energyKinds()[kind];
+    const EnergyType &energy = energyType(kind);
     Counter &counter = deck.counters().*energy.count;
     // The whole deck is tested before the kind's own limit.
     if (deck.isFull()) {
@@ -48,9 +51,9 @@ void Energies::up(int kind)
     deck.UpdateCounts();
 }
 
-void Energies::down(int kind)
+void Energies::down(EnergyKind kind)
 {
-    Counter &counter = deck.counters().*energyKinds()[kind].count;
+    Counter &counter = deck.counters().*energyType(kind).count;
     if (counter < 1)
         return;
     counter = counter - 1;

@@ -26,8 +26,13 @@ WorkingDeck::WorkingDeck(catalogue::Catalogue &open, DeckCounters &deckCounters,
 
 void WorkingDeck::addCopy(const QString &name, InsertForm form)
 {
-    attempt([&] { count.intNextId = count.intNextId + 1; });
-    const qint16 id = qint16(count.intNextId.value());
+    // Past the last identifier a 16-bit counter holds, a copy would share its identifier with
+    // another, and one delete would take both: such a copy is not added anywhere.
+    Counter next;
+    if (!attempt([&] { next = count.intNextId + 1; }))
+        return;
+    count.intNextId = next;
+    const qint16 id = qint16(next.value());
     attempt([&] {
         count.intCardCount = count.intCardCount + 1;
         count.intDeckTotal = count.intEnergyTotal + count.intCardCount;
@@ -39,12 +44,14 @@ void WorkingDeck::addCopy(const QString &name, InsertForm form)
     attempt([&] { catalogue.execute(insert); });
     attempt([&] { catalogue.datNames().refresh(); });
     deck.lstZents->addItem(name);
-    deck.lstId->addItem(QString::number(id));
+    deck.lstId->addItem(next.text());
 }
 
 void WorkingDeck::deleteSelected()
 {
-    const int line = deck.lstZents->currentRow();
+    // Only a line the user highlighted goes, never Qt's current line alone.
+    const QList<QListWidgetItem *> selected = deck.lstZents->selectedItems();
+    const int line = selected.isEmpty() ? -1 : deck.lstZents->row(selected.constFirst());
     // With no line selected there is nothing to delete. A row the table keeps keeps its lines.
     if (line >= 0 && line < deck.lstId->count()
         && attempt([&] { catalogue.execute(statements::deleteCopy(deck.lstId->item(line)->text())); })) {
@@ -53,6 +60,9 @@ void WorkingDeck::deleteSelected()
         count.intCardCount = count.intCardCount - 1;
         count.intDeckTotal = count.intEnergyTotal + count.intCardCount;
         showDeckTotal();
+        // Qt would highlight the next line by itself, and a second click delete a card the
+        // user never chose.
+        deck.lstZents->clearSelection();
     }
     card.cboName->setFocus();
 }
@@ -73,8 +83,8 @@ void WorkingDeck::clear()
 void WorkingDeck::UpdateCounts()
 {
     Counter total;
-    for (const EnergyKind &kind : energyKinds())
-        total = total + count.*kind.count;
+    for (const EnergyKind kind : countOrder)
+        total = total + count.*energyType(kind).count;
     count.intEnergyTotal = total;
     count.intDeckTotal = count.intCardCount + count.intEnergyTotal;
     showCounters();
@@ -88,12 +98,12 @@ void WorkingDeck::WarnDeckFull()
 
 void WorkingDeck::showCounters()
 {
-    for (int i = 0; i < energyKindCount; ++i) {
-        const EnergyKind &kind = energyKinds()[i];
-        const QString text = (count.*kind.count).text();
-        energies[i].count->setText(text);
+    for (const EnergyKind kind : countOrder) {
+        const EnergyType &type = energyType(kind);
+        const QString text = (count.*type.count).text();
+        energies[kind].count->setText(text);
         // A screen reader hears the kind with the count.
-        energies[i].count->setAccessibleName(QString(kind.caption) + " energy cards: " + text);
+        energies[kind].count->setAccessibleName(QString(type.caption) + " energy cards: " + text);
     }
     showDeckTotal();
 }

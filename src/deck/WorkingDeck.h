@@ -35,9 +35,10 @@ public:
 
     // One copy: the next identifier, the counters and txtCount, the row, datNames refreshed and
     // a line in both lists. A step that fails is passed over: the lists and counters change even
-    // when the row could not be written.
+    // when the row could not be written. With no identifier left, nothing is added anywhere.
     void addCopy(const QString &name, InsertForm form);
-    // cmdDeleteZent_Click: the selected copy goes from the table, both lists and the counters.
+    // cmdDeleteZent_Click: the highlighted copy goes from the table, both lists and the
+    // counters, and no line is highlighted after it.
     void deleteSelected();
     // cmdClear_Click: counters to 0 and shown; then the table, datNames and both lists emptied,
     // stopping silently at the first step that fails.

@@ -2,25 +2,21 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Statements.h"
-#include "deck/DeckCounters.h"
+#include "deck/DeckControls.h"
+
+#include <QLabel>
 
 namespace report {
 
-QString DeckReport(const QStringList &names, const deck::DeckCounters &counters)
+QString DeckReport(const QStringList &names, const deck::EnergyStrip &energies)
 {
-    const std::pair<deck::Counter, const char *> energies[] = {
-        {counters.intColorless, "  Colorless Energy"}, {counters.intFighting, "  Fighting Energy"},
-        {counters.intFire, "  Fire Energy"},           {counters.intWater, "  Water Energy"},
-        {counters.intPsychic, "  Psychic Energy"},     {counters.intElectric, "  Lightning Energy"},
-        {counters.intGrass, "  Grass Energy"},
-    };
     QString text = "Current Deck:\r\n";
     for (const QString &name : names)
         text += "\r\n" + name;
     text += "\r\n\r\n * * * * * * * * * * * *\r\n";
     QStringList lines;
-    for (const auto &[count, suffix] : energies)
-        lines << count.text() + suffix;
+    for (const deck::EnergyKind kind : deck::reportOrder)
+        lines << energies[kind].count->text() + deck::energyType(kind).reportSuffix;
     return text + lines.join("\r\n");
 }
 

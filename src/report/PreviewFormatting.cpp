@@ -1,7 +1,6 @@
 #include "report/PreviewFormatting.h"
 
 #include "platform/ui/CommonDialog.h"
-#include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/RichTextBox.h"
 
 #include <QAction>
@@ -10,20 +9,19 @@ namespace report {
 
 namespace {
 
-// Each attribute: its toolbar key, how a character has it, and how a format gets it.
+// Each attribute: how a character has it, and how a format gets it.
 struct AttributeOf
 {
-    const char *key;
     bool (*has)(const QTextCharFormat &);
     void (*give)(QTextCharFormat &, bool);
 };
 
 const AttributeOf attributes[] = {
-    {"Bold", [](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; },
+    {[](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; },
      [](QTextCharFormat &f, bool on) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); }},
-    {"Italic", [](const QTextCharFormat &f) { return f.fontItalic(); },
+    {[](const QTextCharFormat &f) { return f.fontItalic(); },
      [](QTextCharFormat &f, bool on) { f.setFontItalic(on); }},
-    {"Underline", [](const QTextCharFormat &f) { return f.fontUnderline(); },
+    {[](const QTextCharFormat &f) { return f.fontUnderline(); },
      [](QTextCharFormat &f, bool on) { f.setFontUnderline(on); }},
 };
 
@@ -61,7 +59,6 @@ void PreviewFormatting::show(Attribute attribute, bool on)
     QAction *const checks[] = {controls.mnuFormatBold, controls.mnuFormatItalic,
                                controls.mnuFormatUnderline};
     checks[attribute]->setChecked(on);
-    controls.tbrMain->button(attributes[attribute].key)->setPressed(on);
 }
 
 void PreviewFormatting::apply(const QTextCharFormat &format)
@@ -89,7 +86,9 @@ void PreviewFormatting::mnuFormatFonts_Click()
     if (!cdlText.ShowFont())
         return;
     QTextCharFormat face;
-    face.setFontFamilies({settings.fontName});
+    // No face chosen yet: the selection keeps its own.
+    if (!settings.fontName.isEmpty())
+        face.setFontFamilies({settings.fontName});
     face.setFontPointSize(settings.fontSize);
     apply(face);
     SetBold(settings.fontBold);

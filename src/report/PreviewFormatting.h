@@ -7,20 +7,19 @@ class QTextCharFormat;
 
 namespace ui {
 class CommonDialog;
-class KeyedToolBar;
 class RichTextBox;
 }
 
 namespace report {
 
-// The controls that show the selection's bold, italic and underline: the Format menu's check
-// marks and the toolbar's check buttons "Bold", "Italic" and "Underline".
+// The commands that show the selection's bold, italic and underline: each is one checkable
+// action, the Format menu's item and the toolbar's check button "Bold", "Italic" or
+// "Underline" together, so the check mark and the button cannot disagree.
 struct FormatControls
 {
     QAction *mnuFormatBold = nullptr;
     QAction *mnuFormatItalic = nullptr;
     QAction *mnuFormatUnderline = nullptr;
-    ui::KeyedToolBar *tbrMain = nullptr;
 };
 
 // The preview's formatting commands on the editor's selection (or, with nothing selected, the

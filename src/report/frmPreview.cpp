@@ -125,20 +125,16 @@ void frmPreview::mnuHelpAbout_Click()
 
 void frmPreview::tbrMain_ButtonClick(const QString &key)
 {
-    if (key == QLatin1String("Open"))
-        OpenDeckFile();
-    else if (key == QLatin1String("Save"))
-        SaveDeckFile();
-    else if (key == QLatin1String("Print"))
-        PrintDeckList();
-    else if (key == QLatin1String("Bold"))
-        format.ToggleBold();
-    else if (key == QLatin1String("Italic"))
-        format.ToggleItalic();
-    else if (key == QLatin1String("Underline"))
-        format.ToggleUnderline();
-    else if (key == QLatin1String("Left") || key == QLatin1String("Center") || key == QLatin1String("Right"))
-        format.SetAlignment(key);
-    else if (key == QLatin1String("Help"))
-        mnuHelpAbout_Click();
+    ui::runKeyed(key, {
+        {"Open", [this] { OpenDeckFile(); }},
+        {"Save", [this] { SaveDeckFile(); }},
+        {"Print", [this] { PrintDeckList(); }},
+        {"Bold", [this] { format.ToggleBold(); }},
+        {"Italic", [this] { format.ToggleItalic(); }},
+        {"Underline", [this] { format.ToggleUnderline(); }},
+        {"Left", [this] { format.SetAlignment("Left"); }},
+        {"Center", [this] { format.SetAlignment("Center"); }},
+        {"Right", [this] { format.SetAlignment("Right"); }},
+        {"Help", [this] { mnuHelpAbout_Click(); }},
+    });
 }

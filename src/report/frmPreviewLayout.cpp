@@ -74,12 +74,14 @@ void frmPreview::createToolbar()
                                  "HelpQ", "Left", "Center", "Right"});
     tbrMain = new ui::KeyedToolBar(client);
     tbrMain->setObjectName("tbrMain");
+    // Bold, Italic and Underline are the Format menu's items themselves.
     const struct
     {
         const char *key;
         const char *toolTip;
         const char *picture;
         KeyedButtonStyle style;
+        QAction *menuItem = nullptr;
     } buttons[] = {
         {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
         {"Open", "Open Existing Deck File", "Open", KeyedButtonStyle::Push},
@@ -87,9 +89,10 @@ void frmPreview::createToolbar()
         {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
         {"Print", "Print the Current Deck List", "Print", KeyedButtonStyle::Push},
         {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check},
-        {"Italic", "Italic Font", "Italic", KeyedButtonStyle::Check},
-        {"Underline", "Underline Font", "Underline", KeyedButtonStyle::Check},
+        {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check, formatControls.mnuFormatBold},
+        {"Italic", "Italic Font", "Italic", KeyedButtonStyle::Check, formatControls.mnuFormatItalic},
+        {"Underline", "Underline Font", "Underline", KeyedButtonStyle::Check,
+         formatControls.mnuFormatUnderline},
         {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
         {"Left", "Justify Text Left", "Left", KeyedButtonStyle::Group},
         {"Center", "Justify Text Center", "Center", KeyedButtonStyle::Group},
@@ -97,10 +100,13 @@ void frmPreview::createToolbar()
         {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
         {"Help", "Help Menu", "HelpQ", KeyedButtonStyle::Push},
     };
-    for (const auto &button : buttons)
-        tbrMain->addButton(button.key, button.toolTip, ilsMain.icon(button.picture), button.style);
+    for (const auto &button : buttons) {
+        if (button.menuItem)
+            tbrMain->addMenuItem(button.key, button.menuItem, button.toolTip, ilsMain.icon(button.picture));
+        else
+            tbrMain->addButton(button.key, button.toolTip, ilsMain.icon(button.picture), button.style);
+    }
     tbrMain->setGeometry(0, 0, client->width(), ui::twipsToPixels(420));
-    formatControls.tbrMain = tbrMain;
     connect(tbrMain, &ui::KeyedToolBar::buttonClick, this, &frmPreview::tbrMain_ButtonClick);
 }
 

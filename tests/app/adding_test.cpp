@@ -4,6 +4,8 @@
 #include "Sqlite3Tool.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -124,9 +126,15 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
         deck.dialogs.answerMessage(MessageAnswer::No);
         deck.main.cmdAdd2Deck_Click();
     }
-    EXPECT_EQ(deck.rows(deck.file), "a|1 A|2 O'Typed|4");
-    EXPECT_EQ(deck.lines("lstZents"), QStringList({"a", "A", "Refused", "O'Typed"}));
-    EXPECT_EQ(deck.text("txtCount"), "4");
+    // The box holds what was typed, never completed to a listed name ("pot" is no "Potion").
+    QLineEdit *typing = deck.control<QComboBox>("cboTrainers")->lineEdit();
+    typing->clear();
+    typing->setFocus();
+    QTest::keyClicks(typing, "pot");
+    deck.main.cmdAddTrainers_Click();
+    EXPECT_EQ(deck.rows(deck.file), "a|1 A|2 O'Typed|4 pot|5");
+    EXPECT_EQ(deck.lines("lstZents"), QStringList({"a", "A", "Refused", "O'Typed", "pot"}));
+    EXPECT_EQ(deck.text("txtCount"), "5");
 }
 
 TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)

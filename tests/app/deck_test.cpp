@@ -3,6 +3,7 @@
 #include "Sqlite3Tool.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -47,19 +48,32 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     EXPECT_EQ(app.lines("lstId"), QStringList({"1", "2", "4", "5"}));
     EXPECT_EQ(app.text("txtCount"), "4");
     EXPECT_TRUE(app.control<QComboBox>("cboName")->hasFocus());
+    // Nothing is highlighted after a delete, so a second click deletes nothing.
+    main.cmdDeleteZent_Click();
     deck.addCopy("Gamma", deck::InsertForm::Chosen);
-    EXPECT_EQ(app.lines("lstId").last(), "6");
+    EXPECT_EQ(app.lines("lstId"), QStringList({"1", "2", "4", "5", "6"}));
     expectInStep(app, file);
 
-    // No line selected: nothing. A delete the catalogue refuses: the line stays.
-    lstZents->setCurrentRow(-1);
+    // A current line the user un-highlighted (Ctrl+click) is not deleted. A delete the
+    // catalogue refuses: the line stays.
+    lstZents->setCurrentRow(1);
+    lstZents->item(1)->setSelected(false);
     main.cmdDeleteZent_Click();
     lstZents->setCurrentRow(3);
     main.cmdDeleteZent_Click();
     EXPECT_EQ(app.lines("lstZents")[3], "Beta");
     expectInStep(app, file);
 
+    // Past the last 16-bit identifier a copy is added nowhere, so none shares an identifier.
+    app.passedOver.expect("counter overflow");
+    deck.counters().intNextId = 32767;
+    deck.addCopy("Gamma", deck::InsertForm::Chosen);
+    EXPECT_EQ(app.lines("lstId").last(), "6");
+    EXPECT_EQ(app.text("txtCount"), "5");
+    expectInStep(app, file);
+
     // A clear whose statement fails still shows zeros; the lists stay as the table does.
+    app.passedOver.expect("kept");
     main.cmdFireUp_Click();
     main.cmdClear_Click();
     for (const char *shown : {"lblFire", "lblColorless", "txtCount"})
@@ -121,6 +135,8 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     main.cmdColorlessUp_Click();
     for (int i = 0; i < 3; ++i)
         main.cmdFireUp_Click();
+    // The energy lines are what the count labels show.
+    app.control<QLabel>("lblGrass")->setText("12");
 
     // The preview is shown modally over the window; closing the window closes it too.
     QString shown;
@@ -134,7 +150,7 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     EXPECT_EQ(main.previewShown(), nullptr);
     const QString expected = "Current Deck:\r\n\r\nQuarlith\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
                              "1  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n"
-                             "0  Water Energy\r\n0  Psychic Energy\r\n0  Lightning Energy\r\n0  Grass Energy";
+                             "0  Water Energy\r\n0  Psychic Energy\r\n0  Lightning Energy\r\n12  Grass Energy";
     EXPECT_EQ(main.gstrOutput(), expected);
     EXPECT_EQ(shown, QString(expected).replace("\r\n", "\n"));
 
@@ -143,13 +159,7 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     energies.writeCatalogue(alphaBetaGamma());
     frmZentMain &other = energies.showMainWindow();
     other.cmdFireUp_Click();
+    energies.passedOver.expect("no current row");
     other.mnuFileOutput_Click();
     EXPECT_EQ(other.gstrOutput(), "");
-}
-
-TEST(DeckCounters, ArithmeticOutsideSixteenBitsIsAnOverflow)
-{
-    EXPECT_EQ((deck::Counter(32766) + 1).value(), 32767);
-    EXPECT_THROW(deck::Counter(32767) + 1, std::overflow_error);
-    EXPECT_THROW(deck::Counter(-32768) - 1, std::overflow_error);
 }

@@ -17,7 +17,7 @@ TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
     f.select(15, 31);
     EXPECT_EQ(f.shownBold(), "0-0"); // partly bold counts as not set, and stays as it is
     EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
-    f.window.tbrMain_ButtonClick("Bold");
+    QTest::mouseClick(f.tbrMain.buttonWidget("Bold"), Qt::LeftButton); // one click, one toggle
     EXPECT_TRUE(f.at(26).fontWeight() > QFont::Normal);
     QTest::keyClick(&f.rtfMain, Qt::Key_B, Qt::ControlModifier);
     EXPECT_FALSE(f.at(17).fontWeight() > QFont::Normal);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/CommonDialogSettings.h"
+#include "platform/ui/CommonDialog.h"
 
 #include <QString>
 

@@ -25,7 +25,6 @@ public:
     ~Form() override;
 
     void showModal();
-    bool isShownModal() const { return modalLoop != nullptr; }
 
 protected:
     virtual void Form_Activate() {}

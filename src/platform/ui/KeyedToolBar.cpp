@@ -54,10 +54,27 @@ KeyedButton *KeyedToolBar::addButton(const QString &key, const QString &toolTip,
 
     // No text: the buttons show pictures only, and Qt would offer the text as tool tip to a
     // button that has none.
-    QAction *action = addAction(icon, QString());
+    auto *action = new QAction(icon, QString(), this);
     action->setObjectName(key);
     action->setToolTip(toolTip);
     action->setCheckable(style != KeyedButtonStyle::Push);
+    // triggered comes only from the user (or trigger()); code setting pressed emits toggled.
+    connect(action, &QAction::triggered, this, [this, key] { emit buttonClick(key); });
+    return place(key, action, style);
+}
+
+KeyedButton *KeyedToolBar::addMenuItem(const QString &key, QAction *item, const QString &toolTip,
+                                       const QIcon &icon)
+{
+    item->setIcon(icon);
+    item->setIconVisibleInMenu(false);
+    item->setToolTip(toolTip);
+    return place(key, item, item->isCheckable() ? KeyedButtonStyle::Check : KeyedButtonStyle::Push);
+}
+
+KeyedButton *KeyedToolBar::place(const QString &key, QAction *action, KeyedButtonStyle style)
+{
+    addAction(action);
     if (style == KeyedButtonStyle::Group) {
         if (!openGroup)
             openGroup = new QActionGroup(this);
@@ -67,11 +84,8 @@ KeyedButton *KeyedToolBar::addButton(const QString &key, const QString &toolTip,
     }
     if (QWidget *widget = widgetForAction(action)) {
         widget->setObjectName(key);
-        widget->setAccessibleName(toolTip.isEmpty() ? key : toolTip);
+        widget->setAccessibleName(action->toolTip().isEmpty() ? key : action->toolTip());
     }
-    // triggered comes only from the user (or trigger()); code setting pressed emits toggled.
-    connect(action, &QAction::triggered, this, [this, key] { emit buttonClick(key); });
-
     entries.push_back(std::make_unique<KeyedButton>(action, key, style));
     return entries.back().get();
 }
@@ -107,6 +121,16 @@ QToolButton *KeyedToolBar::buttonWidget(const QString &key) const
 {
     const KeyedButton *found = button(key);
     return found ? qobject_cast<QToolButton *>(widgetForAction(found->action())) : nullptr;
+}
+
+void runKeyed(const QString &key, KeyedCommands commands)
+{
+    for (const auto &[known, command] : commands) {
+        if (key == QLatin1String(known)) {
+            command();
+            return;
+        }
+    }
 }
 
 } // namespace ui

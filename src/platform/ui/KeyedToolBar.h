@@ -4,7 +4,10 @@
 #include <QList>
 #include <QToolBar>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QActionGroup;
@@ -55,6 +58,10 @@ public:
 
     KeyedButton *addButton(const QString &key, const QString &toolTip, const QIcon &icon,
                            KeyedButtonStyle style = KeyedButtonStyle::Push);
+    // A button that is one action with a menu item: pressed when the item is checked, and its
+    // click is the item's, handled by the action's owner (no buttonClick). The menu shows no
+    // picture.
+    KeyedButton *addMenuItem(const QString &key, QAction *item, const QString &toolTip, const QIcon &icon);
     KeyedButton *addSeparator();
 
     KeyedButton *button(const QString &key) const;   // nullptr for an unknown key
@@ -65,8 +72,15 @@ signals:
     void buttonClick(const QString &key);   // a user's click, never code setting pressed
 
 private:
+    KeyedButton *place(const QString &key, QAction *action, KeyedButtonStyle style);
+
     std::vector<std::unique_ptr<KeyedButton>> entries;
     QActionGroup *openGroup = nullptr;   // the group a following group button joins
 };
+
+// A toolbar's click handler: the clicked key compared exactly, in order, with the table's keys;
+// the first that matches runs. Any other key does nothing.
+using KeyedCommands = std::initializer_list<std::pair<const char *, std::function<void()>>>;
+void runKeyed(const QString &key, KeyedCommands commands);
 
 } // namespace ui

@@ -3,8 +3,11 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -35,6 +38,24 @@ int execOver(QWidget *parent, QDialog &dialog)
     return result;
 }
 
+// Qt sizes message and input boxes to their text, so a short text under a longer title gets
+// the title cut by the window manager. The box is made as wide as the title in a bold title
+// font, with room for the title bar's icon and buttons.
+void fitTitle(QDialog &box)
+{
+    constexpr int titleBarRoom = 120;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + titleBarRoom;
+    // An input dialog lays itself out when first measured; the layout then decides its size.
+    box.minimumSizeHint();
+    auto *widest = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(widest, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        box.layout()->addItem(widest);
+}
+
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
     switch (icon) {
@@ -44,6 +65,28 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's print dialog offers "Pages from" and "Pages" even when asked for no page range, and sets
+// them up again each time it is shown; the program's print dialog has no page range at all.
+class PrintDialog : public QPrintDialog
+{
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (!visible || testOption(PrintPageRange))
+            return;
+        const QWidget *range = findChild<QWidget *>("gbPrintRange");
+        for (QWidget *control : range ? range->findChildren<QWidget *>() : QList<QWidget *>()) {
+            const QString name = control->objectName();
+            if (name == "printRange" || name == "from" || name == "to" || name == "pagesRadioButton"
+                || name == "pagesLineEdit" || control->property("text") == "to")
+                control->hide();
+        }
+    }
+};
 
 } // namespace
 
@@ -82,6 +125,7 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &re
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    fitTitle(box);
     execOver(parent, box);
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -97,6 +141,7 @@ QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QStrin
     dialog.setWindowTitle(titleOrDefault(title));
     dialog.setLabelText(displayText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
+    fitTitle(dialog);
     return execOver(parent, dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -151,7 +196,7 @@ bool QtDialogs::showFileDialog(QFileDialog &dialog, CommonDialogSettings &settin
 
 bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(settings.flags & cdlPDNoPageNums));
     const bool offerSelection = settings.printSelection && !(settings.flags & cdlPDNoSelection);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
@@ -164,9 +209,10 @@ bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPr
 
 bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
 {
-    QFont initial = parent ? parent->font() : QFont();
-    if (!settings.fontName.isEmpty())
-        initial.setFamily(settings.fontName);
+    // Before a face was ever chosen the dialog shows none: its list starts on the desktop's
+    // font, only so that the styles and sizes read as those of a regular font.
+    const bool faceKnown = !settings.fontName.isEmpty();
+    QFont initial(faceKnown ? settings.fontName : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     if (settings.fontSize > 0)
         initial.setPointSizeF(settings.fontSize);
     initial.setBold(settings.fontBold);
@@ -176,9 +222,21 @@ bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)
 
     QFontDialog dialog(initial, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    bool faceChosen = faceKnown;
+    // The first list is the faces', and its line above it shows the one chosen.
+    auto *faces = dialog.findChild<QListView *>();
+    if (!faceKnown && faces) {
+        faces->selectionModel()->clearSelection();
+        if (auto *faceLine = dialog.findChild<QLineEdit *>())
+            faceLine->clear();
+        QObject::connect(faces->selectionModel(), &QItemSelectionModel::selectionChanged, &dialog,
+                         [&faceChosen] { faceChosen = true; });
+    }
     if (execOver(parent, dialog) != QDialog::Accepted)
         return false;
     acceptChosenFont(settings, dialog.selectedFont());
+    if (!faceChosen)
+        settings.fontName.clear();
     return true;
 }
 

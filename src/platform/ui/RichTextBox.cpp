@@ -1,10 +1,12 @@
 #include "platform/ui/RichTextBox.h"
 
 #include "platform/richtext/RichText.h"
+#include "platform/ui/BusyCursor.h"
 #include "platform/ui/Twips.h"
 
 #include <QPrinter>
 #include <QTextBlock>
+#include <QTextDocument>
 
 namespace ui {
 
@@ -24,8 +26,21 @@ void RichTextBox::setPlainContent(const QString &text)
 
 bool RichTextBox::loadFile(const QString &path)
 {
-    if (!richtext::loadRtfFile(path, *document()))
+    // A long document takes seconds to read and lay out: the user sees the program is busy.
+    const BusyCursor busy;
+    // Filled apart and then put in place, the document is laid out once instead of after every
+    // paragraph read, and a file that cannot be read leaves the shown one untouched.
+    auto *loaded = new QTextDocument(this);
+    loaded->setDefaultFont(document()->defaultFont());
+    if (!richtext::loadRtfFile(path, *loaded)) {
+        delete loaded;
         return false;
+    }
+    QTextDocument *previous = document();
+    const bool earlierLoad = previous->parent() == this; // the editor's first one is Qt's own
+    setDocument(loaded);
+    if (earlierLoad)
+        delete previous;
     emit textChanged(); // the document was replaced whole, as a load of the control is
     return true;
 }

@@ -10,6 +10,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
@@ -66,15 +71,54 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
     QDir::setCurrent(before);
 
-    // Print: the selection offered and preselected, no page range.
+    // Print: the selection offered and preselected; no page range to be seen.
     settings.flags = cdlPDReturnDC | cdlPDNoPageNums;
     settings.printSelection = true;
     QPrinter printer;
     whenShown<QPrintDialog>([](QPrintDialog *dialog) {
-        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
-        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        const auto *range = dialog->findChild<QWidget *>("gbPrintRange");
+        for (const char *shown : {"printAll", "printSelection"})
+            EXPECT_TRUE(dialog->findChild<QWidget *>(shown)->isVisibleTo(range)) << shown;
+        for (const char *hidden : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+            EXPECT_FALSE(dialog->findChild<QWidget *>(hidden)->isVisibleTo(range)) << hidden;
         EXPECT_EQ(dialog->printer()->printRange(), QPrinter::Selection);
         dialog->reject();
     });
     EXPECT_FALSE(cdlText.ShowPrinter(printer));
+
+    // Font, the first time: size 12, regular, no face; OK without choosing one gives no face.
+    // Once a face was chosen, the dialog opens on it.
+    for (const QString face : {"", "Liberation Serif"}) {
+        whenShown<QFontDialog>([face](QFontDialog *dialog) {
+            const auto *faces = dialog->findChild<QListView *>();
+            EXPECT_EQ(faces->selectionModel()->selectedIndexes().size(), face.isEmpty() ? 0 : 1);
+            EXPECT_EQ(dialog->findChild<QLineEdit *>()->text(), face);
+            EXPECT_FALSE(dialog->currentFont().bold() || dialog->currentFont().italic());
+            EXPECT_EQ(dialog->currentFont().pointSizeF(), 12);
+            dialog->accept();
+        });
+        ASSERT_TRUE(cdlText.ShowFont());
+        EXPECT_EQ(settings.fontName, face);
+        EXPECT_EQ(settings.fontSize, 12);
+        EXPECT_FALSE(settings.fontBold || settings.fontItalic || settings.fontUnderline);
+        settings.fontName = "Liberation Serif";
+    }
+}
+
+TEST(QtDialogs, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    // Under openbox a title bar holds the window's icon and three buttons besides the title:
+    // measured there, a box 90 pixels wider than its title in bold cuts it, 120 do not. A
+    // title wider than the box's text and buttons widens the box.
+    const auto expectWholeTitle = [](QDialog *box) {
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 110);
+        box->reject();
+    };
+    QtDialogs dialogs;
+    whenShown<QMessageBox>(expectWholeTitle);
+    dialogs.messageBox(nullptr, {"Discard Changes?", "ZentDeckBuilder", MessageIcon::Question, MessageButtons::YesNo});
+    whenShown<QInputDialog>(expectWholeTitle);
+    dialogs.inputBox(nullptr, "Find?", "Search Trainers, Zentari and Energies");
 }
