@@ -90,7 +90,10 @@ struct Folder
 // The main window on a catalogue folder, its dialogs answered by the benchmark.
 struct MainWindowRun
 {
-    explicit MainWindowRun(const Folder *folder) : main(AppContext{dialogs, registry, folder->path, nullptr, {ZENT_PROGRAM_DIR "/zentcat"}}) {}
+    explicit MainWindowRun(const Folder *folder)
+        : main(AppContext{dialogs, registry, folder->path, nullptr, {ZENT_PROGRAM_DIR "/zentcat"}})
+    {
+    }
     OpenAnswer dialogs;
     sys::Registry registry;
     frmZentMain main;

@@ -67,7 +67,8 @@ WorkingFolder::~WorkingFolder()
 void WorkingFolder::removeStale()
 {
     const QDir temp(QDir::tempPath());
-    const auto found = temp.entryInfoList({QString(prefix) + "??????"}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    const auto found = temp.entryInfoList({QString(prefix) + "??????"},
+                                          QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo &entry : found) {
         if (entry.ownerId() != ::getuid())
             continue;
