@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 using catalogue::cardColumns;
 
 namespace catalogue_writer {
@@ -42,7 +44,7 @@ QString partialName(const QString &target)
     return reserved.fileName();
 }
 
-const QString emptyText = QStringLiteral("");
+const QByteArray emptyText("");
 
 } // namespace
 
@@ -57,8 +59,8 @@ Writer::Writer(const QString &path) : target(path)
         fail("cannot write in the folder of " + path);
         return;
     }
-    if (sqlite3_open_v2(partial.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr)
+    if (sqlite3_open_v2(partial.toUtf8().constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
         fail();
         return;
@@ -99,7 +101,7 @@ bool Writer::run(const char *statement)
     return sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
 }
 
-bool Writer::insert(sqlite3_stmt *statement, const QStringList &values)
+bool Writer::insert(sqlite3_stmt *statement, const QByteArrayList &values)
 {
     if (!reason.isEmpty() || !statement)
         return fail();
@@ -108,32 +110,29 @@ bool Writer::insert(sqlite3_stmt *statement, const QStringList &values)
             sqlite3_bind_null(statement, i + 1);
             continue;
         }
-        const QByteArray text = values[i].toUtf8();
-        sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, i + 1, values[i].constData(), int(values[i].size()), SQLITE_STATIC);
     }
     const bool done = sqlite3_step(statement) == SQLITE_DONE;
     sqlite3_reset(statement);
     return done || fail();
 }
 
-bool Writer::addCard(const QStringList &values)
+bool Writer::addCard(const QByteArrayList &values)
 {
     return insert(insertCard, values);
 }
 
-bool Writer::addName(const QStringList &values)
+bool Writer::addName(const QByteArrayList &values)
 {
     return insert(insertName, values);
 }
 
 bool Writer::add(const CardRow &row)
 {
-    QStringList values;
+    QByteArrayList values;
     values.reserve(cardColumns().size());
-    for (const QString &column : cardColumns()) {
-        const QString value = row.value(column);
-        values << (value.isNull() ? emptyText : value);
-    }
+    for (const QString &column : cardColumns())
+        values << (row.contains(column) ? row.value(column).toUtf8() : emptyText);
     return addCard(values);
 }
 
@@ -153,7 +152,12 @@ bool Writer::finish()
     if (sqlite3_close(db) != SQLITE_OK)
         return fail();
     db = nullptr;
-    // rename() replaces the target in one step, so a reader sees the old file or the new one.
+    // The rows reach the disk before the name does, so a crash cannot leave a damaged file
+    // under the target's name; rename() then replaces the target in one step.
+    QFile written(partial);
+    if (!written.open(QIODevice::ReadWrite) || fsync(written.handle()) != 0)
+        return fail("cannot write " + partial);
+    written.close();
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0)
         return fail("cannot replace " + target);
     partial.clear();

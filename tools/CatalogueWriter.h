@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -29,17 +30,17 @@ public:
     Writer &operator=(const Writer &) = delete;
 
     bool add(const CardRow &row);
-    // A row given as its values in column order (a null QString is stored as NULL), for
-    // tblZentDeck and for tblNames.
-    bool addCard(const QStringList &values);
-    bool addName(const QStringList &values);
+    // A row given as its values in column order, as UTF-8 text (a null QByteArray is stored
+    // as NULL), for tblZentDeck and for tblNames.
+    bool addCard(const QByteArrayList &values);
+    bool addName(const QByteArrayList &values);
     bool finish();
     // Why the last step failed; empty while all went well.
     const QString &error() const { return reason; }
 
 private:
     bool run(const char *statement);
-    bool insert(sqlite3_stmt *statement, const QStringList &values);
+    bool insert(sqlite3_stmt *statement, const QByteArrayList &values);
     bool fail(const QString &why = {});
 
     QString target;

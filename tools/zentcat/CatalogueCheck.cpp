@@ -91,23 +91,23 @@ bool pictureIsThere(const Card &card, const QString &folder)
 
 void checkPictures(const QList<Card> &cards, const QString &folder, QStringList *findings)
 {
-    QStringList missing;
-    int named = 0;
+    QList<bool> missing;
+    qsizetype named = 0;
     for (const Card &card : cards) {
-        if (card.picture.isEmpty()) {
-            *findings << cardLabel(card) + " has no picture.";
-            continue;
-        }
-        ++named;
-        if (!pictureIsThere(card, folder))
-            missing << cardLabel(card) + ": its picture " + quoted(card.picture) + " is missing.";
+        named += !card.picture.isEmpty();
+        missing << (!card.picture.isEmpty() && !pictureIsThere(card, folder));
     }
     // A catalogue copied without its pictures gets one line, not one a card.
-    if (missing.size() > 1 && missing.size() == named)
+    const bool noneThere = named > 1 && missing.count(true) == named;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        if (cards[i].picture.isEmpty())
+            *findings << cardLabel(cards[i]) + " has no picture.";
+        else if (missing[i] && !noneThere)
+            *findings << cardLabel(cards[i]) + ": its picture " + quoted(cards[i].picture) + " is missing.";
+    }
+    if (noneThere)
         *findings << QString("None of the %1 card pictures is there: they are looked for beside the "
                              "catalogue, in %2.").arg(named).arg(folder);
-    else
-        *findings << missing;
 }
 
 // The card that the recommended set takes as the next stage after name: the row after the
@@ -222,8 +222,9 @@ bool findSurprises(CatalogueSource &source, const QString &folder, QStringList *
         return true;
 
     QList<Card> cards;
-    const bool read = source.readTable(catalogue::cardTable, checkedColumns(), [&](const QStringList &values) {
-        cards.append({int(cards.size()) + 1, values[0], values[1], values[2], values[3], values[4]});
+    const bool read = source.readTable(catalogue::cardTable, checkedColumns(), [&](const QByteArrayList &values) {
+        const auto text = [&](int column) { return QString::fromUtf8(values[column]); };
+        cards.append({int(cards.size()) + 1, text(0), text(1), text(2), text(3), text(4)});
         return true;
     });
     if (!read)

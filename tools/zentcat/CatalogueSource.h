@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +10,9 @@
 // The tables of a catalogue whatever its file format, read row by row in stored order.
 namespace zentcat {
 
-// Receives one row's values in the order asked for (a null QString is a NULL); returns false
-// to stop the reading.
-using TakeRow = std::function<bool(const QStringList &values)>;
+// Receives one row's values in the order asked for, as UTF-8 text (a null QByteArray is a
+// NULL); returns false to stop the reading.
+using TakeRow = std::function<bool(const QByteArrayList &values)>;
 
 class CatalogueSource
 {

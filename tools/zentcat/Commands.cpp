@@ -25,13 +25,14 @@ std::unique_ptr<CatalogueSource> openWhole(const QString &path, QString *error)
     std::unique_ptr<CatalogueSource> source = openCatalogue(path, error);
     if (!source)
         return nullptr;
-    for (const char *table : {cardTable, namesTable}) {
-        if (!source->hasTable(table) && (source->isDatabase() || table == cardTable)) {
-            *error = path + " has no table " + table + " (a catalogue needs tblZentDeck and tblNames)";
-            return nullptr;
-        }
-    }
-    return source;
+    // Card table text holds the cards alone; a database needs the deck table too.
+    const QString missing = !source->hasTable(cardTable) ? cardTable
+                            : source->isDatabase() && !source->hasTable(namesTable) ? namesTable
+                                                                                    : "";
+    if (missing.isEmpty())
+        return source;
+    *error = path + " has no table " + missing + " (a catalogue needs tblZentDeck and tblNames)";
+    return nullptr;
 }
 
 } // namespace
@@ -42,8 +43,8 @@ ExitCode importCatalogue(const QString &in, const QString &out, QString *error)
     if (!source)
         return BadInput;
     catalogue_writer::Writer writer(out);
-    const auto addCard = [&](const QStringList &values) { return writer.addCard(values); };
-    const auto addName = [&](const QStringList &values) { return writer.addName(values); };
+    const auto addCard = [&](const QByteArrayList &values) { return writer.addCard(values); };
+    const auto addName = [&](const QByteArrayList &values) { return writer.addName(values); };
     const bool read = writer.error().isEmpty() && source->readTable(cardTable, cardColumns(), addCard)
                       && (!source->isDatabase() || source->readTable(namesTable, nameColumns(), addName));
     if (read && writer.finish())
@@ -69,7 +70,7 @@ ExitCode exportCards(const QString &in, const QString &out, QString *error)
     }
     file.write(tsvHeader());
     // A failed write shows at the commit.
-    const auto writeLine = [&](const QStringList &values) {
+    const auto writeLine = [&](const QByteArrayList &values) {
         file.write(tsvLine(values));
         return true;
     };

@@ -31,6 +31,7 @@ MdbHandle *openFile(const QByteArray &path)
     setenv("MDBICONV", "UTF-8", 1);
     setenv(jet3Charset, "CP1252", 1);
     MdbHandle *mdb = mdb_open(path.constData(), MDB_NOFLAGS);
+    // A Jet 3 file names its own code page; it is opened again with that one.
     if (mdb && IS_JET3(mdb) && mdb->f->code_page != 0 && mdb->f->code_page != 1252) {
         setenv(jet3Charset, "CP" + QByteArray::number(mdb->f->code_page), 1);
         mdb_close(mdb);
@@ -165,13 +166,12 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
             return fail("the table " + table + " has no column " + columns[c]);
 
     std::vector<std::vector<char>> buffers(columns.size(), std::vector<char>(bindSize + 1));
-    std::vector<int> lengths(columns.size());
     for (qsizetype c = 0; c < columns.size(); ++c)
-        mdb_bind_column(def, positions[c] + 1, buffers[c].data(), &lengths[c]);
+        mdb_bind_column(def, positions[c] + 1, buffers[c].data(), nullptr);
     std::vector<MdbField> fields(def->num_cols);
     std::vector<unsigned char> isNull(def->num_cols);
 
-    QStringList values(columns.size());
+    QByteArrayList values(columns.size());
     unsigned rows = 0;
     while (mdb_fetch_row(def)) {
         ++rows;
@@ -186,9 +186,14 @@ bool LegacyReader::readTable(const QString &table, const QStringList &columns, c
                 if (fields[f].colnum >= 0 && fields[f].colnum < int(isNull.size()))
                     isNull[fields[f].colnum] = fields[f].is_null;
         }
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            values[c] = isNull[positions[c]] ? QString()
-                                             : QString::fromUtf8(buffers[c].data(), qsizetype(strnlen(buffers[c].data(), bindSize)));
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            const size_t length = strnlen(buffers[c].data(), bindSize);
+            // A value that fills the buffer may have been cut: better no copy than a wrong one.
+            if (length + 4 >= bindSize)
+                return fail(QString("the table %1 holds a value longer than %2 bytes in row %3")
+                                .arg(table).arg(bindSize - 4).arg(rows));
+            values[c] = isNull[positions[c]] ? QByteArray() : QByteArray(buffers[c].data(), qsizetype(length));
+        }
         if (!take(values))
             return false;
     }

@@ -63,12 +63,12 @@ bool SqliteReader::readTable(const QString &table, const QStringList &columns, c
     Statement select;
     if (!db || sqlite3_prepare_v2(db, sql.constData(), -1, &select.handle, nullptr) != SQLITE_OK)
         return fail("cannot read the table " + table + ": " + QString::fromUtf8(sqlite3_errmsg(db)));
-    QStringList values(columns.size());
+    QByteArrayList values(columns.size());
     int step;
     while ((step = sqlite3_step(select.handle)) == SQLITE_ROW) {
         for (int c = 0; c < int(columns.size()); ++c) {
             const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(select.handle, c));
-            values[c] = text ? QString::fromUtf8(text, sqlite3_column_bytes(select.handle, c)) : QString();
+            values[c] = text ? QByteArray(text, sqlite3_column_bytes(select.handle, c)) : QByteArray();
         }
         if (!take(values))
             return false;

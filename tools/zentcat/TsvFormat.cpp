@@ -11,41 +11,43 @@ namespace zentcat {
 
 namespace {
 
+// The text is worked on as UTF-8 bytes: every character that is escaped or quoted is ASCII,
+// and no byte of a longer character is.
 const QByteArray byteOrderMark = "\xEF\xBB\xBF";
 
-QString escaped(const QString &value)
+QByteArray escaped(const QByteArray &value)
 {
     if (value.isNull())
-        return QStringLiteral("\\N");
-    QString text;
+        return "\\N";
+    QByteArray text;
     text.reserve(value.size());
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case '\t': text += u"\\t"; break;
-        case '\n': text += u"\\n"; break;
-        case '\r': text += u"\\r"; break;
-        case '\\': text += u"\\\\"; break;
+    for (const char c : value) {
+        switch (c) {
+        case '\t': text += "\\t"; break;
+        case '\n': text += "\\n"; break;
+        case '\r': text += "\\r"; break;
+        case '\\': text += "\\\\"; break;
         default: text += c;
         }
     }
-    if (text.contains(u'"'))
-        return '"' + text.replace(u'"', QStringLiteral("\"\"")) + '"';
+    if (text.contains('"'))
+        return '"' + text.replace("\"", "\"\"") + '"';
     return text;
 }
 
-QString unescaped(const QString &field)
+QByteArray unescaped(const QByteArray &field)
 {
-    if (field == u"\\N")
+    if (field == "\\N")
         return {};
-    QString value = QStringLiteral("");
+    QByteArray value("");
     value.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
-        const QChar next = i + 1 < field.size() ? field[i + 1] : QChar();
-        if (field[i] != u'\\' || !QStringView(u"tnr\\").contains(next)) {
+        const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+        if (field[i] != '\\' || (next != 't' && next != 'n' && next != 'r' && next != '\\')) {
             value += field[i]; // a lone backslash stands for itself
             continue;
         }
-        value += next == u't' ? u'\t' : next == u'n' ? u'\n' : next == u'r' ? u'\r' : u'\\';
+        value += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
         ++i;
     }
     return value;
@@ -55,36 +57,38 @@ QString unescaped(const QString &field)
 class Parser
 {
 public:
-    explicit Parser(QStringView whole) : text(whole) {}
+    explicit Parser(const QByteArray &whole) : text(whole) {}
 
     bool atEnd() const { return pos >= text.size(); }
     int line() const { return lineNumber; }
 
     // The next record's raw fields; false with a reason when its quoting is broken.
-    bool next(QStringList *fields, QString *error)
+    bool next(QByteArrayList *fields, QString *error)
     {
         fields->clear();
         lineNumber = nextLine;
         for (;;) {
-            QString field;
-            if (pos < text.size() && text[pos] == u'"') {
+            QByteArray field("");
+            if (pos < text.size() && text[pos] == '"') {
                 if (!quoted(&field)) {
                     *error = QString("line %1: a quoted value has no closing quote").arg(lineNumber);
                     return false;
                 }
             } else {
-                while (pos < text.size() && text[pos] != u'\t' && text[pos] != u'\n' && text[pos] != u'\r')
-                    field += text[pos++];
+                const qsizetype start = pos;
+                while (pos < text.size() && text[pos] != '\t' && text[pos] != '\n' && text[pos] != '\r')
+                    ++pos;
+                field = text.sliced(start, pos - start);
             }
             fields->append(field);
             if (pos >= text.size())
                 return true;
-            const QChar c = text[pos++];
-            if (c == u'\t')
+            const char c = text[pos++];
+            if (c == '\t')
                 continue;
-            if (c == u'\r' && pos < text.size() && text[pos] == u'\n')
+            if (c == '\r' && pos < text.size() && text[pos] == '\n')
                 ++pos;
-            if (c == u'\r' || c == u'\n') {
+            if (c == '\r' || c == '\n') {
                 ++nextLine;
                 return true;
             }
@@ -94,12 +98,12 @@ public:
     }
 
 private:
-    bool quoted(QString *field)
+    bool quoted(QByteArray *field)
     {
         for (++pos; pos < text.size(); ++pos) {
-            const QChar c = text[pos];
-            if (c == u'"') {
-                if (pos + 1 < text.size() && text[pos + 1] == u'"') {
+            const char c = text[pos];
+            if (c == '"') {
+                if (pos + 1 < text.size() && text[pos + 1] == '"') {
                     *field += c;
                     ++pos;
                     continue;
@@ -107,22 +111,27 @@ private:
                 ++pos;
                 return true;
             }
-            if (c == u'\n' || (c == u'\r' && (pos + 1 >= text.size() || text[pos + 1] != u'\n')))
+            if (c == '\n' || (c == '\r' && (pos + 1 >= text.size() || text[pos + 1] != '\n')))
                 ++nextLine;
             *field += c;
         }
         return false;
     }
 
-    QStringView text;
+    const QByteArray &text;
     qsizetype pos = 0;
     int lineNumber = 1;
     int nextLine = 1;
 };
 
-bool isHeader(const QStringList &fields)
+bool isHeader(const QByteArrayList &fields)
 {
-    return fields == cardColumns();
+    return fields == tsvHeader().chopped(1).split('\t');
+}
+
+QByteArray withoutByteOrderMark(const QByteArray &text)
+{
+    return text.startsWith(byteOrderMark) ? text.sliced(byteOrderMark.size()) : text;
 }
 
 } // namespace
@@ -132,20 +141,21 @@ QByteArray tsvHeader()
     return cardColumns().join(u'\t').toUtf8() + '\n';
 }
 
-QByteArray tsvLine(const QStringList &values)
+QByteArray tsvLine(const QByteArrayList &values)
 {
-    QStringList fields;
+    QByteArrayList fields;
     fields.reserve(values.size());
-    for (const QString &value : values)
+    for (const QByteArray &value : values)
         fields << escaped(value);
-    return fields.join(u'\t').toUtf8() + '\n';
+    return fields.join('\t') + '\n';
 }
 
 bool isCardTableText(const QByteArray &start)
 {
-    const QByteArray text = start.startsWith(byteOrderMark) ? start.mid(byteOrderMark.size()) : start;
-    const QByteArray header = tsvHeader().chopped(1);
-    return text.startsWith(header + '\n') || text.startsWith(header + '\r') || text == header;
+    // The header as written here or as a spreadsheet saves it, with the names in quotes.
+    QByteArrayList fields;
+    QString error;
+    return Parser(withoutByteOrderMark(start)).next(&fields, &error) && isHeader(fields);
 }
 
 TsvReader::TsvReader(const QString &path)
@@ -155,17 +165,15 @@ TsvReader::TsvReader(const QString &path)
         fail("cannot read " + path);
         return;
     }
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith(byteOrderMark))
-        bytes.remove(0, byteOrderMark.size());
+    const QByteArray text = withoutByteOrderMark(file.readAll());
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
+    (void)QString(decoder(text));
     if (decoder.hasError()) {
         fail(path + " is not UTF-8 text");
         return;
     }
     Parser parser(text);
-    QStringList fields;
+    QByteArrayList fields;
     QString error;
     if (!parser.next(&fields, &error) || !isHeader(fields)) {
         fail(path + ": the first line does not hold the 22 column names of tblZentDeck");
@@ -183,7 +191,7 @@ TsvReader::TsvReader(const QString &path)
                      .arg(path).arg(parser.line()).arg(fields.size()).arg(cardColumns().size()));
             return;
         }
-        for (QString &field : fields)
+        for (QByteArray &field : fields)
             field = unescaped(field);
         rows.append(fields);
     }
@@ -199,11 +207,11 @@ bool TsvReader::readTable(const QString &table, const QStringList &columns, cons
 {
     if (!hasTable(table))
         return fail("card table text holds no table " + table);
-    QList<int> positions;
+    QList<qsizetype> positions;
     for (const QString &column : columns)
-        positions << int(cardColumns().indexOf(column));
-    QStringList values(columns.size());
-    for (const QStringList &row : rows) {
+        positions << cardColumns().indexOf(column);
+    QByteArrayList values(columns.size());
+    for (const QByteArrayList &row : rows) {
         for (qsizetype c = 0; c < columns.size(); ++c)
             values[c] = row.value(positions[c]);
         if (!take(values))

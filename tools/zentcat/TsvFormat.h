@@ -14,7 +14,7 @@ namespace zentcat {
 
 // The text of the first line, and of one card's line, each ending in a line feed.
 QByteArray tsvHeader();
-QByteArray tsvLine(const QStringList &values);
+QByteArray tsvLine(const QByteArrayList &values);
 
 // Whether the text starts with the header line (a byte order mark before it is allowed).
 bool isCardTableText(const QByteArray &start);
@@ -32,7 +32,7 @@ public:
 
 private:
     bool opened = false;
-    QList<QStringList> rows;
+    QList<QByteArrayList> rows;
 };
 
 } // namespace zentcat

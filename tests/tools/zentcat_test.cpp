@@ -1,0 +1,350 @@
+// The users' catalogue tool, run as the program runs it: a separate process on real files. What
+// it writes is read back with the sqlite3 tool; what it reads is compared with the values the
+// Access-format files were written with and with mdb-export's reading of them.
+#include "CatalogueWriter.h"
+#include "LegacyReader.h"
+#include "QtPrinters.h"
+#include "Sqlite3Tool.h"
+#include "TempDir.h"
+
+#include "catalogue/Columns.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString legacy = ZENT_SOURCE_DIR "/tests/data/legacy/";
+
+struct Outcome
+{
+    int code;
+    QString out;
+    QString err;
+};
+
+Outcome runZentcat(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(ZENTCAT_PATH, arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, {}, "<zentcat did not finish>"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString sqlText(const QJsonValue &value)
+{
+    if (value.isNull())
+        return "NULL";
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    return "'" + value.toString().replace("'", "''") + "'";
+}
+
+// Every row of a table as sqlite3 reads it, one line a row, each value as SQL writes it.
+QString rowsOf(const QString &file, const QString &table, const QStringList &columns)
+{
+    QStringList values;
+    for (const QString &column : columns)
+        values << "quote(" + column + ")";
+    return sqlite3Tool(file, "SELECT " + values.join(" || ',' || ") + " FROM " + table);
+}
+
+QString cardsOf(const QString &file)
+{
+    return rowsOf(file, "tblZentDeck", catalogue::cardColumns());
+}
+
+// The same from the values an Access-format file was written with.
+QString expectedRows(const QJsonObject &table)
+{
+    QStringList lines;
+    for (const QJsonValue &row : table["rows"].toArray()) {
+        QStringList values;
+        for (const QJsonValue &value : row.toArray())
+            values << sqlText(value);
+        lines << values.join(',');
+    }
+    return lines.join('\n');
+}
+
+QJsonArray expectedTables(const QString &name)
+{
+    QFile file(legacy + "expected/" + name + ".json");
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll())["tables"].toArray();
+}
+
+// The fields of mdb-export's CSV, row by row; an empty field without quotes is a NULL.
+QList<QStringList> readCsv(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false, inQuotes = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            field += c;
+            ++i;
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+            quoted = true;
+        } else if (!inQuotes && (c == ',' || c == '\n')) {
+            rows.last() << (quoted || !field.isEmpty() ? field : QString());
+            field.clear();
+            quoted = false;
+            if (c == '\n')
+                rows.append(QStringList());
+        } else {
+            field += c;
+        }
+    }
+    rows.removeLast();
+    return rows;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+TEST(Zentcat, ImportsEveryAccessFormatValueForValueInStoredOrder)
+{
+    TempDir dir;
+    const QString bundledSchema = sqlite3Tool(ZENT_PROGRAM_DIR "/zentdeck.znt", "SELECT sql FROM sqlite_master");
+    for (const QString name : {"bundled-2000.znt", "bundled-2003.znt", "bundled-2010.znt", "tricky-2000.znt",
+                               "empty-2000.znt"}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString out = dir.file(name);
+        const Outcome run = runZentcat({"import", legacy + name, out});
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(sqlite3Tool(out, "SELECT sql FROM sqlite_master"), bundledSchema);
+        // Quotes, text beyond Latin-1, NULL apart from empty text, the 10,000-character note
+        // with its CR LFs, and the leftover deck rows with whole-number identifiers.
+        for (const QJsonValue &table : expectedTables(name)) {
+            QStringList columns;
+            for (const QJsonValue &column : table["columns"].toArray())
+                columns << column["name"].toString();
+            EXPECT_EQ(rowsOf(out, table["name"].toString(), columns), expectedRows(table.toObject()));
+        }
+    }
+    EXPECT_EQ(sqlite3Tool(dir.file("tricky-2000.znt"), "SELECT count(*) FROM tblZentDeck WHERE fldNotes IS NULL "
+                                                       "OR length(fldNotes) = 10000"), "2");
+}
+
+TEST(Zentcat, ReadsAccess97TextWithItsCodePage)
+{
+    for (const auto &[name, columns] : {std::pair{"testIndexCodesV1997", QStringList{"name", "data"}},
+                                        std::pair{"delColTestV1997", QStringList{"id", "id2", "data", "data2"}}}) {
+        SCOPED_TRACE(name);
+        zentcat::LegacyReader reader(legacy + "jet3/" + name + ".mdb");
+        QList<QStringList> rows{columns};
+        EXPECT_TRUE(reader.readTable("Table1", columns, [&](const QByteArrayList &values) {
+            rows.append(QStringList());
+            for (const QByteArray &value : values)
+                rows.last() << (value.isNull() ? QString() : QString::fromUtf8(value));
+            return true;
+        })) << reader.error().toStdString();
+        const QList<QStringList> exported = readCsv(legacy + "jet3/" + name + ".Table1.csv");
+        EXPECT_EQ(rows, exported);
+        for (qsizetype i = 0; i < std::min(rows.size(), exported.size()); ++i)
+            for (qsizetype c = 0; c < columns.size(); ++c)
+                EXPECT_EQ(rows[i].value(c).isNull(), exported[i].value(c).isNull()) << i << " " << c;
+    }
+}
+
+TEST(Zentcat, CardTableTextKeepsEveryValueThroughExportAndImport)
+{
+    TempDir dir;
+    // Every character the text form escapes or quotes, NULL apart from empty text.
+    QByteArrayList hard(catalogue::cardColumns().size(), "x");
+    hard[0] = "Tab\there";
+    hard[1] = "z";
+    hard[2] = "pictures\\new\\1.png";
+    hard[3] = QByteArray();
+    hard[4] = "";
+    hard[5] = "\"Quoted\" first";
+    hard[6] = "\\N";
+    hard[11] = "CR LF\r\nLF\nCR\rend ";
+    hard[12] = QString(" Ōkami 狐火").toUtf8();
+    {
+        catalogue_writer::Writer writer(dir.file("hard.znt"));
+        ASSERT_TRUE(writer.addCard(hard) && writer.finish()) << writer.error().toStdString();
+    }
+    EXPECT_EQ(runZentcat({"export", dir.file("hard.znt"), dir.file("hard.tsv")}).code, 0);
+    QFile text(dir.file("hard.tsv"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(text.readAll()),
+              catalogue::cardColumns().join('\t') + "\n"
+                  "Tab\\there\tz\tpictures\\\\new\\\\1.png\t\\N\t\t\"\"\"Quoted\"\" first\"\t\\\\N\tx\tx\tx\tx\t"
+                  "CR LF\\r\\nLF\\nCR\\rend \t Ōkami 狐火\tx\tx\tx\tx\tx\tx\tx\tx\tx\n");
+
+    for (const QString &start : {dir.file("hard.znt"), legacy + "tricky-2000.znt"}) {
+        SCOPED_TRACE(start.toStdString());
+        ASSERT_EQ(runZentcat({"import", start, dir.file("first.znt")}).code, 0);
+        ASSERT_EQ(runZentcat({"export", dir.file("first.znt"), dir.file("cards.tsv")}).code, 0);
+        ASSERT_EQ(runZentcat({"import", dir.file("cards.tsv"), dir.file("again.znt")}).code, 0);
+        EXPECT_EQ(cardsOf(dir.file("again.znt")), cardsOf(dir.file("first.znt")));
+        EXPECT_EQ(sqlite3Tool(dir.file("again.znt"), "SELECT count(*) FROM tblNames"), "0");
+    }
+}
+
+TEST(Zentcat, ReadsCardTableTextAsASpreadsheetSavesIt)
+{
+    TempDir dir;
+    // A byte order mark, quoted names, CR LF line ends, a line break typed into a cell, a
+    // blank line at the end.
+    QStringList header;
+    for (const QString &column : catalogue::cardColumns())
+        header << '"' + column + '"';
+    QFile file(dir.file("saved.tsv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF" + header.join('\t').toUtf8() + "\r\n\"Two\nlines\"\tz" + QByteArray(20, '\t')
+               + "1\r\n\r\n");
+    file.close();
+    ASSERT_EQ(runZentcat({"import", dir.file("saved.tsv"), dir.file("saved.znt")}).code, 0);
+    EXPECT_EQ(sqlite3Tool(dir.file("saved.znt"), "SELECT quote(fldName), fldTrainers, fldGroupLev, "
+                                                 "quote(fldNotes) FROM tblZentDeck"),
+              "'Two\nlines'|z|1|''");
+
+    // LibreOffice Calc opens the exported text with every column as text and saves it again.
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    ASSERT_EQ(runZentcat({"import", legacy + "tricky-2000.znt", dir.file("tricky.znt")}).code, 0);
+    ASSERT_EQ(runZentcat({"export", dir.file("tricky.znt"), dir.file("tricky.tsv")}).code, 0);
+    QStringList types;
+    for (int column = 1; column <= 22; ++column)
+        types << QString("%1/2").arg(column);
+    QProcess calc;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", dir.path());
+    calc.setProcessEnvironment(environment);
+    calc.start("soffice", {"--headless", "--infilter=CSV:9,34,76,1," + types.join('/'),
+                           "--convert-to", "tsv:Text - txt - csv (StarCalc):9,34,76,1", "--outdir",
+                           dir.file("calc"), dir.file("tricky.tsv")});
+    ASSERT_TRUE(calc.waitForFinished(120000));
+    ASSERT_EQ(runZentcat({"import", dir.file("calc/tricky.tsv"), dir.file("calc.znt")}).code, 0);
+    EXPECT_EQ(cardsOf(dir.file("calc.znt")), cardsOf(dir.file("tricky.znt")));
+}
+
+TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
+{
+    TempDir dir;
+    QDir(dir.path()).mkpath("pics");
+    QFile(dir.file("pics/card.png")).open(QIODevice::WriteOnly);
+    const auto card = [](const QString &name, const QString &trainer, const QString &line, const QString &stage,
+                         const QString &picture = "pics\\card.png") {
+        return catalogue_writer::CardRow{{"fldName", name}, {"fldTrainers", trainer}, {"fldImage", picture},
+                                         {"fldZentGroup", line}, {"fldGroupLev", stage}};
+    };
+    ASSERT_TRUE(catalogue_writer::writeCatalogue(
+        dir.file("cards.znt"),
+        {card("Alpha", "z", "A", "1"), card("Beta", "z", "A", " 2"), card("z", "z", "", ""),
+         card("Gamma", "z", "G", "2", "gone.png"), card("Delta", "z", "D", "1.0", ""), card("Filler", "z", "", ""),
+         card("Epsilon", "z", "D", "2"), card("ALPHA", "z", "H", "2"), card("Eta", "z", "H", "3"),
+         card("F1", "z", "F", "1"), card("F2", "z", "F", "2"), card("F3", "z", "F", "3"), card("F4", "z", "F", "4"),
+         card("Sage", "Sage", "", ""), card("z", "", "", ""), card("z", "Sage", "", "")}));
+    const Outcome run = runZentcat({"check", dir.file("cards.znt")});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.split('\n'),
+              QStringList({"Row 3 is in neither name list: both fldName and fldTrainers are \"z\".",
+                           "Row 14 is in both name lists: neither fldName nor fldTrainers is \"z\".",
+                           "Row 15 shows as an empty line in the trainer list: its name is empty.",
+                           "Row 4 (\"Gamma\"): its picture \"gone.png\" is missing.",
+                           "Row 5 (\"Delta\") has no picture.",
+                           "The evolution line \"G\" holds only \"Gamma\", at level 2: its other stages are missing.",
+                           "The evolution line \"D\" is not stored stage by stage on the rows after its basic "
+                           "\"Delta\": its recommended set adds \"Filler\" once.",
+                           "The evolution line \"H\" has no card at level 1: no recommended set is offered for it.",
+                           "The evolution line \"F\" has 4 cards: a recommended set is offered only for lines of 2 "
+                           "or 3 cards.",
+                           "The creature name \"Alpha\" is on rows 1 and 8: it is listed 2 times and always shows "
+                           "the same card.",
+                           "The trainer name \"Sage\" is on rows 14 and 16: it is listed 2 times and always shows "
+                           "the same card.",
+                           ""}));
+
+    // The bundled catalogue's lone basics are cards that do not evolve, not a surprise.
+    const Outcome bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
+    EXPECT_EQ(bundled.code, 0);
+    EXPECT_EQ(bundled.out, ZENT_PROGRAM_DIR "/zentdeck.znt: nothing in it will surprise its users.\n");
+    // An Access-format catalogue without its deck table or pictures.
+    const Outcome legacyRun = runZentcat({"check", legacy + "no-names-table-2000.znt"});
+    EXPECT_EQ(legacyRun.code, 1);
+    EXPECT_EQ(legacyRun.out, "The catalogue has no deck table (tblNames): the program cannot open it.\n"
+                             "None of the 4 card pictures is there: they are looked for beside the catalogue, in "
+                             + QDir::cleanPath(legacy) + ".\n");
+}
+
+TEST(Zentcat, BadInputGivesOneLineAndNoFile)
+{
+    TempDir dir;
+    QFile(dir.file("notes.txt")).open(QIODevice::WriteOnly);
+    QDir(dir.path()).mkpath("folder");
+    QFile truncated(dir.file("truncated.znt"));
+    truncated.open(QIODevice::WriteOnly);
+    QFile whole(legacy + "tricky-2000.znt");
+    whole.open(QIODevice::ReadOnly);
+    truncated.write(whole.read(100000));
+    truncated.close();
+    QFile badText(dir.file("bad.tsv"));
+    badText.open(QIODevice::WriteOnly);
+    badText.write(catalogue::cardColumns().join('\t').toUtf8() + "\nonly\tthree\tvalues\n");
+    badText.close();
+    const QString out = dir.file("out.znt");
+    const QString noCards = legacy + "no-cards-table-2000.znt";
+    const struct
+    {
+        QStringList arguments;
+        int code;
+        QString message;
+    } cases[] = {
+        {{"import", dir.file("missing.znt"), out}, 3, dir.file("missing.znt") + " does not exist"},
+        {{"import", dir.file("notes.txt"), out}, 3,
+         dir.file("notes.txt") + " is not a catalogue (neither an Access-format or SQLite catalogue nor card "
+                                 "table text)"},
+        {{"import", noCards, out}, 3, noCards + " has no table tblZentDeck (a catalogue needs tblZentDeck and tblNames)"},
+        {{"export", noCards, dir.file("out.tsv")}, 3,
+         noCards + " has no table tblZentDeck (a catalogue needs tblZentDeck and tblNames)"},
+        {{"import", dir.file("truncated.znt"), out}, 3, dir.file("truncated.znt") + ": cannot read the table tblZentDeck"},
+        {{"import", dir.file("bad.tsv"), out}, 3, dir.file("bad.tsv") + " line 2: 3 values, not 22"},
+        {{"import", legacy + "empty-2000.znt", dir.file("no/such/folder.znt")}, 4,
+         "cannot write " + dir.file("no/such/folder.znt") + ": cannot write in the folder of "
+             + dir.file("no/such/folder.znt")},
+        {{"import", legacy + "empty-2000.znt", dir.file("folder")}, 4,
+         "cannot write " + dir.file("folder") + ": cannot write " + dir.file("folder") + ": it is a folder"},
+        {{"export", legacy + "empty-2000.znt", dir.file("folder")}, 4,
+         "cannot write " + dir.file("folder") + ": it is a folder"},
+        {{"check", dir.file("notes.txt")}, 3,
+         dir.file("notes.txt") + " is not a catalogue (neither an Access-format or SQLite catalogue nor card "
+                                 "table text)"},
+        {{"import", out}, 2, "unknown command line; see zentcat --help"},
+    };
+    const QStringList before = filesIn(dir.path());
+    for (const auto &[arguments, code, message] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome run = runZentcat(arguments);
+        EXPECT_EQ(run.code, code);
+        EXPECT_EQ(run.err, "zentcat: " + message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(filesIn(dir.path()), before);
+    }
+    const Outcome help = runZentcat({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: zentcat import")) << help.out.toStdString();
+}
