@@ -66,6 +66,8 @@ WorkingFolder::~WorkingFolder()
 
 void WorkingFolder::removeStale()
 {
+    if (QDir::tempPath().isEmpty())
+        return; // QDir("") would be the current folder
     const QDir temp(QDir::tempPath());
     const auto found = temp.entryInfoList({QString(prefix) + "??????"},
                                           QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
