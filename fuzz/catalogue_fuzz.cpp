@@ -45,8 +45,8 @@ QTemporaryDir *programFolder;
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Read by the catalogue tool's own sanitizers only, this process has read its options: the
-    // tool's memory left to the system at its exit is no finding.
+    // This process read its sanitizer options when it started; the catalogue tool it starts reads
+    // these: the memory the tool leaves to the system at its exit is no finding.
     qputenv("ASAN_OPTIONS", "detect_leaks=0");
     static QApplication app(*argc, *argv);
     static QTemporaryDir folder;
