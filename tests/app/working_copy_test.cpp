@@ -5,7 +5,6 @@
 #include "Sqlite3Tool.h"
 
 #include <QFile>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
