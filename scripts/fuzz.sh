@@ -2,7 +2,9 @@
 # Fuzzes for SECONDS each (default 60), under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the rich-text reader, from the shared RTF samples when they are beside the project, and whole
 # catalogue files, from small synthetic catalogues. Exits non-zero when a fuzzer finds a crash,
-# a hang or a leak; the input that did it is kept in build-fuzz/fuzz-artifacts/.
+# a hang or a leak; the input that did it is kept in build-fuzz/fuzz-artifacts/. Catalogues start
+# from small synthetic ones and from legacy (Access-format) ones, which the program reads through
+# the catalogue tool.
 # FUZZ_BUILD_DIR chooses another build folder.
 set -euo pipefail
 bash "$(dirname "$0")/deps.sh" tests
@@ -13,7 +15,7 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DZENT_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target fuzz_rtf_reader fuzz_catalogue zentgen -j2
+cmake --build "$build" --target fuzz_rtf_reader fuzz_catalogue zentgen zentcat -j2
 
 # The fuzzers add what they find to their corpus: they work on copies.
 work=$(mktemp -d)
@@ -29,6 +31,7 @@ for rows in 5 8; do
     "$build/tools/zentgen" synthetic $rows "$work/seeds/catalogue-$rows.znt"
   cp "$work/seeds/catalogue-$rows.znt" "$work/catalogue"/
 done
+cp "$root"/tests/data/legacy/{tricky-2000,bundled-2000}.znt "$work/catalogue"/
 
 run() {
   local target=$1 corpus=$2
@@ -38,4 +41,5 @@ run() {
     -artifact_prefix="$build/fuzz-artifacts/$target-" -print_final_stats=1 "$@" "$corpus"
 }
 run rtf_reader "$work/rtf" -max_len=65536 -dict="$root/fuzz/rtf.dict"
-run catalogue "$work/catalogue" -max_len=32768
+# Long enough for the legacy seeds, whose pages are 4 KB each.
+run catalogue "$work/catalogue" -max_len=196608

@@ -1,9 +1,15 @@
 // The main window on the bundled catalogue and on synthetic ones of 20,000 and 100,000 cards:
 // from its creation to its first paint on screen (load, show, layout and paint), File > Open to
-// the window painted again, choosing a name to its picture painted, and Find's scan.
+// the window painted again, choosing a name to its picture painted, and Find's scan. Then
+// File > Open of catalogues used through a working copy, each timed in turn with its plain
+// twin: a 20,000-card legacy catalogue (when the shared legacy files are beside the project)
+// and the same cards in SQLite; a 20,000-card catalogue this user may not write and a private
+// writable copy of it (run as an ordinary user, e.g. runuser -u nobody, for that pair).
 #include "app/frmZentMain.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
+#include "platform/system/Files.h"
+#include "platform/system/Programs.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/Dialogs.h"
 
@@ -84,7 +90,10 @@ struct Folder
 // The main window on a catalogue folder, its dialogs answered by the benchmark.
 struct MainWindowRun
 {
-    explicit MainWindowRun(const Folder *folder) : main(AppContext{dialogs, registry, folder->path}) {}
+    explicit MainWindowRun(const Folder *folder)
+        : main(AppContext{dialogs, registry, folder->path, {ZENT_PROGRAM_DIR "/zentcat"}})
+    {
+    }
     OpenAnswer dialogs;
     sys::Registry registry;
     frmZentMain main;
@@ -253,6 +262,62 @@ void saveAndReopen(benchmark::State &state, const Folder *folder)
     }
 }
 
+// File > Open of each file in turn, to the window painted again, each with its own mean time:
+// taken alternately, a busy moment of the machine falls on all of them alike. Every open is of
+// another file than the one open, so a working copy is made afresh each time.
+using NamedFiles = std::vector<std::pair<std::string, QString>>;
+void openInTurnsToPaint(benchmark::State &state, const NamedFiles &files)
+{
+    const Folder bundled{"bundled", ZENT_PROGRAM_DIR};
+    MainWindowRun run(&bundled);
+    frmZentMain &main = run.main;
+    PaintWatch watch(&main);
+    main.show();
+    watch.waitForPaint();
+    std::vector<double> totalMs(files.size());
+    for (auto _ : state) {
+        for (size_t i = 0; i < files.size(); ++i) {
+            const QString before = main.catalogueInUse().database().path();
+            QElapsedTimer clock;
+            clock.start();
+            run.dialogs.file = files[i].second;
+            main.mnuFileOpen_Click();
+            main.update();
+            watch.waitForPaint();
+            totalMs[i] += double(clock.nsecsElapsed()) / 1e6;
+            // A failed open keeps the catalogue open before, and would time nothing.
+            if (main.catalogueInUse().database().path() == before) {
+                state.SkipWithError((files[i].first + " did not open").c_str());
+                return;
+            }
+        }
+    }
+    for (size_t i = 0; i < files.size(); ++i)
+        state.counters[files[i].first + "_ms"] = totalMs[i] / double(state.iterations());
+}
+
+// The pairs of files for openInTurnsToPaint, made in the folder.
+std::vector<std::pair<std::string, NamedFiles>> workingCopyPairs(const QString &folder)
+{
+    std::vector<std::pair<std::string, NamedFiles>> pairs;
+    const QString packed = ZENT_SHARED_DIR "/legacy-catalogues/large/synthetic-20000-2000.znt.xz";
+    const QString legacy = folder + "/legacy-20000.znt", twin = folder + "/legacy-20000-sqlite.znt";
+    if (QFile::exists(packed) && sys::runProgram("sh", {"-c", "xz -dc \"$0\" > \"$1\"", packed, legacy}, 60000)
+        && sys::runProgram(ZENT_PROGRAM_DIR "/zentcat", {"import", legacy, twin}, 60000))
+        pairs.push_back({"legacy20000/file_open_to_paint", {{"legacy", legacy}, {"sqlite", twin}}});
+    else
+        std::fprintf(stderr, "skipping the legacy catalogue: no %s, or it could not be read\n", qPrintable(packed));
+
+    const QString synthetic = ZENT_BENCH_DIR "/synthetic-20000/zentdeck.znt";
+    const QString writable = folder + "/synthetic-20000.znt";
+    if (sys::canWriteInPlace(synthetic))
+        std::fprintf(stderr, "skipping the read-only catalogue: this user may write %s; run as another user\n",
+                     qPrintable(synthetic));
+    else if (QFile::copy(synthetic, writable))
+        pairs.push_back({"readonly20000/file_open_to_paint", {{"read_only", synthetic}, {"writable", writable}}});
+    return pairs;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -301,6 +366,10 @@ int main(int argc, char **argv)
                 });
         }
     }
+    QTemporaryDir pairFolder;
+    for (const auto &[name, files] : workingCopyPairs(pairFolder.path()))
+        benchmark::RegisterBenchmark(name.c_str(), openInTurnsToPaint, files)
+            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

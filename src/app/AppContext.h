@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+
 #include <QString>
 
 namespace db {
@@ -14,14 +16,16 @@ class Dialogs;
 }
 
 // What the program's windows are given from outside: the boxes and dialogs they show, the
-// registry the about box reads, the program's folder (where the default catalogue lies) and,
-// in tests only, a log of every statement sent to the catalogue and a sink for the failures
-// the handlers pass over silently.
+// registry the about box reads, the program's folder (where the default catalogue lies), the
+// catalogue tool that reads legacy catalogues (it lies in the program's folder) and, in tests
+// only, a log of every statement sent to the catalogue and a sink for the failures the
+// handlers pass over silently.
 struct AppContext
 {
     ui::Dialogs &dialogs;
     sys::Registry &registry;
     QString programFolder;
+    catalogue::CatalogueTool catalogueTool = {};
     db::StatementLog *statementLog = nullptr;
     sys::FailureSink *failures = nullptr;
 };

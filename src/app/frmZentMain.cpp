@@ -24,7 +24,8 @@
 using sys::attempt;
 
 frmZentMain::frmZentMain(AppContext appContext)
-    : context(appContext), catalogueFile(appContext.statementLog), cdlOne(appContext.dialogs, this)
+    : context(appContext), catalogueFile(appContext.statementLog, appContext.catalogueTool),
+      cdlOne(appContext.dialogs, this)
 {
     sys::setFailureSink(context.failures);
     setObjectName("frmZentMain");

@@ -2,6 +2,7 @@
 #include "app/frmSplash.h"
 #include "app/frmZentMain.h"
 #include "platform/system/Registry.h"
+#include "platform/system/WorkingFolder.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -35,7 +36,10 @@ int main(int, char **argv)
 
     ui::QtDialogs dialogs;
     sys::Registry registry = sys::Registry::forThisSystem();
-    const AppContext context{dialogs, registry, QApplication::applicationDirPath()};
+    const QString programFolder = QApplication::applicationDirPath();
+    const AppContext context{dialogs, registry, programFolder, {programFolder + "/zentcat"}};
+    // Working copies that a killed run left behind go now, whether or not this run makes any.
+    sys::WorkingFolder::removeStale();
 
     auto *splash = new frmSplash([&context]() -> QWidget * {
         auto *main = new frmZentMain(context);

@@ -20,8 +20,9 @@ bool PrivateDesktop::startDisplay()
 {
     // The server picks a free display number itself and prints it once it accepts clients. It
     // must not reset when its last client leaves: a program connecting just then is refused.
+    // Programs of other users on this machine may connect too (-ac): it listens on no network.
     const QString number = startAndRead(xServer, "Xvfb",
-                                        {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0",
+                                        {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-ac", "-screen", "0",
                                          QString("%1x%2x24").arg(screenWidth).arg(screenHeight)});
     if (!number.isEmpty())
         env.insert("DISPLAY", ":" + number);

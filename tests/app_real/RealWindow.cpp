@@ -4,6 +4,16 @@
 #include <QDirIterator>
 #include <QFile>
 
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator found(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (found.hasNext())
+        files << QDir(folder).relativeFilePath(found.next());
+    return files;
+}
+
 void RealWindow::SetUp()
 {
     ASSERT_TRUE(desktop.error().isEmpty()) << desktop.log().toStdString();
@@ -13,17 +23,23 @@ void RealWindow::SetUp()
         const QString target = programFolder + "/" + QDir(ZENT_PROGRAM_DIR).relativeFilePath(files.next());
         ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(files.filePath(), target));
     }
-    ASSERT_TRUE(QDir().mkpath(home));
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(tmp));
 }
 
 QString RealWindow::launch(const QStringList &arguments)
 {
     QProcessEnvironment environment = desktop.environment();
     environment.insert("HOME", home);
+    environment.insert("TMPDIR", tmp);
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     program.start(programFolder + "/zentdeck", arguments, environment, programFolder);
+    return waitForMainWindow();
+}
+
+QString RealWindow::waitForMainWindow()
+{
     QString mainId;
     waitUntil(20000, [&] {
         splashSeen = splashSeen || !shownWindow("Form1").isEmpty();

@@ -14,10 +14,13 @@
 
 inline const QString mainTitle = "Zentari Deck Builder";
 
+// Every file and folder under the folder, as paths relative to it.
+QStringList filesUnder(const QString &folder);
+
 // A user at a desktop of the test's own, with a copy of the program folder: the windows as
 // xdotool sees them, the controls as a screen reader finds them, keys typed to whichever
-// window has the keyboard. The program runs with a home folder of its own, so what it leaves
-// there can be seen.
+// window has the keyboard. The program runs with a home and a temporary folder of its own, so
+// what it leaves there can be seen.
 class RealWindow : public ::testing::Test
 {
 protected:
@@ -26,6 +29,7 @@ protected:
 
     // Starts the program; the main window's id once it is shown, or empty.
     QString launch(const QStringList &arguments = {});
+    QString waitForMainWindow();
     QString xdotool(const QStringList &arguments) const;
     QString shownWindow(const QString &title) const; // its id, or ""
     QString waitForWindow(const QString &title) const;
@@ -49,6 +53,7 @@ protected:
     const QString programFolder = temp.file("zentdeck");
     const QString catalogue = programFolder + "/zentdeck.znt";
     const QString home = temp.file("home");
+    const QString tmp = temp.file("tmp"); // the program's TMPDIR
     PrivateDesktop desktop;
     ScreenReader reader{desktop.environment().value("DBUS_SESSION_BUS_ADDRESS")};
     ScopedProcess program{temp.path(), "zentdeck"};
