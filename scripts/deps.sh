@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for what is asked:
 #   deps.sh program   building and running the program
-#   deps.sh tests     that, and everything the tests, benchmarks and fuzzing use
+#   deps.sh package   building the program's Debian package
+#   deps.sh tests     all that, and everything the tests, benchmarks and fuzzing use
 set -euo pipefail
 
 program=(
@@ -10,17 +11,22 @@ program=(
   # The program's windows name Arial and Comic Sans MS; these stand in for them.
   fonts-liberation fonts-comic-neue
 )
+# CPack's Debian packages take their dependencies from dpkg-shlibdeps, which needs file.
+package=(dpkg-dev file)
 tests=(
   libgtest-dev libbenchmark-dev sqlite3
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-daemon
   fonts-dejavu-core libreoffice-writer-nogui poppler-utils
+  # The package's checks.
+  lintian desktop-file-utils appstream
 )
 
 case "${1:-}" in
   program) packages=("${program[@]}") ;;
-  tests) packages=("${program[@]}" "${tests[@]}") ;;
-  *) echo "usage: deps.sh program|tests" >&2; exit 2 ;;
+  package) packages=("${program[@]}" "${package[@]}") ;;
+  tests) packages=("${program[@]}" "${package[@]}" "${tests[@]}") ;;
+  *) echo "usage: deps.sh program|package|tests" >&2; exit 2 ;;
 esac
 
 missing=()
