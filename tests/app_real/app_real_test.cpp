@@ -1,21 +1,5 @@
 #include "RealWindow.h"
 
-#include <QDir>
-#include <QDirIterator>
-
-namespace {
-
-QStringList filesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator found(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (found.hasNext())
-        files << QDir(folder).relativeFilePath(found.next());
-    return files;
-}
-
-} // namespace
-
 // From the splash to the exit, as a user builds a deck: nothing is left behind but the cards.
 TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
 {
