@@ -8,13 +8,15 @@ set -euo pipefail
 program=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev
+  # zentcat reads Access-format catalogues with libmdb.
+  libmdb3 mdbtools-dev
   # The program's windows name Arial and Comic Sans MS; these stand in for them.
   fonts-liberation fonts-comic-neue
 )
 # CPack's Debian packages take their dependencies from dpkg-shlibdeps, which needs file.
 package=(dpkg-dev file)
 tests=(
-  libgtest-dev libbenchmark-dev sqlite3
+  libgtest-dev libbenchmark-dev sqlite3 mdbtools
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-daemon
   fonts-dejavu-core libreoffice-writer-nogui poppler-utils

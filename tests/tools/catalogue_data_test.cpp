@@ -1,6 +1,7 @@
 // The bundled catalogue and the generator that makes it and synthetic ones, checked with the
 // sqlite3 tool as an independent reader.
 #include "CatalogueWriter.h"
+#include "catalogue/Columns.h"
 #include "QtPrinters.h"
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
@@ -39,7 +40,7 @@ void expectConventions(const QString &file)
     EXPECT_EQ(linesOf(file, 4), 0);
     // Every column in its place; what a card leaves out stored as empty text, not NULL.
     EXPECT_EQ(sqlite3Tool(file, "SELECT group_concat(name, ',') FROM pragma_table_info('tblZentDeck')"),
-              catalogue_writer::cardColumns().join(','));
+              catalogue::cardColumns().join(','));
     EXPECT_EQ(count(file, "fldHitPoints IS NULL OR fldEvolution IS NULL"), "0");
     const QString folder = QFileInfo(file).path();
     for (const QString &picture : sqlite3Tool(file, "SELECT DISTINCT fldImage FROM tblZentDeck").split('\n'))

@@ -1,5 +1,7 @@
 #include "CardSource.h"
 
+#include "catalogue/Columns.h"
+
 #include <QFile>
 #include <QSet>
 
@@ -18,7 +20,7 @@ bool fail(QString *error, int line, const QString &reason)
 // The header must name every card column once and nothing else, so a typo cannot drop a column.
 QString headerFault(const QStringList &header)
 {
-    const QStringList &columns = catalogue_writer::cardColumns();
+    const QStringList &columns = catalogue::cardColumns();
     QSet<QString> seen;
     for (const QString &name : header) {
         if (!columns.contains(name))
