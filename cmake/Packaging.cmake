@@ -31,6 +31,10 @@ add_dependencies(zentdeck_package_contents zentdeck_program zentdeck_package_fil
 # Packing builds only that, not the tests and benchmarks.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
+# Installed programs resolve their libraries at start and keep the tables read-only, as Debian's
+# hardening asks.
+target_link_options(zentdeck PRIVATE LINKER:-z,relro,-z,now)
+
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(TARGETS zentdeck RUNTIME DESTINATION ${ZENT_INSTALL_PROGRAM_DIR})
@@ -39,6 +43,7 @@ install(DIRECTORY ${ZENT_PROGRAM_DIR}/pictures DESTINATION ${ZENT_INSTALL_PROGRA
 install(PROGRAMS ${ZENT_PACKAGING_DIR}/zentdeck DESTINATION bin)
 if(TARGET zentcat)
   add_dependencies(zentdeck_package_contents zentcat)
+  target_link_options(zentcat PRIVATE LINKER:-z,relro,-z,now)
   install(TARGETS zentcat RUNTIME DESTINATION ${ZENT_INSTALL_PROGRAM_DIR})
   # zentcat needs no folder of its own: a link puts it on the PATH.
   file(CREATE_LINK ../lib/zentdeck/zentcat ${ZENT_PACKAGE_BUILD_DIR}/zentcat SYMBOLIC)
