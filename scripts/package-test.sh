@@ -25,6 +25,11 @@ if dpkg -s zentdeck >/dev/null 2>&1; then
 fi
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
 dpkg -L zentdeck >"$build/zentdeck-files.txt"
+# The menu entry's icon, in each size the theme is given.
+icon=$(sed -n 's/^Icon=//p' packaging/*.desktop)
+for side in 48 128 256; do
+  test "$(identify -format %wx%h "/usr/share/icons/hicolor/${side}x$side/apps/$icon.png")" = "${side}x$side"
+done
 
 echo "== the installed program, as nobody"
 work=$(mktemp -d)

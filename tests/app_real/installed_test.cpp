@@ -24,6 +24,8 @@ TEST_F(InstalledProgram, ShowsAndBrowsesCardsBuildsAReportAndLeavesNothingBehind
     const QString mainId = launch();
     ASSERT_FALSE(mainId.isEmpty()) << "no main window within 20 s; " << said();
     EXPECT_TRUE(splashSeen);
+    // The window carries the icon the menu entry shows.
+    EXPECT_TRUE(runTool("xprop", {"-id", mainId, "_NET_WM_ICON"}, desktop.environment()).contains("Icon (48 x 48)"));
 
     // The bundled catalogue's first card, with its picture.
     std::optional<Accessible> window, focus;
