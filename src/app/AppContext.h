@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+
 #include <QString>
 
 namespace db {
@@ -13,12 +15,14 @@ class Dialogs;
 }
 
 // What the program's windows are given from outside: the boxes and dialogs they show, the
-// registry the about box reads, the program's folder (where the default catalogue lies) and,
-// in tests only, a log of every statement sent to the catalogue.
+// registry the about box reads, the program's folder (where the default catalogue lies), in
+// tests only a log of every statement sent to the catalogue, and the catalogue tool that reads
+// legacy catalogues (it lies in the program's folder).
 struct AppContext
 {
     ui::Dialogs &dialogs;
     sys::Registry &registry;
     QString programFolder;
     db::StatementLog *statementLog = nullptr;
+    catalogue::CatalogueTool catalogueTool = {};
 };

@@ -22,7 +22,7 @@
 using sys::attempt;
 
 frmZentMain::frmZentMain(AppContext appContext)
-    : context(appContext), catalogueFile(appContext.statementLog), cdlOne(appContext.dialogs, this)
+    : context(appContext), catalogueFile(appContext.statementLog, appContext.catalogueTool), cdlOne(appContext.dialogs, this)
 {
     setObjectName("frmZentMain");
     setWindowTitle("Zentari Deck Builder");

@@ -3,6 +3,7 @@
 #include "app/frmZentMain.h"
 #include "app/Logos.h"
 #include "platform/system/Registry.h"
+#include "platform/system/WorkingFolder.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -39,7 +40,10 @@ int main(int, char **argv)
 
     ui::QtDialogs dialogs;
     sys::Registry registry = sys::Registry::forThisSystem();
-    const AppContext context{dialogs, registry, QApplication::applicationDirPath()};
+    const QString programFolder = QApplication::applicationDirPath();
+    const AppContext context{dialogs, registry, programFolder, nullptr, {programFolder + "/zentcat"}};
+    // Working copies that a killed run left behind go now, whether or not this run makes any.
+    sys::WorkingFolder::removeStale();
 
     auto *splash = new frmSplash([&context]() -> QWidget * {
         auto *main = new frmZentMain(context);

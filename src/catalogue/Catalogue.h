@@ -3,6 +3,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
+#include "platform/system/WorkingFolder.h"
 
 #include <memory>
 #include <optional>
@@ -19,18 +20,32 @@ inline bool isNoName(const QString &name)
     return name == QLatin1String("z");
 }
 
+// The users' catalogue tool, which turns a legacy (Access-format) catalogue into one of the
+// program's own. The program runs it as a separate process with a time limit, so a damaged
+// file can neither crash nor hang the program.
+struct CatalogueTool
+{
+    QString path;
+    int timeLimitMs = 10000;
+};
+
 // The main window's handles on the open catalogue file: the database gdbZents, the cursors
 // rsCatalogue (all cards) and rsNames (the working deck), and the two data controls,
 // datZents (the card display, read-only) and datNames (the working deck).
 // Every operation throws DbError when it fails and then leaves the handles as they were.
+//
+// A catalogue the user may write is used in place. One that cannot be used in place, a legacy
+// file or a file the user may not write, is used through a private working copy: every
+// statement, cursor and data control works on the copy and the chosen file is never written.
 class Catalogue
 {
 public:
     // A log, when given, receives every statement text sent to the file.
-    explicit Catalogue(db::StatementLog *log = nullptr);
+    explicit Catalogue(db::StatementLog *log = nullptr, CatalogueTool tool = {});
 
     // Opens the file as gdbZents; it must hold both tables, tblZentDeck and tblNames. On
-    // failure the previously open file stays in use.
+    // failure the previously open file stays in use. The file open already is opened again
+    // through the same working copy, as a file used in place is.
     void open(const QString &path);
     bool isOpen() const { return gdbZents.has_value(); }
     const db::Database &database() const; // throws DbError when no file is open
@@ -44,8 +59,9 @@ public:
 
     void execute(const QString &statement) const { database().execute(statement); }
 
-    // Points both data controls at the file: datZents at the cards, datNames at the working
-    // deck. Nothing is read until each is refreshed.
+    // Points both data controls at the file (at its working copy when it is the file open):
+    // datZents at the cards, datNames at the working deck. Nothing is read until each is
+    // refreshed.
     void pointDataControls(const QString &path);
     db::DataControl &datZents() { return zents; }
     db::DataControl &datNames() { return names; }
@@ -53,6 +69,16 @@ public:
     const db::DataControl &datNames() const { return names; }
 
 private:
+    // The file to open for the one chosen: a new working copy when it needs one, else itself.
+    QString fileToOpen(const QString &path);
+    QString makeWorkingCopy(const QString &path, bool legacy);
+
+    // Declared first, so the folder goes after everything that may hold its files open.
+    std::optional<sys::WorkingFolder> folder;
+    CatalogueTool tool;
+    QString chosenFile;  // the file open, as the user chose it
+    QString workingCopy; // its working copy, or "" when it is used in place
+    int copies = 0;
     db::StatementLog *log;
     std::optional<db::Database> gdbZents;
     std::unique_ptr<db::Cursor> rsCatalogue;

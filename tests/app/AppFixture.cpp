@@ -1,6 +1,8 @@
 #include "AppFixture.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QComboBox>
 #include <QListWidget>
 #include <QDir>
@@ -11,14 +13,18 @@
 #include <gtest/gtest.h>
 
 
-AppFixture::AppFixture() : context{dialogs, registry, folder.path(), &statements}
+AppFixture::AppFixture()
+    : context{dialogs, registry, folder.path(), &statements, {ZENT_PROGRAM_DIR "/zentcat"}}
 {
     // The program runs from its own folder, where relative picture paths resolve.
     QDir::setCurrent(folder.path());
+    qputenv("TMPDIR", temporary.path().toLocal8Bit());
 }
 
 AppFixture::~AppFixture()
 {
+    window.reset();
+    qputenv("TMPDIR", startTemporary);
     QDir::setCurrent(startFolder);
 }
 
@@ -92,6 +98,22 @@ void AppFixture::choose(const char *nameList, const QString &name)
 QString AppFixture::rows(const QString &file) const
 {
     return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
+}
+
+QStringList AppFixture::temporaryFiles() const
+{
+    QStringList files;
+    QDirIterator found(temporary.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (found.hasNext())
+        files << QDir(temporary.path()).relativeFilePath(found.next());
+    return files;
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256) : QByteArray();
 }
 
 QList<catalogue_writer::CardRow> alphaBetaGamma()

@@ -41,9 +41,13 @@ public:
     void choose(const char *nameList, const QString &name);
     // The rows of tblNames as "name|id", one after the other.
     QString rows(const QString &file) const;
+    // The files in the user's temporary folder, where working copies are made.
+    QStringList temporaryFiles() const;
 
     const QString startFolder = QDir::currentPath();
     TempDir folder; // the program folder, and the current folder while the fixture lives
+    TempDir temporary; // the user's temporary folder (TMPDIR) while the fixture lives
+    const QByteArray startTemporary = qgetenv("TMPDIR");
     ui::ScriptedDialogs dialogs;
     sys::Registry registry;
     db::StatementLog statements;   // every statement the window sends, in order
@@ -53,6 +57,9 @@ public:
 
 // Alpha (creature), Beta (trainer), Gamma (creature), each with a picture.
 QList<catalogue_writer::CardRow> alphaBetaGamma();
+
+// The file's SHA-256, or empty when there is no ordinary file.
+QByteArray digest(const QString &path);
 
 #include "app/frmZentMain.h"
 

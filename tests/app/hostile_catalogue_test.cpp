@@ -4,7 +4,6 @@
 #include "Sqlite3Tool.h"
 #include "platform/ui/PictureBox.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -12,13 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray digest(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256) : QByteArray();
-}
 
 void makePipe(const QString &path)
 {

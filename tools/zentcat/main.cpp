@@ -69,6 +69,8 @@ int run(const QStringList &args)
         code = zentcat::checkCatalogue(args[2], &findings, &error);
         for (const QString &finding : findings)
             out << finding << "\n";
+        if (code == zentcat::Success)
+            out << args[2] << ": nothing in it will surprise its users.\n";
     } else {
         err << "zentcat: unknown command line; see zentcat --help\n";
         return zentcat::UsageError;

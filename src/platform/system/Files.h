@@ -16,6 +16,17 @@ bool isRegularFile(const QString &path);
 // a missing file or an empty path all give ""). A "\" in the path is a folder separator.
 QString fileExists(const QString &path);
 
+// Whether this user may change the file where it lies: write it, and write beside it in its
+// folder. False on a read-only file system, and for a missing file.
+bool canWriteInPlace(const QString &path);
+
+// The first bytes of the ordinary file at path, at most count; empty for anything else.
+QByteArray fileStart(const QString &path, int count);
+
+// Copies the file to a new file at copy that only this user may read and write, whatever the
+// original's own permissions. Throws Failure when it cannot; then no copy is left.
+void copyPrivately(const QString &path, const QString &copy);
+
 // Starts the program at path as a separate process, not waited for; false when it cannot be
 // started. A "\" in the path is a folder separator.
 bool startProgram(const QString &path);

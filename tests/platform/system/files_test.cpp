@@ -1,3 +1,4 @@
+#include "platform/system/Failure.h"
 #include "platform/system/Files.h"
 
 #include "TempDir.h"
@@ -31,4 +32,28 @@ TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
     EXPECT_TRUE(startProgram(folder.path() + "\\MSINFO32.EXE"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(script + ".ran"); }, 5000));
     EXPECT_FALSE(startProgram(folder.path()));
+}
+
+TEST(Files, APrivateCopyIsTheUsersToWriteWhateverTheOriginalsPermissions)
+{
+    TempDir folder;
+    const QString original = folder.file("catalogue.znt");
+    QFile file(original);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3 << 20, 'c') + "end");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    copyPrivately(original, folder.file("copy.znt"));
+    QFile copy(folder.file("copy.znt"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll().right(4), "cend");
+    EXPECT_EQ(copy.size(), file.size());
+    EXPECT_EQ(copy.permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
+    // Nothing is copied over an existing file, nor from a missing one.
+    EXPECT_THROW(copyPrivately(original, folder.file("copy.znt")), Failure);
+    EXPECT_THROW(copyPrivately(folder.file("missing"), folder.file("none.znt")), Failure);
+    EXPECT_FALSE(QFile::exists(folder.file("none.znt")));
+    EXPECT_TRUE(canWriteInPlace(folder.file("copy.znt")));
+    EXPECT_FALSE(canWriteInPlace(folder.file("missing")));
 }
