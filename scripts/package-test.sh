@@ -37,10 +37,12 @@ trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 mkdir "$work/tmp" "$work/home" "$work/shots"
 chown nobody: "$work/tmp" "$work/home" "$work/shots"
+# A copy of the test, in case the user may not enter the build folder.
+install -m 755 "$build/tests/app_real/test_app_real" "$work/"
 status=0
 (cd "$work" && runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$work/home" TMPDIR="$work/tmp" \
   ZENT_INSTALLED_LAUNCHER=/usr/bin/zentdeck ZENT_SCREENSHOT_DIR="$work/shots" \
-  "$build/tests/app_real/test_app_real" --gtest_filter='InstalledProgram.*') || status=$?
+  ./test_app_real --gtest_filter='InstalledProgram.*') || status=$?
 cp "$work"/shots/*.png "$build"/ 2>/dev/null || true
 [ "$status" -eq 0 ]
 
