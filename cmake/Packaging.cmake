@@ -4,6 +4,7 @@
 set(ZENT_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(ZENT_PACKAGE_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
 set(ZENT_INSTALL_PROGRAM_DIR lib/zentdeck)
+file(MAKE_DIRECTORY ${ZENT_PACKAGE_BUILD_DIR})
 
 # The icons are drawn by the program's own logo code; manual pages and the changelog are
 # compressed as Debian wants them (-n: no name or time inside, so the bytes are the same each time).
