@@ -10,7 +10,7 @@ file(MAKE_DIRECTORY ${ZENT_PACKAGE_BUILD_DIR})
 # compressed as Debian wants them (-n: no name or time inside, so the bytes are the same each time).
 set(icons ${ZENT_PACKAGE_BUILD_DIR}/icons)
 add_custom_command(
-  OUTPUT ${icons}/256x256/apps/${ZENT_DESKTOP_ID}.png
+  OUTPUT ${icons}/256x256/apps/${ZENT_DESKTOP_ID}.png ${icons}/scalable/apps/${ZENT_DESKTOP_ID}.svg
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
           $<TARGET_FILE:zenticon> ${ZENT_DESKTOP_ID} ${icons}
   DEPENDS zenticon

@@ -8,6 +8,8 @@ set -euo pipefail
 program=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev
+  # The build draws the program's scalable icon with Qt SVG.
+  qt6-svg-dev
   # zentcat reads Access-format catalogues with libmdb.
   libmdb3 mdbtools-dev
   # The program's windows name Arial and Comic Sans MS; these stand in for them.

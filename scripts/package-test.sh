@@ -30,6 +30,7 @@ icon=$(sed -n 's/^Icon=//p' packaging/*.desktop)
 for side in 48 128 256; do
   test "$(identify -format %wx%h "/usr/share/icons/hicolor/${side}x$side/apps/$icon.png")" = "${side}x$side"
 done
+grep -q '<svg' "/usr/share/icons/hicolor/scalable/apps/$icon.svg"
 
 echo "== the installed program, as nobody"
 work=$(mktemp -d)

@@ -96,14 +96,9 @@ QPixmap smallLogo(const QSize &size)
     return pixmap;
 }
 
-QImage iconImage(int side)
+void paintIcon(QPainter &p)
 {
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 256-unit square, with a margin as desktop icons keep.
-    p.scale(side / 256.0, side / 256.0);
+    // A margin all round, as desktop icons keep.
     p.setPen(QPen(gold, 10));
     p.setBrush(nightBand(256));
     p.drawRoundedRect(QRectF(16, 16, 224, 224), 44, 44);
@@ -113,6 +108,16 @@ QImage iconImage(int side)
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
     p.drawPath(star({190, 66}, 26, 8));
+}
+
+QImage iconImage(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 256.0, side / 256.0);
+    paintIcon(p);
     return image;
 }
 

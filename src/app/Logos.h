@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
+class QPainter;
+
 // The program's logo pictures and its icon, drawn rather than shipped as files. The pictures are
 // drawn for the screen's pixel density, so they stay sharp on a high-density screen.
 namespace logos {
@@ -13,8 +15,10 @@ QPixmap titleLogo();
 // The small maker's mark shown in a corner of the splash and the about box.
 QPixmap smallLogo(const QSize &size);
 
-// The program's icon: the Zentari star on the night-blue band of the title logo, in a square of
-// side pixels. The icon files of the installed program are drawn from it too.
+// Paints the program's icon, the Zentari star on the night-blue band of the title logo, on a
+// square of 256 x 256 units. The installed program's icon files are painted by it too.
+void paintIcon(QPainter &painter);
+// The icon in a square of side pixels.
 QImage iconImage(int side);
 // The icon in the sizes a window's title bar and a task bar ask for.
 QIcon programIcon();
