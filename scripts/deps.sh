@@ -1,28 +1,36 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for what is asked:
 #   deps.sh program   building and running the program
-#   deps.sh tests     that, and everything the tests, benchmarks and fuzzing use
+#   deps.sh package   building the program's Debian package
+#   deps.sh tests     all that, and everything the tests, benchmarks and fuzzing use
 set -euo pipefail
 
 program=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev
+  # The build draws the program's scalable icon with Qt SVG.
+  qt6-svg-dev
   # zentcat reads Access-format catalogues with libmdb.
   libmdb3 mdbtools-dev
   # The program's windows name Arial and Comic Sans MS; these stand in for them.
   fonts-liberation fonts-comic-neue
 )
+# CPack's Debian packages take their dependencies from dpkg-shlibdeps, which needs file.
+package=(dpkg-dev file)
 tests=(
   libgtest-dev libbenchmark-dev sqlite3 mdbtools
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-daemon
   fonts-dejavu-core libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
+  # The package's checks.
+  lintian desktop-file-utils appstream
 )
 
 case "${1:-}" in
   program) packages=("${program[@]}") ;;
-  tests) packages=("${program[@]}" "${tests[@]}") ;;
-  *) echo "usage: deps.sh program|tests" >&2; exit 2 ;;
+  package) packages=("${program[@]}" "${package[@]}") ;;
+  tests) packages=("${program[@]}" "${package[@]}" "${tests[@]}") ;;
+  *) echo "usage: deps.sh program|package|tests" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 #include "app/frmSplash.h"
 #include "app/frmZentMain.h"
+#include "app/Logos.h"
 #include "platform/system/Registry.h"
 #include "platform/system/WorkingFolder.h"
 #include "platform/ui/QtDialogs.h"
@@ -31,6 +32,9 @@ int main(int, char **argv)
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName("ZentDeckBuilder");
     QApplication::setApplicationVersion("1.0.0");
+    // Task bars match the windows to the installed menu entry, and show the same icon.
+    QGuiApplication::setDesktopFileName(ZENT_DESKTOP_ID);
+    QApplication::setWindowIcon(logos::programIcon());
     substituteFonts();
     QApplication::setFont(QFont("MS Sans Serif", 9));
 

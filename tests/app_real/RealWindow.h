@@ -17,14 +17,18 @@ inline const QString mainTitle = "Zentari Deck Builder";
 // Every file and folder under the folder, as paths relative to it.
 QStringList filesUnder(const QString &folder);
 
-// A user at a desktop of the test's own, with a copy of the program folder: the windows as
-// xdotool sees them, the controls as a screen reader finds them, keys typed to whichever
-// window has the keyboard. The program runs with a home and a temporary folder of its own, so
-// what it leaves there can be seen.
+// A user at a desktop of the test's own, with a copy of the program folder (or the installed
+// program, started by its launcher from a folder of the user's own): the windows as xdotool
+// sees them, the controls as a screen reader finds them, keys typed to whichever window has the
+// keyboard. The program runs with a home and a temporary folder of its own, so what it leaves
+// there can be seen.
 class RealWindow : public ::testing::Test
 {
 protected:
-    explicit RealWindow(PrivateDesktop::Kind kind) : desktop(temp.path(), kind) {}
+    explicit RealWindow(PrivateDesktop::Kind kind, const QString &installedLauncher = {})
+        : desktop(temp.path(), kind), launcher(installedLauncher)
+    {
+    }
     void SetUp() override;
 
     // Starts the program; the main window's id once it is shown, or empty.
@@ -55,6 +59,8 @@ protected:
     const QString home = temp.file("home");
     const QString tmp = temp.file("tmp"); // the program's TMPDIR
     PrivateDesktop desktop;
+    const QString launcher; // empty: the copy of the built program folder is started in it
+    const QString currentFolder = launcher.isEmpty() ? programFolder : temp.file("current");
     ScreenReader reader{desktop.environment().value("DBUS_SESSION_BUS_ADDRESS")};
     ScopedProcess program{temp.path(), "zentdeck"};
     bool splashSeen = false;
