@@ -14,9 +14,9 @@ class StatementLog;
 namespace catalogue {
 
 // The "z" in fldName or fldTrainers: the row has no name of that kind.
-inline bool isNoName(const QString &name)
+inline bool isNoName(QStringView name)
 {
-    return name == QLatin1String("z");
+    return name == u"z";
 }
 
 // The main window's handles on the open catalogue file: the database gdbZents, the cursors

@@ -1,6 +1,7 @@
 #include "platform/db/Connection.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/HeldTable.h"
 #include "platform/system/Files.h"
 
 #include <sqlite3.h>
@@ -11,7 +12,33 @@ Connection::Connection(sqlite3 *handle, const QString &path) : sqlite(handle), f
 
 Connection::~Connection()
 {
+    sqlite3_update_hook(sqlite, nullptr, nullptr);
     sqlite3_close_v2(sqlite);
+}
+
+void Connection::hold(const QString &table, const QStringList &walked)
+{
+    if (held.isEmpty())
+        sqlite3_update_hook(sqlite, &Connection::rowChanged, this);
+    held.insert(table.toLower(), {walked, nullptr});
+}
+
+std::shared_ptr<HeldTable> Connection::heldTable(const QString &table)
+{
+    const auto found = held.find(table.toLower());
+    if (found == held.end())
+        return nullptr;
+    if (!found->table)
+        found->table = std::make_shared<HeldTable>(*this, table, found->walked);
+    return found->table;
+}
+
+void Connection::rowChanged(void *connection, int, const char *, const char *table, long long)
+{
+    auto *self = static_cast<Connection *>(connection);
+    const auto found = self->held.find(QString::fromUtf8(table).toLower());
+    if (found != self->held.end())
+        found->table.reset();
 }
 
 QString Connection::lastError() const
