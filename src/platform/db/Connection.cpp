@@ -58,6 +58,8 @@ std::shared_ptr<Connection> Connection::open(const QString &path, Mode mode)
     std::shared_ptr<Connection> connection(new Connection(handle, path));
     if (result != SQLITE_OK)
         throw DbError("cannot open " + path + ": " + connection->lastError());
+    // A quoted column name that names no column fails, rather than being read as text.
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 
     // SQLite reads a file's header only on first use; read the schema now so a foreign file
     // fails here rather than at the first statement.
