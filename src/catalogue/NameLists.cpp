@@ -34,7 +34,7 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
     const auto listNames = [&] {
         const QString text = list.currentText();
         QStringListModel &model = namesOf(list);
-        model.setStringList(model.stringList() + names);
+        model.setStringList(model.rowCount() == 0 ? names : model.stringList() + names);
         list.setCurrentIndex(-1);
         list.setEditText(text);
     };

@@ -52,7 +52,9 @@ std::shared_ptr<Connection> Connection::open(const QString &path, Mode mode)
     if (!sys::isRegularFile(path))
         throw DbError("not a file: " + path);
     // Without SQLITE_OPEN_CREATE a missing file fails rather than becoming a new database.
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // Every handle is used on the user-interface thread alone: no lock around each call.
+    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE)
+                      | SQLITE_OPEN_NOMUTEX;
     sqlite3 *handle = nullptr;
     const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     std::shared_ptr<Connection> connection(new Connection(handle, path));

@@ -172,15 +172,19 @@ void Cursor::moveToFirstHeld()
     where = row == 0 ? State::OnRow : State::PastEnd;
 }
 
-const TextColumn &Cursor::heldColumn(int column)
+QStringView Cursor::heldView(int column)
 {
+    if (!held->isHeld(column)) {
+        viewed = held->lookUp(*connection, column, row);
+        return viewed;
+    }
     const TextColumn &values = held->column(*connection, column);
     if (row >= values.size()) {
         // The rows of a damaged file end here for this column.
         where = State::Failed;
         throw DbError(values.failure);
     }
-    return values;
+    return values.at(row);
 }
 
 void Cursor::moveFirst()
@@ -245,7 +249,7 @@ QString Cursor::value(int column)
     checkedColumn(column);
     requireRow();
     if (held)
-        return heldColumn(column).at(row).toString();
+        return heldView(column).toString();
     if (resultColumn[column] < 0)
         select({column});
     return text(resultColumn[column]);
@@ -256,7 +260,7 @@ QStringView Cursor::view(int column)
     checkedColumn(column);
     requireRow();
     if (held)
-        return heldColumn(column).at(row);
+        return heldView(column);
     viewed = value(column);
     return viewed;
 }
@@ -267,7 +271,7 @@ QStringList Cursor::values()
     QStringList current;
     if (held) {
         for (int i = 0; i < names.size(); ++i)
-            current << heldColumn(i).at(row).toString();
+            current << heldView(i).toString();
         return current;
     }
     if (!table.isEmpty()) {

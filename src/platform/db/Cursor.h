@@ -14,7 +14,6 @@ namespace db {
 
 class Connection;
 class HeldTable;
-class TextColumn;
 
 // The index of a column among the names, compared without regard to case as the catalogue's
 // engine always did; -1 when there is no such column.
@@ -87,7 +86,7 @@ private:
     void step();
     void requireRow() const;
     void moveToFirstHeld();
-    const TextColumn &heldColumn(int column);
+    QStringView heldView(int column);
     int checkedColumn(int column) const;
     QString text(int statementColumn) const;
 
@@ -100,7 +99,7 @@ private:
     QList<int> selected;      // table cursors: the columns read, in statement order
     State where = State::PastEnd;
     qint64 row = -1;
-    QString viewed;           // the last value viewed from the statement
+    QString viewed;           // the last value viewed that is not held in memory
 };
 
 } // namespace db

@@ -86,6 +86,8 @@ qsizetype HeldTable::rowCount(Connection &connection)
 {
     if (rows < 0) {
         read(connection, walked);
+        if (rowids.size() != size_t(columns[size_t(walked.first())]->size()))
+            rowids.clear();
         rows = columns[size_t(walked.first())]->size();
         firstPass = columns[size_t(walked.first())]->failure;
     }
@@ -97,6 +99,17 @@ const TextColumn &HeldTable::column(Connection &connection, int index)
     if (!columns[size_t(index)])
         read(connection, walked.contains(index) ? walked : QList<int>{index});
     return *columns[size_t(index)];
+}
+
+QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
+{
+    Query value(connection, "SELECT " + quotedName(names[index]) + " FROM " + quotedName(table)
+                                + " WHERE rowid = ?1");
+    sqlite3_bind_int64(value.handle(), 1, rowids[size_t(row)]);
+    if (!value.step())
+        throw DbError(table + " has lost a row");
+    return decodeExactly(reinterpret_cast<const char *>(sqlite3_column_text(value.handle(), 0)),
+                         sqlite3_column_bytes(value.handle(), 0));
 }
 
 void HeldTable::read(Connection &connection, const QList<int> &indexes)
@@ -111,13 +124,26 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
         // Without an index the engine walks the table itself, in the order its rows are stored.
         // Mapping the file spares a copy of every page read; the mapping ends with the pass.
         sqlite3_exec(connection.handle(), "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
-        Query pass(connection, "SELECT " + selected.join(", ") + " FROM " + quotedName(table)
-                                   + " NOT INDEXED");
-        while (pass.step()) {
+        // The first pass keeps each row's rowid too, where the table has them, so a value of
+        // another column can be found again.
+        const bool first = rows < 0;
+        const QString from = " FROM " + quotedName(table) + " NOT INDEXED";
+        std::unique_ptr<Query> pass;
+        try {
+            if (first)
+                pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + ", rowid" + from);
+        } catch (const DbError &) {
+        }
+        const bool withRowids = pass != nullptr;
+        if (!pass)
+            pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + from);
+        while (pass->step()) {
             for (int i = 0; i < indexes.size(); ++i) {
-                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(pass.handle(), i));
-                columns[size_t(indexes[i])]->append(text, sqlite3_column_bytes(pass.handle(), i));
+                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(pass->handle(), i));
+                columns[size_t(indexes[i])]->append(text, sqlite3_column_bytes(pass->handle(), i));
             }
+            if (withRowids)
+                rowids.push_back(sqlite3_column_int64(pass->handle(), int(indexes.size())));
         }
     } catch (const DbError &error) {
         for (const int index : indexes)

@@ -36,7 +36,7 @@ private:
 
 // A table the program never writes, read from the file once per open and then walked in
 // memory by every cursor opened on it. The columns the program walks are read together in one
-// pass over the file; any other column is read alone when first asked for.
+// pass over the file; a value of any other column is looked up by its row when asked for.
 class HeldTable
 {
 public:
@@ -50,6 +50,10 @@ public:
     const QString &failure() const { return firstPass; }
     // The column, read on first use: as many rows as could be read.
     const TextColumn &column(Connection &connection, int index);
+    // Whether the column is kept whole in memory; the others are looked up value by value.
+    bool isHeld(int index) const { return walked.contains(index) || rowids.empty(); }
+    // A value of a column not held, read by its row; throws DbError when it cannot be read.
+    QString lookUp(Connection &connection, int index, qsizetype row);
 
 private:
     void read(Connection &connection, const QList<int> &indexes);
@@ -60,6 +64,7 @@ private:
     qsizetype rows = -1; // not read yet
     QString firstPass;
     std::vector<std::unique_ptr<TextColumn>> columns; // null: not read yet
+    std::vector<qint64> rowids; // each row's rowid; empty for a table without them
 };
 
 // UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
