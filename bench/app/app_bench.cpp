@@ -283,6 +283,7 @@ void residentMemory(benchmark::State &state, const Folder *folder)
 class TableReporter : public benchmark::ConsoleReporter
 {
 public:
+    TableReporter() : ConsoleReporter(OO_None) {}
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -379,16 +380,25 @@ int main(int argc, char **argv)
         const auto stepOf = [](int step) {
             return [step](benchmark::State &state, const Folder *f) { deckStep(state, f, step); };
         };
-        const std::pair<const char *, Work> oneByOne[] = {
-            {"/find_scan", findScan},
-            {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }},
-            {"/choose_name_to_picture", chooseName},
-            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }},
-            {"/energy_up_and_down", stepOf(0)}, {"/delete_one_copy", stepOf(1)},
-            {"/clear_60_card_deck", stepOf(2)}, {"/save_and_reopen_60_card_list", saveAndReopen}};
-        for (const auto &[name, work] : oneByOne) {
-            if (!million || name == std::string("/find_scan") || name == std::string("/add_single"))
-                once(name, work, million ? 20 : name[1] == 'a' || name[1] == 'c' || name[1] == 'f' ? 200 : 30)->UseRealTime();
+        struct Action
+        {
+            const char *name;
+            Work work;
+            int repetitions;
+            bool atAMillion;
+        };
+        const Action actions[] = {
+            {"/find_scan", findScan, 200, true},
+            {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }, 200, true},
+            {"/choose_name_to_picture", chooseName, 200, false},
+            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }, 200, false},
+            {"/energy_up_and_down", stepOf(0), 30, false},
+            {"/delete_one_copy", stepOf(1), 30, false},
+            {"/clear_60_card_deck", stepOf(2), 30, false},
+            {"/save_and_reopen_60_card_list", saveAndReopen, 30, false}};
+        for (const Action &action : actions) {
+            if (!million || action.atAMillion)
+                once(action.name, action.work, million ? 20 : action.repetitions)->UseRealTime();
         }
     }
     TableReporter table;

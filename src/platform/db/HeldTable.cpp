@@ -145,6 +145,9 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
             if (withRowids)
                 rowids.push_back(sqlite3_column_int64(pass->handle(), int(indexes.size())));
         }
+        // Every column of one open walks the same rows.
+        if (!first && columns[size_t(indexes.first())]->size() < rows)
+            throw DbError(table + " changed while it was read");
     } catch (const DbError &error) {
         for (const int index : indexes)
             columns[size_t(index)]->failure = error.message();
