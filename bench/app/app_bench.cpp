@@ -1,10 +1,12 @@
-// The main window on the bundled catalogue and on synthetic ones of 20,000 and 100,000 cards:
-// from its creation to its first paint on screen (load, show, layout and paint), File > Open to
-// the window painted again, choosing a name to its picture painted, and Find's scan. Then
-// File > Open of catalogues used through a working copy, each timed in turn with its plain
-// twin: a 20,000-card legacy catalogue (when the shared legacy files are beside the project)
-// and the same cards in SQLite; a 20,000-card catalogue this user may not write and a private
-// writable copy of it (run as an ordinary user, e.g. runuser -u nobody, for that pair).
+// The main window on the bundled catalogue and on synthetic ones of 20,000, 100,000 and
+// 1,000,000 cards: from its creation to its first paint on screen (load, show, layout and
+// paint), File > Open to the window painted again, choosing a name to its picture painted,
+// Find's scan, adding cards, the report, and the memory the program holds. A table of medians
+// and maxima follows Google Benchmark's own output. Then File > Open of catalogues used through
+// a working copy, each timed in turn with its plain twin: a 20,000-card legacy catalogue (when
+// the shared legacy files are beside the project) and the same cards in SQLite; a 20,000-card
+// catalogue this user may not write and a private writable copy of it (run as an ordinary user,
+// e.g. runuser -u nobody, for that pair).
 #include "app/frmZentMain.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
@@ -25,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 
 using namespace ui;
@@ -318,6 +321,89 @@ std::vector<std::pair<std::string, NamedFiles>> workingCopyPairs(const QString &
     return pairs;
 }
 
+// The resident memory of the process, in megabytes, with the main window open on the catalogue
+// after a find and an add: what a player's machine gives the program.
+void residentMemory(benchmark::State &state, const Folder *folder)
+{
+    MainWindowRun run(folder);
+    frmZentMain &main = run.main;
+    main.show();
+    run.dialogs.name = lastCreature(main);
+    main.mnuFindZentari_Click();
+    main.cmdAdd2Deck_Click();
+    QCoreApplication::processEvents();
+    double megabytes = 0;
+    for (auto _ : state) {
+        QFile status("/proc/self/status");
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                megabytes = line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    state.counters["resident_MB"] = megabytes;
+    main.cmdClear_Click();
+}
+
+// One row per action, one column per catalogue: the median and the maximum, in ms.
+class TableReporter : public benchmark::ConsoleReporter
+{
+public:
+    TableReporter() : ConsoleReporter(OO_None) {}
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const std::string &name = run.run_name.function_name;
+            const auto slash = name.find('/');
+            Cell &cell = cells[{name.substr(slash + 1), name.substr(0, slash)}];
+            const auto memory = run.counters.find("resident_MB");
+            const double time = memory != run.counters.end() ? double(memory->second)
+                                                             : run.GetAdjustedRealTime();
+            if (run.aggregate_name == "median")
+                cell.median = time;
+            else if (run.aggregate_name == "max")
+                cell.max = time;
+            else if (run.aggregate_name.empty() && run.repetitions <= 1)
+                cell.median = cell.max = time;
+        }
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const std::pair<const char *, const char *> rows[] = {
+            {"create_to_first_paint", "main window, creation to first paint"},
+            {"file_open_to_paint", "File > Open to paint"},
+            {"choose_name_to_picture", "choose a name to picture shown"},
+            {"find_scan", "Find scan"},
+            {"add_single", "add a single copy"},
+            {"add_set_of_six", "add a set of six"},
+            {"report_to_preview_painted", "report to preview painted"},
+            {"resident_memory", "resident memory, MB (after a find and an add)"}};
+        const char *columns[] = {"bundled", "synthetic20000", "synthetic100000", "synthetic1000000"};
+        std::printf("\n| Action (median / max, ms) | 156 cards | 20,000 | 100,000 | 1,000,000 |\n"
+                    "|---|---|---|---|---|\n");
+        for (const auto &[key, label] : rows) {
+            std::printf("| %s |", label);
+            for (const char *column : columns) {
+                const auto found = cells.find({key, column});
+                if (found == cells.end())
+                    std::printf(" |");
+                else
+                    std::printf(" %.1f / %.1f |", found->second.median, found->second.max);
+            }
+            std::printf("\n");
+        }
+    }
+
+private:
+    struct Cell
+    {
+        double median = 0;
+        double max = 0;
+    };
+    std::map<std::pair<std::string, std::string>, Cell> cells;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -328,6 +414,10 @@ int main(int argc, char **argv)
         {"bundled", ZENT_PROGRAM_DIR},
         {"synthetic20000", ZENT_BENCH_DIR "/synthetic-20000"},
         {"synthetic100000", ZENT_BENCH_DIR "/synthetic-100000"},
+        {"synthetic1000000", ZENT_BENCH_DIR "/synthetic-1000000"},
+    };
+    const auto maximum = [](const std::vector<double> &times) {
+        return *std::max_element(times.begin(), times.end());
     };
     for (const Folder &folder : folders) {
         if (!QFile::exists(folder.path + "/zentdeck.znt")) {
@@ -335,43 +425,54 @@ int main(int argc, char **argv)
                          qPrintable(folder.path));
             continue;
         }
-        benchmark::RegisterBenchmark((std::string(folder.label) + "/create_to_first_paint").c_str(),
-                                     createToFirstPaint, &folder)
-            ->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark((std::string(folder.label) + "/file_open_to_paint").c_str(),
-                                     fileOpenToPaint, &folder)
-            ->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark((std::string(folder.label) + "/report_to_preview_painted").c_str(),
-                                     reportToPreview, &folder)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(50)
-            ->ReportAggregatesOnly(true);
-        // One at a time, 200 times over: the median and the worst case.
+        // A million cards shows how the cost grows: start-up, one add, one find, memory, fewer
+        // times over.
+        const bool million = QByteArray(folder.label) == "synthetic1000000";
+        const auto once = [&](const char *name, auto work, int repetitions) {
+            return benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
+                ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions)
+                ->ReportAggregatesOnly(true)->ComputeStatistics("max", maximum);
+        };
+        once("/create_to_first_paint", createToFirstPaint, million ? 5 : 50)->UseRealTime();
+        once("/resident_memory", residentMemory, 1);
+        if (!million) {
+            once("/file_open_to_paint", fileOpenToPaint, 50)->UseRealTime();
+            once("/report_to_preview_painted", reportToPreview, 50)->UseManualTime();
+        }
+        // One at a time, 200 times over: the median and the worst case. The deck's own steps
+        // refill a deck of 60 cards each time, so they run fewer times.
         using Work = std::function<void(benchmark::State &, const Folder *)>;
         const auto stepOf = [](int step) {
             return [step](benchmark::State &state, const Folder *f) { deckStep(state, f, step); };
         };
-        const std::pair<const char *, Work> oneByOne[] = {
-            {"/choose_name_to_picture", chooseName}, {"/find_scan", findScan},
-            {"/energy_up_and_down", stepOf(0)}, {"/delete_one_copy", stepOf(1)},
-            {"/clear_60_card_deck", stepOf(2)},
-            {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }},
-            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }},
-            {"/save_and_reopen_60_card_list", saveAndReopen}};
-        for (const auto &[name, work] : oneByOne) {
-            benchmark::RegisterBenchmark((std::string(folder.label) + name).c_str(), work, &folder)
-                ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(200)
-                ->ReportAggregatesOnly(true)
-                ->ComputeStatistics("max", [](const std::vector<double> &times) {
-                    return *std::max_element(times.begin(), times.end());
-                });
+        struct Action
+        {
+            const char *name;
+            Work work;
+            int repetitions;
+            bool atAMillion;
+        };
+        const Action actions[] = {
+            {"/find_scan", findScan, 200, true},
+            {"/add_single", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 1); }, 200, true},
+            {"/choose_name_to_picture", chooseName, 200, false},
+            {"/add_set_of_six", [](benchmark::State &st, const Folder *f) { addZentari(st, f, 3); }, 200, false},
+            {"/energy_up_and_down", stepOf(0), 30, false},
+            {"/delete_one_copy", stepOf(1), 30, false},
+            {"/clear_60_card_deck", stepOf(2), 30, false},
+            {"/save_and_reopen_60_card_list", saveAndReopen, 30, false}};
+        for (const Action &action : actions) {
+            if (!million || action.atAMillion)
+                once(action.name, action.work, million ? 20 : action.repetitions)->UseRealTime();
         }
     }
     QTemporaryDir pairFolder;
     for (const auto &[name, files] : workingCopyPairs(pairFolder.path()))
         benchmark::RegisterBenchmark(name.c_str(), openInTurnsToPaint, files)
             ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+    TableReporter table;
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     return 0;
 }

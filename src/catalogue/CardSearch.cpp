@@ -65,7 +65,7 @@ bool CardSearch::holds(CardKind kind, const QString &name)
     // The walk ends past the last row, with or without a match.
     sys::attempt([&] {
         catalogue.catalogueCursor().forEachValue(searchFor(kind).column,
-                                                 [&](const QString &row) { found = found || row == name; });
+                                                 [&](QStringView row) { found = found || row == name; });
     });
     return found;
 }

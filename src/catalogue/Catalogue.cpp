@@ -54,6 +54,9 @@ void Catalogue::open(const QString &path)
             if (!opened.hasTable(table))
                 throw db::DbError(path + " holds no table " + table);
         }
+        // The program never writes the cards, so its walks over them (the name lists, the
+        // search, the member count and the evolution walk) read them from memory.
+        opened.hold("tblZentDeck", {"fldName", "fldTrainers", "fldZentGroup"});
         gdbZents = std::move(opened);
     } catch (const sys::Failure &) {
         if (newCopy)

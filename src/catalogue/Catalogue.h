@@ -15,9 +15,9 @@ class StatementLog;
 namespace catalogue {
 
 // The "z" in fldName or fldTrainers: the row has no name of that kind.
-inline bool isNoName(const QString &name)
+inline bool isNoName(QStringView name)
 {
-    return name == QLatin1String("z");
+    return name == u"z";
 }
 
 // The users' catalogue tool, which turns a legacy (Access-format) catalogue into one of the

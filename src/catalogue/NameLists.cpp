@@ -6,26 +6,44 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <QStringListModel>
 
 namespace catalogue {
+
+namespace {
+
+// The list's names as one string list, handed over whole: the combo box's own model would
+// make an item of every entry, which a large catalogue feels.
+QStringListModel &namesOf(QComboBox &list)
+{
+    auto *model = qobject_cast<QStringListModel *>(list.model());
+    if (!model) {
+        model = new QStringListModel(&list);
+        list.setModel(model);
+    }
+    return *model;
+}
+
+} // namespace
 
 void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list)
 {
     QStringList names;
-    // One call for the whole list keeps a large catalogue quick to list. A combo box makes its
-    // first entry current when entries arrive; the name list keeps the text the user left.
+    // A combo box makes its first entry current when entries arrive; the name list keeps the
+    // text the user left.
     const auto listNames = [&] {
         const QString text = list.currentText();
-        list.addItems(names);
+        QStringListModel &model = namesOf(list);
+        model.setStringList(model.rowCount() == 0 ? names : model.stringList() + names);
         list.setCurrentIndex(-1);
         list.setEditText(text);
     };
     try {
         const int index = rsCatalogue.columnIndex(column);
         for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
-            const QString name = rsCatalogue.value(index);
+            const QStringView name = rsCatalogue.view(index);
             if (!isNoName(name))
-                names << name;
+                names << name.toString();
         }
     } catch (...) {
         // The names read before a damaged part of the file are listed all the same.
@@ -47,7 +65,7 @@ void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrain
 void emptyNameList(QComboBox &list)
 {
     const QString text = list.currentText();
-    list.clear();
+    namesOf(list).setStringList({});
     list.setEditText(text);
 }
 

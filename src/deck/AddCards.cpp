@@ -109,7 +109,7 @@ int AddCards::copiesOf(const QString &name)
     // A cursor that cannot be read is walked no further.
     int copies = 0;
     attempt([&] {
-        catalogue.namesCursor().forEachValue("fldNames", [&](const QString &row) { copies += row == name; });
+        catalogue.namesCursor().forEachValue("fldNames", [&](QStringView row) { copies += row == name; });
     });
     return copies;
 }
@@ -119,7 +119,7 @@ int AddCards::membersOf(const QString &group)
     int members = 0;
     attempt([&] {
         catalogue.catalogueCursor().forEachValue("fldZentGroup",
-                                                 [&](const QString &row) { members += row == group; });
+                                                 [&](QStringView row) { members += row == group; });
     });
     return members;
 }
@@ -128,18 +128,17 @@ QString AddCards::nextInLine(QString name)
 {
     // One pass: after a match the walk goes on past the row whose name it took, comparing with
     // that name. A match on the last row, or a following row without a name, changes nothing.
+    bool takeThisRow = false; // the row before held the name
     attempt([&] {
-        db::Cursor &rsCatalogue = catalogue.catalogueCursor();
-        const int fldName = rsCatalogue.columnIndex("fldName");
-        for (rsCatalogue.moveFirst(); !rsCatalogue.eof(); rsCatalogue.moveNext()) {
-            if (rsCatalogue.value(fldName) != name)
-                continue;
-            rsCatalogue.moveNext();
-            if (rsCatalogue.eof())
-                break;
-            if (const QString next = rsCatalogue.value(fldName); !next.isEmpty())
-                name = next;
-        }
+        catalogue.catalogueCursor().forEachValue("fldName", [&](QStringView row) {
+            if (!takeThisRow) {
+                takeThisRow = row == name;
+                return;
+            }
+            takeThisRow = false;
+            if (!row.isEmpty())
+                name = row.toString();
+        });
     });
     return name;
 }

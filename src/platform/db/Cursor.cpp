@@ -2,25 +2,12 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/HeldTable.h"
 #include "platform/db/SqlDialect.h"
 
 #include <sqlite3.h>
 
 namespace db {
-
-namespace {
-
-// UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
-// name that lost a character would no longer find its own row.
-QString decodeExactly(const char *text, int bytes)
-{
-    static const char bom[] = "\xEF\xBB\xBF";
-    if (bytes >= 3 && qstrncmp(text, bom, 3) == 0)
-        return QChar(0xFEFF) + decodeExactly(text + 3, bytes - 3);
-    return QString::fromUtf8(text, bytes);
-}
-
-} // namespace
 
 int findColumn(const QStringList &names, const QString &column)
 {
@@ -38,6 +25,14 @@ Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
 {
     if (isTableName(source)) {
         table = source.trimmed();
+        held = connection->heldTable(table);
+        if (held) {
+            names = held->columnNames();
+            if (held->rowCount(*connection) == 0 && !held->failure().isEmpty())
+                throw DbError(held->failure());
+            moveToFirstHeld();
+            return;
+        }
         // The table's columns, without reading a row.
         prepare("SELECT * FROM " + quotedName(table));
         names = statementColumns();
@@ -45,6 +40,10 @@ Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
         prepare(tableStatement());
     } else {
         prepare(toSqlite(source));
+        if (!sqlite3_stmt_readonly(statement)) {
+            finalize();
+            throw DbError("a cursor only reads: " + source);
+        }
         names = statementColumns();
         for (int i = 0; i < names.size(); ++i)
             resultColumn.append(i);
@@ -118,58 +117,118 @@ void Cursor::select(const QList<int> &columns)
     }
     if (!added)
         return;
-    const qint64 current = atEnd ? -1 : row;
+    // Failed until the new statement stands on the row the old one stood on.
+    const qint64 current = row;
+    where = State::Failed;
     prepare(tableStatement());
     start();
-    while (row < current && !atEnd)
-        atEnd = !step();
+    while (where == State::OnRow && row < current)
+        step();
+    if (where != State::OnRow) {
+        where = State::Failed;
+        throw DbError(table + " changed under its cursor");
+    }
 }
 
 void Cursor::start()
 {
     sqlite3_reset(statement);
     row = -1;
-    atEnd = !step();
+    step();
 }
 
-bool Cursor::step()
+void Cursor::step()
 {
     const int result = sqlite3_step(statement);
     if (result == SQLITE_ROW) {
         ++row;
-        return true;
+        where = State::OnRow;
+        return;
     }
     // Done or failed: release the statement's read lock at once, so other opens can write.
     const QString reason = connection->lastError();
     sqlite3_reset(statement);
-    if (result != SQLITE_DONE)
+    where = result == SQLITE_DONE ? State::PastEnd : State::Failed;
+    if (where == State::Failed)
         throw DbError(reason);
-    return false;
+}
+
+void Cursor::requireRow() const
+{
+    if (where != State::OnRow)
+        throw DbError(where == State::Failed ? "the cursor has failed" : "no current row");
+}
+
+int Cursor::checkedColumn(int column) const
+{
+    if (column < 0 || column >= names.size())
+        throw DbError("no such column");
+    return column;
+}
+
+void Cursor::moveToFirstHeld()
+{
+    row = held->rowCount(*connection) > 0 ? 0 : -1;
+    where = row == 0 ? State::OnRow : State::PastEnd;
+}
+
+QStringView Cursor::heldView(int column)
+{
+    if (!held->isHeld(column)) {
+        viewed = held->lookUp(*connection, column, row);
+        return viewed;
+    }
+    const TextColumn &values = held->column(*connection, column);
+    if (row >= values.size()) {
+        // The rows of a damaged file end here for this column.
+        where = State::Failed;
+        throw DbError(values.failure);
+    }
+    return values.at(row);
 }
 
 void Cursor::moveFirst()
 {
-    start();
-    if (atEnd)
-        throw DbError("no current row");
+    if (held) {
+        moveToFirstHeld();
+    } else {
+        // After a failed re-prepare the cursor starts again from a new statement.
+        if (!statement)
+            prepare(tableStatement());
+        start();
+    }
+    requireRow();
 }
 
 void Cursor::moveNext()
 {
-    if (atEnd)
-        throw DbError("no current row");
-    atEnd = !step();
+    requireRow();
+    if (!held) {
+        step();
+    } else if (row + 1 < held->rowCount(*connection)) {
+        ++row;
+    } else if (!held->failure().isEmpty()) {
+        where = State::Failed;
+        throw DbError(held->failure());
+    } else {
+        where = State::PastEnd;
+    }
 }
 
 void Cursor::moveLast()
 {
     moveFirst();
+    if (held) {
+        row = held->rowCount(*connection) - 1;
+        return;
+    }
     qint64 last = 0;
-    while (step())
+    for (step(); where == State::OnRow; step())
         last = row;
     start();
-    while (row < last)
+    while (where == State::OnRow && row < last)
         step();
+    requireRow();
 }
 
 int Cursor::columnIndex(const QString &column)
@@ -177,8 +236,6 @@ int Cursor::columnIndex(const QString &column)
     const int index = findColumn(names, column);
     if (index < 0)
         throw DbError("no column " + column);
-    if (resultColumn[index] < 0)
-        select({index});
     return index;
 }
 
@@ -189,26 +246,40 @@ QString Cursor::value(const QString &column)
 
 QString Cursor::value(int column)
 {
-    if (column < 0 || column >= names.size())
-        throw DbError("no such column");
+    checkedColumn(column);
+    requireRow();
+    if (held)
+        return heldView(column).toString();
     if (resultColumn[column] < 0)
         select({column});
-    if (atEnd)
-        throw DbError("no current row");
     return text(resultColumn[column]);
+}
+
+QStringView Cursor::view(int column)
+{
+    checkedColumn(column);
+    requireRow();
+    if (held)
+        return heldView(column);
+    viewed = value(column);
+    return viewed;
 }
 
 QStringList Cursor::values()
 {
+    requireRow();
+    QStringList current;
+    if (held) {
+        for (int i = 0; i < names.size(); ++i)
+            current << heldView(i).toString();
+        return current;
+    }
     if (!table.isEmpty()) {
         QList<int> all;
         for (int i = 0; i < names.size(); ++i)
             all.append(i);
         select(all);
     }
-    if (atEnd)
-        throw DbError("no current row");
-    QStringList current;
     for (int i = 0; i < names.size(); ++i)
         current << text(resultColumn[i]);
     return current;

@@ -60,6 +60,11 @@ void Database::execute(const QString &statement) const
         throw DbError("not a single statement: " + statement);
 }
 
+void Database::hold(const QString &table, const QStringList &walked)
+{
+    connection->hold(table, walked);
+}
+
 std::unique_ptr<Cursor> Database::openCursor(const QString &source) const
 {
     if (log)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -30,6 +31,9 @@ public:
     void execute(const QString &statement) const;
     // Opens a cursor on a table name (rows in stored order) or on a SELECT statement.
     std::unique_ptr<Cursor> openCursor(const QString &source) const;
+    // A table the program never writes: cursors opened on it by name walk its columns in
+    // memory, each read from the file once for this open; the walked columns are read together.
+    void hold(const QString &table, const QStringList &walked);
 
 private:
     Database(std::shared_ptr<Connection> connection, StatementLog *log);

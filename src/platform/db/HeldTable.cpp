@@ -1,0 +1,158 @@
+#include "platform/db/HeldTable.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Cursor.h"
+#include "platform/db/DbError.h"
+#include "platform/db/SqlDialect.h"
+
+#include <sqlite3.h>
+
+namespace db {
+
+QString decodeExactly(const char *text, int bytes)
+{
+    static const char bom[] = "\xEF\xBB\xBF";
+    if (bytes >= 3 && qstrncmp(text, bom, 3) == 0)
+        return QChar(0xFEFF) + decodeExactly(text + 3, bytes - 3);
+    return QString::fromUtf8(text, bytes);
+}
+
+void TextColumn::append(const char *utf8, int bytes)
+{
+    // Most catalogue text is plain ASCII, which needs no decoding.
+    bool ascii = true;
+    for (int i = 0; i < bytes && ascii; ++i)
+        ascii = static_cast<unsigned char>(utf8[i]) < 0x80;
+    if (ascii)
+        text.append(QLatin1StringView(utf8, bytes));
+    else
+        text.append(decodeExactly(utf8, bytes));
+    starts.push_back(text.size());
+}
+
+namespace {
+
+// A prepared statement that finalizes itself; throws DbError when the text cannot be prepared.
+class Query
+{
+public:
+    Query(Connection &on, const QString &sql) : connection(on)
+    {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement,
+                               nullptr)
+            != SQLITE_OK)
+            throw DbError(connection.lastError());
+    }
+    ~Query() { sqlite3_finalize(statement); }
+    Query(const Query &) = delete;
+    Query &operator=(const Query &) = delete;
+
+    // True on a row, false past the last; throws DbError when the engine fails.
+    bool step()
+    {
+        const int result = sqlite3_step(statement);
+        if (result != SQLITE_ROW && result != SQLITE_DONE)
+            throw DbError(connection.lastError());
+        return result == SQLITE_ROW;
+    }
+    sqlite3_stmt *handle() const { return statement; }
+
+private:
+    Connection &connection;
+    sqlite3_stmt *statement = nullptr;
+};
+
+} // namespace
+
+HeldTable::HeldTable(Connection &connection, const QString &tableName,
+                     const QStringList &walkedColumns)
+    : table(tableName)
+{
+    Query all(connection, "SELECT * FROM " + quotedName(table));
+    for (int i = 0, n = sqlite3_column_count(all.handle()); i < n; ++i)
+        names << QString::fromUtf8(sqlite3_column_name(all.handle(), i));
+    columns.resize(size_t(names.size()));
+    for (const QString &column : walkedColumns) {
+        const int index = findColumn(names, column);
+        if (index >= 0 && !walked.contains(index))
+            walked.append(index);
+    }
+    if (walked.isEmpty() && !names.isEmpty())
+        walked.append(0);
+}
+
+qsizetype HeldTable::rowCount(Connection &connection)
+{
+    if (rows < 0) {
+        read(connection, walked);
+        if (rowids.size() != size_t(columns[size_t(walked.first())]->size()))
+            rowids.clear();
+        rows = columns[size_t(walked.first())]->size();
+        firstPass = columns[size_t(walked.first())]->failure;
+    }
+    return rows;
+}
+
+const TextColumn &HeldTable::column(Connection &connection, int index)
+{
+    if (!columns[size_t(index)])
+        read(connection, walked.contains(index) ? walked : QList<int>{index});
+    return *columns[size_t(index)];
+}
+
+QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
+{
+    Query value(connection, "SELECT " + quotedName(names[index]) + " FROM " + quotedName(table)
+                                + " WHERE rowid = ?1");
+    sqlite3_bind_int64(value.handle(), 1, rowids[size_t(row)]);
+    if (!value.step())
+        throw DbError(table + " has lost a row");
+    return decodeExactly(reinterpret_cast<const char *>(sqlite3_column_text(value.handle(), 0)),
+                         sqlite3_column_bytes(value.handle(), 0));
+}
+
+void HeldTable::read(Connection &connection, const QList<int> &indexes)
+{
+    QStringList selected;
+    for (const int index : indexes) {
+        selected << quotedName(names[index]);
+        columns[size_t(index)] = std::make_unique<TextColumn>();
+        columns[size_t(index)]->reserve(qMax<qsizetype>(rows, 0));
+    }
+    try {
+        // Without an index the engine walks the table itself, in the order its rows are stored.
+        // Mapping the file spares a copy of every page read; the mapping ends with the pass.
+        sqlite3_exec(connection.handle(), "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
+        // The first pass keeps each row's rowid too, where the table has them, so a value of
+        // another column can be found again.
+        const bool first = rows < 0;
+        const QString from = " FROM " + quotedName(table) + " NOT INDEXED";
+        std::unique_ptr<Query> pass;
+        try {
+            if (first)
+                pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + ", rowid" + from);
+        } catch (const DbError &) {
+        }
+        const bool withRowids = pass != nullptr;
+        if (!pass)
+            pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + from);
+        while (pass->step()) {
+            for (int i = 0; i < indexes.size(); ++i) {
+                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(pass->handle(), i));
+                columns[size_t(indexes[i])]->append(text, sqlite3_column_bytes(pass->handle(), i));
+            }
+            if (withRowids)
+                rowids.push_back(sqlite3_column_int64(pass->handle(), int(indexes.size())));
+        }
+        // Every column of one open walks the same rows.
+        if (!first && columns[size_t(indexes.first())]->size() < rows)
+            throw DbError(table + " changed while it was read");
+    } catch (const DbError &error) {
+        for (const int index : indexes)
+            columns[size_t(index)]->failure = error.message();
+    }
+    sqlite3_exec(connection.handle(), "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
+}
+
+} // namespace db
