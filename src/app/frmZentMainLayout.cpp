@@ -1,10 +1,11 @@
 // The main window's controls, menus and toolbar, built one region at a time.
 #include "app/frmZentMain.h"
 
+#include "catalogue/Columns.h"
 #include "deck/Energies.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/PictureBox.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace column = catalogue::column;
 
 using ui::ImageList;
 using ui::KeyedToolBar;
@@ -424,16 +427,16 @@ void frmZentMain::bindCardBoxes()
     const catalogue::AttackFrame &one = controls.attacks.fraAttack1;
     const catalogue::AttackFrame &two = controls.attacks.fraAttack2;
     const std::pair<QWidget *, const char *> bindings[] = {
-        {card.txtEvolution, "fldEvolution"}, {card.txtHitPoints, "fldHitPoints"},
-        {card.txtType, "fldCatagory"},       {card.txtLevel, "fldLevel"},
-        {one.attack, "fldAttack1"},          {one.cost, "fldAtck1Cost"},
-        {one.damage, "fldAtck1Damage"},      {one.effects, "fldAtck1Effects"},
-        {two.attack, "fldAttack2"},          {two.cost, "fldAtck2Cost"},
-        {two.damage, "fldAtck2Damage"},      {two.effects, "fldAtck2Effects"},
-        {card.txtPowers, "fldZentPower"},    {card.txtResistance, "fldResistance"},
-        {card.txtWeakness, "fldWeakness"},   {card.txtRetreatCost, "fldRetreatCost"},
-        {controls.trainers.txtNotes, "fldNotes"}, {card.txtImagePath, "fldImage"},
-        {card.txtGroup, "fldZentGroup"},     {card.txtGroupLev, "fldGroupLev"},
+        {card.txtEvolution, column::evolution}, {card.txtHitPoints, column::hitPoints},
+        {card.txtType, column::category},       {card.txtLevel, column::level},
+        {one.attack, column::attack1},          {one.cost, column::attack1Cost},
+        {one.damage, column::attack1Damage},      {one.effects, column::attack1Effects},
+        {two.attack, column::attack2},          {two.cost, column::attack2Cost},
+        {two.damage, column::attack2Damage},      {two.effects, column::attack2Effects},
+        {card.txtPowers, column::power},    {card.txtResistance, column::resistance},
+        {card.txtWeakness, column::weakness},   {card.txtRetreatCost, column::retreatCost},
+        {controls.trainers.txtNotes, column::notes}, {card.txtImagePath, column::image},
+        {card.txtGroup, column::group},     {card.txtGroupLev, column::groupLevel},
     };
     for (const auto &[box, column] : bindings)
         catalogueFile.datZents().bind(box, column);

@@ -1,6 +1,7 @@
 #include "catalogue/CardDisplay.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
 #include "catalogue/Statements.h"
 #include "platform/system/Attempt.h"
 #include "platform/system/Files.h"
@@ -41,8 +42,8 @@ void CardDisplay::showCard(CardKind kind, const QString &name)
                                                         : statements::showTrainer(name));
     attempt([&] { datZents.refresh(); });
     // The picture of the row now shown; after a failed refresh, still the previous card's.
-    showPicture(sys::localPath(card.txtImagePath->text()), datZents.value("fldName"),
-                datZents.value("fldTrainers"));
+    showPicture(sys::localPath(card.txtImagePath->text()), datZents.value(column::name),
+                datZents.value(column::trainers));
 }
 
 void CardDisplay::showPicture(const QString &path, const QString &creature, const QString &trainer)
@@ -68,11 +69,11 @@ void CardDisplay::showFirstCard(const QString &programFolder)
     attempt([&] {
         db::Cursor &first = catalogue.catalogueCursor();
         first.moveFirst();
-        const QString name = first.value("fldName");
-        const QString trainer = first.value("fldTrainers");
+        const QString name = first.value(column::name);
+        const QString trainer = first.value(column::trainers);
         attempt([&] {
             // Only the catalogue's own path reads "\" as a folder separator, not the folder.
-            showPicture(programFolder + "/" + sys::localPath(first.value("fldImage")), name, trainer);
+            showPicture(programFolder + "/" + sys::localPath(first.value(column::image)), name, trainer);
         });
         // A catalogue that starts with a trainer shows it in the trainer list rather than
         // putting the "no creature" mark into the creature list's text.

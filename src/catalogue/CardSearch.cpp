@@ -1,6 +1,7 @@
 #include "catalogue/CardSearch.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
 #include "platform/system/Attempt.h"
 #include "platform/ui/Dialogs.h"
 
@@ -23,9 +24,9 @@ struct Search
 const Search &searchFor(CardKind kind)
 {
     static const Search creature{"Enter the Zentari you want to find.", "Search Zentari",
-                                 "fldName", "The Zentari, ", "it is a valid Zentari card."};
+                                 column::name, "The Zentari, ", "it is a valid Zentari card."};
     static const Search trainer{"Enter the Trainer you want to find.", "Search Trainers",
-                                "fldTrainers", "The Trainer, ", "it is a valid Trainer card."};
+                                column::trainers, "The Trainer, ", "it is a valid Trainer card."};
     return kind == CardKind::Creature ? creature : trainer;
 }
 

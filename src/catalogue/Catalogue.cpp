@@ -1,5 +1,6 @@
 #include "catalogue/Catalogue.h"
 
+#include "catalogue/Columns.h"
 #include "platform/db/DbError.h"
 #include "platform/system/Files.h"
 #include "platform/system/Programs.h"
@@ -50,13 +51,13 @@ void Catalogue::open(const QString &path)
         // An empty or foreign database is no catalogue: opening it would leave the program
         // pointing at a file where its deck cannot be kept.
         db::Database opened = db::Database::open(file, log);
-        for (const char *table : {"tblZentDeck", "tblNames"}) {
+        for (const char *table : {cardTable, namesTable}) {
             if (!opened.hasTable(table))
                 throw db::DbError(path + " holds no table " + table);
         }
         // The program never writes the cards, so its walks over them (the name lists, the
         // search, the member count and the evolution walk) read them from memory.
-        opened.hold("tblZentDeck", {"fldName", "fldTrainers", "fldZentGroup"});
+        opened.hold(cardTable, {column::name, column::trainers, column::group});
         gdbZents = std::move(opened);
     } catch (const sys::Failure &) {
         if (newCopy)
@@ -107,9 +108,9 @@ void Catalogue::pointDataControls(const QString &path)
 {
     const QString file = !workingCopy.isEmpty() && path == chosenFile ? workingCopy : path;
     zents.setDatabaseName(file);
-    zents.setRecordSource("tblZentDeck");
+    zents.setRecordSource(cardTable);
     names.setDatabaseName(file);
-    names.setRecordSource("tblNames");
+    names.setRecordSource(namesTable);
 }
 
 const db::Database &Catalogue::database() const
@@ -121,12 +122,12 @@ const db::Database &Catalogue::database() const
 
 void Catalogue::openCatalogueCursor()
 {
-    rsCatalogue = database().openCursor("tblZentDeck");
+    rsCatalogue = database().openCursor(cardTable);
 }
 
 void Catalogue::openNamesCursor()
 {
-    rsNames = database().openCursor("tblNames");
+    rsNames = database().openCursor(namesTable);
 }
 
 void Catalogue::queryNames(const QString &statement)

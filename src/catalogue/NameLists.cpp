@@ -1,6 +1,7 @@
 #include "catalogue/NameLists.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
 #include "platform/db/Cursor.h"
 #include "platform/system/Attempt.h"
 
@@ -57,8 +58,8 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
 void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrainers)
 {
     sys::attempt([&] { catalogue.openCatalogueCursor(); });
-    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), "fldName", cboName); });
-    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), "fldTrainers", cboTrainers); });
+    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), column::name, cboName); });
+    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), column::trainers, cboTrainers); });
     sys::attempt([&] { catalogue.openNamesCursor(); });
 }
 

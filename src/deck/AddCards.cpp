@@ -1,6 +1,7 @@
 #include "deck/AddCards.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
 #include "catalogue/Statements.h"
 #include "deck/WorkingDeck.h"
 #include "platform/system/Attempt.h"
@@ -8,6 +9,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+
+namespace column = catalogue::column;
 
 namespace deck {
 
@@ -109,7 +112,7 @@ int AddCards::copiesOf(const QString &name)
     // A cursor that cannot be read is walked no further.
     int copies = 0;
     attempt([&] {
-        catalogue.namesCursor().forEachValue("fldNames", [&](QStringView row) { copies += row == name; });
+        catalogue.namesCursor().forEachValue(column::deckName, [&](QStringView row) { copies += row == name; });
     });
     return copies;
 }
@@ -118,7 +121,7 @@ int AddCards::membersOf(const QString &group)
 {
     int members = 0;
     attempt([&] {
-        catalogue.catalogueCursor().forEachValue("fldZentGroup",
+        catalogue.catalogueCursor().forEachValue(column::group,
                                                  [&](QStringView row) { members += row == group; });
     });
     return members;
@@ -130,7 +133,7 @@ QString AddCards::nextInLine(QString name)
     // that name. A match on the last row, or a following row without a name, changes nothing.
     bool takeThisRow = false; // the row before held the name
     attempt([&] {
-        catalogue.catalogueCursor().forEachValue("fldName", [&](QStringView row) {
+        catalogue.catalogueCursor().forEachValue(column::name, [&](QStringView row) {
             if (!takeThisRow) {
                 takeThisRow = row == name;
                 return;

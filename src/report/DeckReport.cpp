@@ -1,10 +1,13 @@
 #include "report/DeckReport.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
 #include "catalogue/Statements.h"
 #include "deck/DeckControls.h"
 
 #include <QLabel>
+
+namespace column = catalogue::column;
 
 namespace report {
 
@@ -25,7 +28,7 @@ QStringList deckNames(catalogue::Catalogue &catalogue)
     const std::unique_ptr<db::Cursor> rows =
         catalogue.database().openCursor(catalogue::statements::readDeckNames());
     QStringList names;
-    rows->forEachValue("fldNames", [&](const QString &name) { names << name; });
+    rows->forEachValue(column::deckName, [&](const QString &name) { names << name; });
     return names;
 }
 

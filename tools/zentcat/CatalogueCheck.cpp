@@ -2,9 +2,12 @@
 
 #include "catalogue/Columns.h"
 
+
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
+
+namespace column = catalogue::column;
 
 namespace zentcat {
 
@@ -23,7 +26,7 @@ struct Card
 
 const QStringList &checkedColumns()
 {
-    static const QStringList columns = {"fldName", "fldTrainers", "fldImage", "fldZentGroup", "fldGroupLev"};
+    static const QStringList columns = {column::name, column::trainers, column::image, column::group, column::groupLevel};
     return columns;
 }
 

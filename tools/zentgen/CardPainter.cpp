@@ -1,5 +1,6 @@
 #include "CardPainter.h"
 
+#include "catalogue/Columns.h"
 #include "CreatureFigure.h"
 #include "Emblems.h"
 
@@ -10,6 +11,8 @@
 #include <QPainterPath>
 #include <QSet>
 #include <QtMath>
+
+namespace column = catalogue::column;
 
 using catalogue_writer::CardRow;
 
@@ -162,7 +165,7 @@ void drawCentredEmblem(QPainter &painter, const QPointF &centre, qreal side, con
 
 QString stageText(const CardRow &row)
 {
-    const QString level = row.value("fldGroupLev");
+    const QString level = row.value(column::groupLevel);
     if (level == "2")
         return "STAGE 1";
     if (level == "3")
@@ -176,16 +179,16 @@ void drawCreatureHeader(QPainter &painter, const CardRow &row)
     painter.setFont(sans(7, true));
     painter.drawText(QRectF(16, 11, 100, 10), Qt::AlignLeft | Qt::AlignVCenter, stageText(row));
 
-    const QString type = row.value("fldCatagory");
+    const QString type = row.value(column::category);
     drawEnergyToken(painter, QRectF(206, 18, 18, 18), type);
     painter.setPen(QColor(170, 30, 20));
     painter.setFont(sans(16, true));
-    painter.drawText(QRectF(140, 16, 52, 22), Qt::AlignRight | Qt::AlignVCenter, row.value("fldHitPoints"));
+    painter.drawText(QRectF(140, 16, 52, 22), Qt::AlignRight | Qt::AlignVCenter, row.value(column::hitPoints));
     painter.setFont(sans(7, true));
     painter.drawText(QRectF(192, 16, 14, 22), Qt::AlignCenter, "HP");
 
     painter.setPen(ink);
-    drawFitted(painter, QRectF(16, 19, 132, 22), Qt::AlignLeft | Qt::AlignVCenter, row.value("fldName"), serif(15));
+    drawFitted(painter, QRectF(16, 19, 132, 22), Qt::AlignLeft | Qt::AlignVCenter, row.value(column::name), serif(15));
 }
 
 void drawRibbon(QPainter &painter, const QRectF &band, const TypeColours &colours, const QString &text)
@@ -251,24 +254,24 @@ void drawRetreatCost(QPainter &painter, const QRectF &cell, const QString &value
 
 void drawCreature(QPainter &painter, const CardRow &row)
 {
-    const QString type = row.value("fldCatagory");
+    const QString type = row.value(column::category);
     const TypeColours colours = typeColours(type);
     drawFrame(painter, colours);
     drawCreatureHeader(painter, row);
 
     // A card with a power gives up some picture height for the power's text.
-    const QString power = row.value("fldZentPower");
+    const QString power = row.value(column::power);
     const qreal artHeight = power.isEmpty() ? 122 : 88;
     const QRectF window(18, 44, 204, artHeight);
-    const quint32 hash = stableHash(row.value("fldName"));
+    const quint32 hash = stableHash(row.value(column::name));
     drawArt(painter, window, colours, hash, [&](const QPointF &centre) {
         drawCentredEmblem(painter, centre, artHeight * 0.8, type, QColor(255, 255, 255, 70));
-        drawCreatureFigure(painter, window.adjusted(20, 6, -20, -4), type, hash, row.value("fldGroupLev").toInt());
+        drawCreatureFigure(painter, window.adjusted(20, 6, -20, -4), type, hash, row.value(column::groupLevel).toInt());
     });
 
-    QString ribbon = "Level " + row.value("fldLevel");
-    if (!row.value("fldEvolution").isEmpty())
-        ribbon += QString::fromUtf8("  \u00b7  ") + row.value("fldEvolution");
+    QString ribbon = "Level " + row.value(column::level);
+    if (!row.value(column::evolution).isEmpty())
+        ribbon += QString::fromUtf8("  \u00b7  ") + row.value(column::evolution);
     qreal top = window.bottom() + 4;
     drawRibbon(painter, QRectF(34, top, 172, 13), colours, ribbon);
     top += 18;
@@ -280,22 +283,22 @@ void drawCreature(QPainter &painter, const CardRow &row)
         top += 40;
     }
     // The second attack's effect may run on down to the footer.
-    drawAttack(painter, top, top + 40, row.value("fldAttack1"), row.value("fldAtck1Cost"),
-               row.value("fldAtck1Damage"), row.value("fldAtck1Effects"));
-    drawAttack(painter, top + 40, 282, row.value("fldAttack2"), row.value("fldAtck2Cost"),
-               row.value("fldAtck2Damage"), row.value("fldAtck2Effects"));
+    drawAttack(painter, top, top + 40, row.value(column::attack1), row.value(column::attack1Cost),
+               row.value(column::attack1Damage), row.value(column::attack1Effects));
+    drawAttack(painter, top + 40, 282, row.value(column::attack2), row.value(column::attack2Cost),
+               row.value(column::attack2Damage), row.value(column::attack2Effects));
 
     painter.setPen(QPen(colours.dark, 1));
     painter.drawLine(QPointF(16, 284), QPointF(224, 284));
-    drawTypedValue(painter, QRectF(14, 288, 70, 26), "weakness", row.value("fldWeakness"));
-    drawTypedValue(painter, QRectF(85, 288, 70, 26), "resistance", row.value("fldResistance"));
-    drawRetreatCost(painter, QRectF(156, 288, 70, 26), row.value("fldRetreatCost"));
+    drawTypedValue(painter, QRectF(14, 288, 70, 26), "weakness", row.value(column::weakness));
+    drawTypedValue(painter, QRectF(85, 288, 70, 26), "resistance", row.value(column::resistance));
+    drawRetreatCost(painter, QRectF(156, 288, 70, 26), row.value(column::retreatCost));
 }
 
 // Trainers come in three kinds, told apart by the first word of their card text.
 QString trainerLook(const CardRow &row)
 {
-    const QString notes = row.value("fldNotes");
+    const QString notes = row.value(column::notes);
     if (notes.startsWith("Realm"))
         return "Realm";
     if (notes.startsWith("Companion"))
@@ -319,9 +322,9 @@ void drawTrainer(QPainter &painter, const CardRow &row)
     painter.drawText(pill, Qt::AlignCenter, label);
 
     painter.setPen(ink);
-    drawFitted(painter, QRectF(16, 27, 208, 22), Qt::AlignCenter, row.value("fldTrainers"), serif(16));
+    drawFitted(painter, QRectF(16, 27, 208, 22), Qt::AlignCenter, row.value(column::trainers), serif(16));
     const QRectF window(18, 52, 204, 114);
-    drawArt(painter, window, colours, stableHash(row.value("fldTrainers")), [&](const QPointF &centre) {
+    drawArt(painter, window, colours, stableHash(row.value(column::trainers)), [&](const QPointF &centre) {
         drawCentredEmblem(painter, centre, window.height() * 0.72, look, QColor(255, 255, 255, 235));
     });
 
@@ -331,7 +334,7 @@ void drawTrainer(QPainter &painter, const CardRow &row)
     painter.drawRoundedRect(textBox, 6, 6);
     painter.setPen(ink);
     drawFitted(painter, textBox.adjusted(8, 7, -8, -7), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               row.value("fldNotes"), sans(10.5));
+               row.value(column::notes), sans(10.5));
 }
 
 } // namespace
@@ -342,7 +345,7 @@ QImage paintCard(const CardRow &row)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    if (row.value("fldName") == "z")
+    if (row.value(column::name) == "z")
         drawTrainer(painter, row);
     else
         drawCreature(painter, row);
@@ -352,7 +355,7 @@ QImage paintCard(const CardRow &row)
 
 bool PicturePainter::paint(const CardRow &row, QString *error)
 {
-    const QString relative = row.value("fldImage");
+    const QString relative = row.value(column::image);
     if (relative.isEmpty() || drawn.contains(relative))
         return true;
     drawn.insert(relative);

@@ -2,8 +2,11 @@
 
 #include "catalogue/Columns.h"
 
+
 #include <QFile>
 #include <QSet>
+
+namespace column = catalogue::column;
 
 using catalogue_writer::CardRow;
 
@@ -51,13 +54,13 @@ bool isSafePicturePath(const QString &path)
 // placeholder "z" and the other a real name.
 QString rowFault(const CardRow &row)
 {
-    const QString name = row.value("fldName");
-    const QString trainer = row.value("fldTrainers");
+    const QString name = row.value(column::name);
+    const QString trainer = row.value(column::trainers);
     if ((name == "z") == (trainer == "z"))
         return "exactly one of fldName and fldTrainers must be \"z\"";
     if (name.isEmpty() || trainer.isEmpty())
         return "the card has no name";
-    if (!isSafePicturePath(row.value("fldImage")))
+    if (!isSafePicturePath(row.value(column::image)))
         return "fldImage must be a relative ASCII path inside the program's folder";
     return {};
 }

@@ -1,8 +1,12 @@
 #include "SyntheticCatalogue.h"
 
+#include "catalogue/Columns.h"
+
 #include <QStringList>
 
 #include <iterator>
+
+namespace column = catalogue::column;
 
 using catalogue_writer::CardRow;
 
@@ -64,11 +68,11 @@ public:
         ++serial;
         const QString title = name.isEmpty()
             ? trainerWords[serial % trainerWords.size()] + " " + QString::number(serial) : name;
-        add({{"fldName", "z"},
-                     {"fldTrainers", title},
-                     {"fldImage", picture("trainer")},
-                     {"fldCatagory", "Trainer"},
-                     {"fldNotes", "Draw 2 cards. You may play only one " + title + " each turn."}});
+        add({{column::name, "z"},
+             {column::trainers, title},
+             {column::image, picture("trainer")},
+             {column::category, "Trainer"},
+             {column::notes, "Draw 2 cards. You may play only one " + title + " each turn."}});
     }
 
 private:
@@ -84,28 +88,28 @@ private:
         const int kind = type.isEmpty() ? serial % int(types.size()) : int(types.indexOf(type));
         type = types[kind];
         const QString cost = QString::number(stage) + " " + type;
-        add({{"fldName", name},
-                     {"fldTrainers", "z"},
-                     {"fldImage", picture(type)},
-                     {"fldCatagory", type},
-                     {"fldHitPoints", QString::number(30 + 10 * (serial % 5) + 30 * stage)},
-                     {"fldWeakness", weakTo[kind] + " x2"},
-                     {"fldResistance", resists[kind] + " -30"},
-                     {"fldRetreatCost", QString::number(stage)},
-                     {"fldLevel", QString::number(8 + serial % 9 + 15 * (stage - 1))},
-                     {"fldEvolution", previous.isEmpty() ? "Basic" : "Evolves from " + previous},
-                     {"fldZentPower", stage == 3 ? "Power: Steady Heart. This card cannot be confused." : ""},
-                     {"fldNotes", "Seen near the shore at dusk."},
-                     {"fldAttack1", "Tackle"},
-                     {"fldAtck1Cost", "1 Colorless"},
-                     {"fldAtck1Damage", QString::number(10 * stage)},
-                     {"fldAtck1Effects", "Flip a coin. If heads, this attack does 10 more damage."},
-                     {"fldAttack2", type + " Surge"},
-                     {"fldAtck2Cost", cost + ", 1 Colorless"},
-                     {"fldAtck2Damage", QString::number(20 + 20 * stage)},
-                     {"fldAtck2Effects", "Discard 1 " + type + " energy attached to this card."},
-                     {"fldZentGroup", group},
-                     {"fldGroupLev", QString::number(stage)}});
+        add({{column::name, name},
+             {column::trainers, "z"},
+             {column::image, picture(type)},
+             {column::category, type},
+             {column::hitPoints, QString::number(30 + 10 * (serial % 5) + 30 * stage)},
+             {column::weakness, weakTo[kind] + " x2"},
+             {column::resistance, resists[kind] + " -30"},
+             {column::retreatCost, QString::number(stage)},
+             {column::level, QString::number(8 + serial % 9 + 15 * (stage - 1))},
+             {column::evolution, previous.isEmpty() ? "Basic" : "Evolves from " + previous},
+             {column::power, stage == 3 ? "Power: Steady Heart. This card cannot be confused." : ""},
+             {column::notes, "Seen near the shore at dusk."},
+             {column::attack1, "Tackle"},
+             {column::attack1Cost, "1 Colorless"},
+             {column::attack1Damage, QString::number(10 * stage)},
+             {column::attack1Effects, "Flip a coin. If heads, this attack does 10 more damage."},
+             {column::attack2, type + " Surge"},
+             {column::attack2Cost, cost + ", 1 Colorless"},
+             {column::attack2Damage, QString::number(20 + 20 * stage)},
+             {column::attack2Effects, "Discard 1 " + type + " energy attached to this card."},
+             {column::group, group},
+             {column::groupLevel, QString::number(stage)}});
     }
 
     const int size;
