@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QListWidget>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -66,14 +67,22 @@ public:
 class PaintWatch : public QObject
 {
 public:
-    explicit PaintWatch(QWidget *window) { window->installEventFilter(this); }
+    explicit PaintWatch(QWidget *window) : watched(window) { window->installEventFilter(this); }
     int paints = 0;
-    // Runs the event loop until the window has painted once more.
+    // Runs the event loop until the window has painted once more; a paint that does not come
+    // within five seconds ends the run, rather than hang it.
     void waitForPaint()
     {
         const int before = paints;
-        while (paints == before)
+        QElapsedTimer waited;
+        waited.start();
+        while (paints == before) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (waited.elapsed() > 5000) {
+                std::fprintf(stderr, "no paint of %s within 5 s\n", qPrintable(watched->objectName()));
+                std::exit(1);
+            }
+        }
     }
 
 protected:
@@ -82,6 +91,9 @@ protected:
         paints += event->type() == QEvent::Paint;
         return false;
     }
+
+private:
+    QWidget *watched;
 };
 
 struct Folder
@@ -94,9 +106,21 @@ struct Folder
 struct MainWindowRun
 {
     explicit MainWindowRun(const Folder *folder)
-        : main(AppContext{dialogs, registry, folder->path, {ZENT_PROGRAM_DIR "/zentcat"}})
+        : inFolder(QDir::setCurrent(folder->path)),
+          main(AppContext{dialogs, registry, folder->path, {ZENT_PROGRAM_DIR "/zentcat"}})
     {
     }
+    // Shows the window and waits for its first paint, so that what is timed next is the
+    // action alone on a settled window.
+    void showSettled()
+    {
+        PaintWatch watch(&main);
+        main.show();
+        watch.waitForPaint();
+        QCoreApplication::processEvents();
+    }
+    // The program runs in its folder, where the catalogue's picture paths lead.
+    bool inFolder;
     OpenAnswer dialogs;
     sys::Registry registry;
     frmZentMain main;
@@ -107,6 +131,7 @@ void createToFirstPaint(benchmark::State &state, const Folder *folder)
     OpenAnswer dialogs;
     sys::Registry registry;
     const AppContext context{dialogs, registry, folder->path};
+    QDir::setCurrent(folder->path);
     for (auto _ : state) {
         auto main = std::make_unique<frmZentMain>(context);
         PaintWatch watch(main.get());
@@ -124,9 +149,8 @@ void fileOpenToPaint(benchmark::State &state, const Folder *folder)
     MainWindowRun run(folder);
     frmZentMain &main = run.main;
     run.dialogs.file = folder->path + "/zentdeck.znt";
+    run.showSettled();
     PaintWatch watch(&main);
-    main.show();
-    watch.waitForPaint();
     for (auto _ : state) {
         main.mnuFileOpen_Click();
         main.update();
@@ -145,7 +169,7 @@ void chooseName(benchmark::State &state, const Folder *folder)
 {
     MainWindowRun run(folder);
     frmZentMain &main = run.main;
-    main.show();
+    run.showSettled();
     auto *cboName = main.findChild<QComboBox *>("cboName");
     PaintWatch picture(main.findChild<QWidget *>("imgZents"));
     int entry = 0;
@@ -232,7 +256,7 @@ void reportToPreview(benchmark::State &state, const Folder *folder)
 {
     MainWindowRun run(folder);
     frmZentMain &main = run.main;
-    main.show();
+    run.showSettled();
     for (int i = 0; i < 60; ++i)
         main.workingDeckInUse().addCopy("Skarnox", deck::InsertForm::Chosen);
     for (auto _ : state) {
@@ -274,9 +298,8 @@ void openInTurnsToPaint(benchmark::State &state, const NamedFiles &files)
     const Folder bundled{"bundled", ZENT_PROGRAM_DIR};
     MainWindowRun run(&bundled);
     frmZentMain &main = run.main;
+    run.showSettled();
     PaintWatch watch(&main);
-    main.show();
-    watch.waitForPaint();
     std::vector<double> totalMs(files.size());
     for (auto _ : state) {
         for (size_t i = 0; i < files.size(); ++i) {

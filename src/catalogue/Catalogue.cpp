@@ -113,6 +113,14 @@ void Catalogue::pointDataControls(const QString &path)
     names.setRecordSource(namesTable);
 }
 
+void Catalogue::runTogether(const std::function<void()> &work) const
+{
+    if (gdbZents)
+        gdbZents->runTogether(work);
+    else
+        work();
+}
+
 const db::Database &Catalogue::database() const
 {
     if (!gdbZents)

@@ -58,6 +58,8 @@ public:
     db::Cursor &namesCursor();
 
     void execute(const QString &statement) const { database().execute(statement); }
+    // Runs work whose statements belong together; without a file open, runs it as it is.
+    void runTogether(const std::function<void()> &work) const;
 
     // Points both data controls at the file (at its working copy when it is the file open):
     // datZents at the cards, datNames at the working deck. Nothing is read until each is

@@ -71,16 +71,18 @@ void AddCards::addZentari()
 
 void AddCards::addSet(const QString &basic, int basics, int firstStage, int secondStage)
 {
-    for (int i = 0; i < basics; ++i)
-        deck.addCopy(basic, InsertForm::Chosen);
-    QString stage = nextInLine(basic);
-    for (int i = 0; i < firstStage; ++i)
-        deck.addCopy(stage, InsertForm::LaterStage);
-    if (secondStage > 0) {
-        stage = nextInLine(stage);
-        for (int i = 0; i < secondStage; ++i)
+    catalogue.runTogether([&] {
+        for (int i = 0; i < basics; ++i)
+            deck.addCopy(basic, InsertForm::Chosen);
+        QString stage = nextInLine(basic);
+        for (int i = 0; i < firstStage; ++i)
             deck.addCopy(stage, InsertForm::LaterStage);
-    }
+        if (secondStage > 0) {
+            stage = nextInLine(stage);
+            for (int i = 0; i < secondStage; ++i)
+                deck.addCopy(stage, InsertForm::LaterStage);
+        }
+    });
     card.cboName->setFocus();
 }
 
@@ -96,9 +98,11 @@ void AddCards::addTrainer()
                && deck.counters().intCardCount < 58
                && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
-        deck.addCopy(name, InsertForm::Chosen);
-        deck.addCopy(name, InsertForm::Chosen);
-        deck.addCopy("Skarnox", InsertForm::Skarnox);
+        catalogue.runTogether([&] {
+            deck.addCopy(name, InsertForm::Chosen);
+            deck.addCopy(name, InsertForm::Chosen);
+            deck.addCopy("Skarnox", InsertForm::Skarnox);
+        });
     } else {
         deck.addCopy(name, InsertForm::Chosen);
     }

@@ -60,6 +60,29 @@ void Database::execute(const QString &statement) const
         throw DbError("not a single statement: " + statement);
 }
 
+void Database::runTogether(const std::function<void()> &work) const
+{
+    sqlite3 *handle = connection->handle();
+    // Inside a transaction already: the outer work writes the file.
+    if (!sqlite3_get_autocommit(handle)) {
+        work();
+        return;
+    }
+    // Not logged: the program sent no such statement, and the rows are the same without it.
+    const bool began = sqlite3_exec(handle, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+    const auto commit = [&] {
+        if (began && !sqlite3_get_autocommit(handle))
+            sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
+    };
+    try {
+        work();
+    } catch (...) {
+        commit();
+        throw;
+    }
+    commit();
+}
+
 void Database::hold(const QString &table, const QStringList &walked)
 {
     connection->hold(table, walked);

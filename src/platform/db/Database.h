@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace db {
@@ -29,6 +30,10 @@ public:
 
     // Runs an INSERT or DELETE statement; its rows change at once.
     void execute(const QString &statement) const;
+    // Runs work whose statements belong together, writing the file once at the end rather than
+    // once per statement. A statement that succeeds stays, whatever follows it, just as when run
+    // alone; work run inside other work joins it.
+    void runTogether(const std::function<void()> &work) const;
     // Opens a cursor on a table name (rows in stored order) or on a SELECT statement.
     std::unique_ptr<Cursor> openCursor(const QString &source) const;
     // A table the program never writes: cursors opened on it by name walk its columns in

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include <array>
 #include <utility>
@@ -185,16 +186,24 @@ QStringList ImageList::allKeys()
 
 QPixmap ImageList::drawPicture(const QString &key, int size)
 {
+    // Every window that opens draws its toolbar again: a picture is drawn once and kept.
+    const QString cacheKey = QStringLiteral("zent-imagelist-%1-%2").arg(key).arg(size);
+    QPixmap pixmap;
+    if (QPixmapCache::find(cacheKey, &pixmap))
+        return pixmap;
     for (const auto &[name, drawing] : drawings) {
         if (key != QLatin1String(name))
             continue;
-        QPixmap pixmap(size, size);
+        pixmap = QPixmap(size, size);
         pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(size / 16.0, size / 16.0);
-        drawing(painter);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.scale(size / 16.0, size / 16.0);
+            drawing(painter);
+        }
+        QPixmapCache::insert(cacheKey, pixmap);
         return pixmap;
     }
     return {};

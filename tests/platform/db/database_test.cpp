@@ -90,3 +90,45 @@ TEST(Database, StatementsAsTheProgramWritesThemHaveTheirEffectAndFailuresChangeN
     EXPECT_THROW(db.execute("INSERT INTO tblNames VALUES ('X', 3); DELETE * FROM tblNames"), DbError);
     EXPECT_EQ(sqlite3Tool(path, "SELECT fldID FROM tblNames"), "8");
 }
+
+namespace {
+
+// The file change counter in the header of the file: one more for each write of the file.
+quint32 fileChanges(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(24))
+        return 0;
+    const QByteArray bytes = file.read(4);
+    return bytes.size() == 4 ? quint32(quint8(bytes[0])) << 24 | quint32(quint8(bytes[1])) << 16
+                                   | quint32(quint8(bytes[2])) << 8 | quint8(bytes[3])
+                             : 0;
+}
+
+} // namespace
+
+TEST(Database, StatementsRunTogetherWriteTheFileOnceAndKeepWhatSucceeded)
+{
+    TempDir dir;
+    const QString path = makeCatalogue(dir, {"Alpha"});
+    const Database db = Database::open(path);
+    const quint32 before = fileChanges(path);
+    db.runTogether([&] {
+        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', 1)");
+        db.runTogether([&] { db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('B', 2)"); });
+        // Read back through the same file while the work runs.
+        EXPECT_EQ(walk(*db.openCursor("tblNames"), "fldID"), QStringList({"1", "2"}));
+        EXPECT_THROW(db.execute("INSERT INTO tblNoSuchTable VALUES (3)"), DbError);
+        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('C', 4)");
+    });
+    EXPECT_EQ(fileChanges(path), before + 1);
+    EXPECT_EQ(sqlite3Tool(path, "SELECT group_concat(fldID) FROM tblNames"), "1,2,4");
+
+    // Work that throws keeps the statements before the throw, and the file is free afterwards.
+    EXPECT_THROW(db.runTogether([&] {
+        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('D', 5)");
+        throw DbError("stopped");
+    }), DbError);
+    EXPECT_EQ(sqlite3Tool(path, "DELETE FROM tblNames WHERE fldID = 1; SELECT group_concat(fldID) FROM tblNames"),
+              "2,4,5");
+}
