@@ -30,6 +30,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 using namespace ui;
 
@@ -496,7 +497,13 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(name.c_str(), openInTurnsToPaint, files)
             ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
     TableReporter table;
-    benchmark::Initialize(&argc, argv);
+    // The repetitions of every action run interleaved, so that a busy moment of the machine
+    // does not land on one action only.
+    std::vector<char *> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     return 0;
