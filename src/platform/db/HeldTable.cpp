@@ -122,8 +122,8 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
     }
     try {
         // Without an index the engine walks the table itself, in the order its rows are stored.
-        // Mapping the file spares a copy of every page read; the mapping ends with the pass.
-        sqlite3_exec(connection.handle(), "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
+        // The pages are read, not mapped: a fault for every page of a mapped file costs more
+        // than the copy it spares.
         // The first pass keeps each row's rowid too, where the table has them, so a value of
         // another column can be found again.
         const bool first = rows < 0;
@@ -152,7 +152,6 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
         for (const int index : indexes)
             columns[size_t(index)]->failure = error.message();
     }
-    sqlite3_exec(connection.handle(), "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
 }
 
 } // namespace db
