@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace db {
 
 QString decodeExactly(const char *text, int bytes)
@@ -120,11 +122,23 @@ QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
 
 void HeldTable::read(Connection &connection, const QList<int> &indexes)
 {
+    // Room for the rows the table is likely to hold, taken at once: grown step by step, the
+    // buffers of a large catalogue would be copied and touched afresh again and again.
+    qsizetype expected = rows;
+    if (expected < 0) {
+        try {
+            Query last(connection, "SELECT max(rowid) FROM " + quotedName(table));
+            if (last.step())
+                expected = qsizetype(std::clamp<qint64>(sqlite3_column_int64(last.handle(), 0), 0, 10000000));
+        } catch (const DbError &) {
+        }
+        rowids.reserve(size_t(qMax<qsizetype>(expected, 0)));
+    }
     QStringList selected;
     for (const int index : indexes) {
         selected << quotedName(names[index]);
         columns[size_t(index)] = std::make_unique<TextColumn>();
-        columns[size_t(index)]->reserve(qMax<qsizetype>(rows, 0));
+        columns[size_t(index)]->reserve(qMax<qsizetype>(expected, 0));
     }
     try {
         // Without an index the engine walks the table itself, in the order its rows are stored.
