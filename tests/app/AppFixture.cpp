@@ -1,19 +1,9 @@
 #include "AppFixture.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
-#include <QDirIterator>
-#include <QComboBox>
-#include <QListWidget>
-#include <QDir>
 #include <QImage>
 
 #include <algorithm>
-
-#include "Sqlite3Tool.h"
-
-#include <gtest/gtest.h>
-
 
 void PassedOver::check() const
 {
@@ -87,21 +77,13 @@ QString AppFixture::text(const char *name) const
     return "<no text>";
 }
 
-QStringList AppFixture::items(const char *nameList) const
+QStringList AppFixture::items(const char *list) const
 {
-    QStringList names;
-    const auto *list = control<QComboBox>(nameList);
-    for (int i = 0; i < list->count(); ++i)
-        names << list->itemText(i);
-    return names;
-}
-
-QStringList AppFixture::lines(const char *listBox) const
-{
+    const auto *names = control<QComboBox>(list);
+    const QAbstractItemModel *model = names ? names->model() : control<QListWidget>(list)->model();
     QStringList texts;
-    const auto *list = control<QListWidget>(listBox);
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
     return texts;
 }
 
@@ -115,22 +97,6 @@ void AppFixture::choose(const char *nameList, const QString &name)
 QString AppFixture::rows(const QString &file) const
 {
     return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
-}
-
-QStringList AppFixture::temporaryFiles() const
-{
-    QStringList files;
-    QDirIterator found(temporary.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (found.hasNext())
-        files << QDir(temporary.path()).relativeFilePath(found.next());
-    return files;
-}
-
-QByteArray digest(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256) : QByteArray();
 }
 
 QList<catalogue_writer::CardRow> alphaBetaGamma()

@@ -3,14 +3,22 @@
 #include "CatalogueWriter.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
+#include "Sqlite3Tool.h"
 #include "TempDir.h"
 #include "app/AppContext.h"
 #include "platform/db/StatementLog.h"
 #include "platform/system/FailureSink.h"
 #include "platform/system/Registry.h"
+#include "platform/ui/PictureBox.h"
 
+// The controls the tests reach most.
+#include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -51,14 +59,11 @@ public:
     Widget *control(const QString &name) const;
     // What a control shows: a text box's, label's or name list's text.
     QString text(const char *name) const;
-    QStringList items(const char *nameList) const; // the entries of a name list
-    QStringList lines(const char *listBox) const;  // the lines of a list box
+    QStringList items(const char *list) const; // the entries of a name list or lines of a list box
     // The user picks the name from the list's drop-down.
     void choose(const char *nameList, const QString &name);
     // The rows of tblNames as "name|id", one after the other.
     QString rows(const QString &file) const;
-    // The files in the user's temporary folder, where working copies are made.
-    QStringList temporaryFiles() const;
 
     const QString startFolder = QDir::currentPath();
     TempDir folder; // the program folder, and the current folder while the fixture lives
@@ -74,9 +79,6 @@ public:
 
 // Alpha (creature), Beta (trainer), Gamma (creature), each with a picture.
 QList<catalogue_writer::CardRow> alphaBetaGamma();
-
-// The file's SHA-256, or empty when there is no ordinary file.
-QByteArray digest(const QString &path);
 
 #include "app/frmZentMain.h"
 

@@ -1,12 +1,8 @@
 // Choosing a card from the name lists, the attack toggle, and Find.
 #include "AppFixture.h"
-#include "platform/ui/PictureBox.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 using catalogue_writer::CardRow;
 

@@ -1,22 +1,16 @@
 // The working deck in its three places, delete, clear, the energy counters and the deck list.
 #include "AppFixture.h"
-#include "Sqlite3Tool.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // Both lists have a line for every copy counted, and line i of both is row i of tblNames.
 void expectInStep(const AppFixture &app, const QString &file)
 {
-    const QStringList names = app.lines("lstZents"), ids = app.lines("lstId");
+    const QStringList names = app.items("lstZents"), ids = app.items("lstId");
     QStringList listed;
     for (int i = 0; i < names.size() && i < ids.size(); ++i)
         listed << names[i] + "|" + ids[i];
@@ -45,13 +39,13 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     lstZents->setCurrentRow(2);
     main.cmdDeleteZent_Click();
     EXPECT_EQ(app.statements.texts().last(), "DELETE * FROM tblNames WHERE fldID = 3");
-    EXPECT_EQ(app.lines("lstId"), QStringList({"1", "2", "4", "5"}));
+    EXPECT_EQ(app.items("lstId"), QStringList({"1", "2", "4", "5"}));
     EXPECT_EQ(app.text("txtCount"), "4");
     EXPECT_TRUE(app.control<QComboBox>("cboName")->hasFocus());
     // Nothing is highlighted after a delete, so a second click deletes nothing.
     main.cmdDeleteZent_Click();
     deck.addCopy("Gamma", deck::InsertForm::Chosen);
-    EXPECT_EQ(app.lines("lstId"), QStringList({"1", "2", "4", "5", "6"}));
+    EXPECT_EQ(app.items("lstId"), QStringList({"1", "2", "4", "5", "6"}));
     expectInStep(app, file);
 
     // A current line the user un-highlighted (Ctrl+click) is not deleted. A delete the
@@ -61,14 +55,14 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     main.cmdDeleteZent_Click();
     lstZents->setCurrentRow(3);
     main.cmdDeleteZent_Click();
-    EXPECT_EQ(app.lines("lstZents")[3], "Beta");
+    EXPECT_EQ(app.items("lstZents")[3], "Beta");
     expectInStep(app, file);
 
     // Past the last 16-bit identifier a copy is added nowhere, so none shares an identifier.
     app.passedOver.expect("counter overflow");
     deck.counters().intNextId = 32767;
     deck.addCopy("Gamma", deck::InsertForm::Chosen);
-    EXPECT_EQ(app.lines("lstId").last(), "6");
+    EXPECT_EQ(app.items("lstId").last(), "6");
     EXPECT_EQ(app.text("txtCount"), "5");
     expectInStep(app, file);
 

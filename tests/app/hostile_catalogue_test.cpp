@@ -1,12 +1,8 @@
 // Catalogues and pictures as a hostile user might make them: the load always finishes, the
 // window always fits, nothing is misread, and loading never writes the catalogue file.
 #include "AppFixture.h"
-#include "Sqlite3Tool.h"
-#include "platform/ui/PictureBox.h"
 
 #include <QFile>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 

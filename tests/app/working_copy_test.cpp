@@ -2,12 +2,8 @@
 // catalogue tool into a private working copy. Everything works on the copy, the legacy file is
 // never written, and the copy goes with the window.
 #include "AppFixture.h"
-#include "Sqlite3Tool.h"
 
-#include <QFile>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 using ui::MessageAnswer;
 
@@ -16,21 +12,6 @@ namespace {
 QString legacy(const QString &name)
 {
     return ZENT_SOURCE_DIR "/tests/data/legacy/" + name;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    file.setPermissions(file.permissions() | QFile::ExeOwner);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The user opens the file with File > Open.
@@ -67,7 +48,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
         EXPECT_EQ(app.statements.texts(), sent);
         const QString copy = main.catalogueInUse().database().path();
         EXPECT_TRUE(copy.startsWith(app.temporary.path()));
-        EXPECT_EQ(app.temporaryFiles().size(), 1);
+        EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files).size(), 1);
         EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), copy);
 
         app.choose("cboName", "Élanwisp");
@@ -88,8 +69,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
         "Current Deck:\r\n\r\nEmberkit\r\nEmberkit\r\nEmberkit\r\nCindervix\r\nCindervix\r\nPyrathane\r\n"));
     main.close();
     app.window.reset();
-    EXPECT_EQ(app.temporaryFiles(), QStringList());
-    EXPECT_TRUE(QDir(app.temporary.path()).isEmpty());
+    EXPECT_EQ(filesUnder(app.temporary.path()), QStringList());
 }
 
 TEST(WorkingCopy, QuotesNonLatinLettersNullsAndLongNotesComeThroughAndTheSameFileReopensItsCopy)
@@ -158,16 +138,15 @@ TEST(WorkingCopy, ADamagedFileOrAFailingToolIsAFailedOpenThatLeavesNoCopy)
         const QString file = app.writeCatalogue(alphaBetaGamma());
         if (!bad.tool.isEmpty()) {
             app.context.catalogueTool = {app.folder.file("zentcat"), 500};
-            if (bad.tool != "none")
-                writeFile(app.context.catalogueTool.path, bad.tool);
+            ASSERT_TRUE(bad.tool == "none" || writeProgram(app.context.catalogueTool.path, bad.tool));
         }
         const QString damaged = app.folder.file("damaged.znt");
-        writeFile(damaged, bad.file);
+        ASSERT_TRUE(writeFile(damaged, bad.file));
         frmZentMain &main = app.showMainWindow();
         openWithDialog(app, damaged);
         EXPECT_EQ(main.catalogueInUse().database().path(), file);
         EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"}));
-        EXPECT_EQ(app.temporaryFiles(), QStringList());
+        EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files), QStringList());
         EXPECT_EQ(readFile(damaged), bad.file);
         main.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
         EXPECT_EQ(app.rows(file), "Gamma|1");
