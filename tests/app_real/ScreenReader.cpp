@@ -18,27 +18,11 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, Accessible &objec
 
 namespace {
 
-const QString accessible = "org.a11y.atspi.Accessible";
 const Accessible desktopRoot{"org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root"};
 // Numbers of the accessibility protocol.
 constexpr int stateFocused = 12;
 constexpr int stateShowing = 25;
 constexpr uint relationLabelledBy = 2;
-
-// A relation of an object to others, such as "labelled by".
-struct Relation
-{
-    uint type = 0;
-    QList<Accessible> targets;
-};
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, Relation &relation)
-{
-    argument.beginStructure();
-    argument >> relation.type >> relation.targets;
-    argument.endStructure();
-    return argument;
-}
 
 QVariant firstArgument(const QDBusMessage &reply)
 {
@@ -85,16 +69,6 @@ QString ScreenReader::property(const Accessible &object, const QString &which) c
         .value<QDBusVariant>().variant().toString();
 }
 
-QString ScreenReader::role(const Accessible &object) const
-{
-    return answer(object, accessible, "GetRoleName").toString();
-}
-
-QString ScreenReader::text(const Accessible &object) const
-{
-    return answer(object, "org.a11y.atspi.Text", "GetText", {0, -1}).toString();
-}
-
 QList<Accessible> ScreenReader::children(const Accessible &object) const
 {
     return qdbus_cast<QList<Accessible>>(answer(object, accessible, "GetChildren"));
@@ -109,10 +83,12 @@ bool ScreenReader::hasState(const Accessible &object, int state) const
 
 QStringList ScreenReader::labels(const Accessible &object) const
 {
+    // Each relation of the object to others, such as "labelled by", with the objects it relates to.
     QStringList names;
-    for (const Relation &relation : qdbus_cast<QList<Relation>>(answer(object, accessible, "GetRelationSet")))
-        for (const Accessible &target : relation.targets)
-            if (relation.type == relationLabelledBy)
+    for (const auto &[type, targets] :
+         qdbus_cast<QList<std::pair<uint, QList<Accessible>>>>(answer(object, accessible, "GetRelationSet")))
+        for (const Accessible &target : targets)
+            if (type == relationLabelledBy)
                 names.append(name(target));
     return names;
 }
@@ -123,19 +99,19 @@ QRect ScreenReader::extents(const Accessible &object) const
     return qdbus_cast<QRect>(answer(object, "org.a11y.atspi.Component", "GetExtents", {0u}));
 }
 
-bool ScreenReader::visitShown(const Accessible &root,
-                              const std::function<bool(const Accessible &)> &visit, int depth) const
+std::optional<Accessible> ScreenReader::visitShown(const Accessible &root,
+                                                   const std::function<bool(const Accessible &)> &visit, int depth) const
 {
     // Objects off screen (closed windows, a combo box's hidden list) are skipped with all they
     // hold; the depth is bounded so that a broken tree cannot keep the test busy.
     if (depth > 30 || !hasState(root, stateShowing))
-        return false;
+        return std::nullopt;
     if (visit(root))
-        return true;
+        return root;
     for (const Accessible &child : children(root))
-        if (visitShown(child, visit, depth + 1))
-            return true;
-    return false;
+        if (const auto found = visitShown(child, visit, depth + 1))
+            return found;
+    return std::nullopt;
 }
 
 std::optional<Accessible> ScreenReader::window(const QString &title) const
@@ -149,23 +125,15 @@ std::optional<Accessible> ScreenReader::window(const QString &title) const
 
 std::optional<Accessible> ScreenReader::focused(const Accessible &root) const
 {
-    std::optional<Accessible> found;
-    visitShown(root, [&](const Accessible &object) {
-        return (found = hasState(object, stateFocused) ? std::optional(object) : std::nullopt).has_value();
-    });
-    return found;
+    return visitShown(root, [&](const Accessible &object) { return hasState(object, stateFocused); });
 }
 
 std::optional<Accessible> ScreenReader::find(const Accessible &root, const QString &wanted,
                                              const QString &wantedRole) const
 {
-    std::optional<Accessible> found;
-    visitShown(root, [&](const Accessible &object) {
-        if (role(object) == wantedRole && (name(object) == wanted || labels(object).contains(wanted)))
-            found = object;
-        return found.has_value();
+    return visitShown(root, [&](const Accessible &object) {
+        return role(object) == wantedRole && (name(object) == wanted || labels(object).contains(wanted));
     });
-    return found;
 }
 
 QStringList ScreenReader::unnamedControls(const Accessible &root) const

@@ -38,19 +38,11 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
     type("ctrl+o");
     EXPECT_TRUE(answer("Please Select Database", "Escape")) << said();
 
-    const auto shownText = [&](const char *box) {
-        const auto found = control(mainTitle, box, "text");
-        return found ? reader.text(*found) : QString("<no box>");
-    };
     const auto hitPointsOf = [&](const QString &name) {
         return sqlite3Tool(catalogue, "SELECT fldHitPoints FROM tblZentDeck WHERE fldName = '" + name + "'");
     };
     // A card chosen with the mouse from the list, then one with the keys, the mouse away.
-    const auto list = control(mainTitle, "Zentari", "combo box");
-    ASSERT_TRUE(list);
-    const QRect box = reader.extents(*list);
-    click({box.right() - 8, box.center().y()});
-    ASSERT_TRUE(clickOn(mainTitle, "Kilnmole", "list item"));
+    ASSERT_TRUE(pick("Zentari", "Kilnmole"));
     EXPECT_TRUE(waitUntil(5000, [&] { return shownText("Hit Points:") == hitPointsOf("Kilnmole"); }));
     xdotool({"mousemove", "0", "0"});
     type("alt+Down");
@@ -114,11 +106,7 @@ TEST_F(OnADesktop, FromTheSplashToTheExitABuiltDeckOfSixtyAndNothingLeftBehind)
         EXPECT_TRUE(reader.find(*question, button, "push button")) << button;
     type("Escape");
     EXPECT_TRUE(waitForWindowGone("Exit?"));
-    type("ctrl+x");
-    ASSERT_TRUE(answer("Exit?", "Return")) << said();
-
-    ASSERT_TRUE(program.waitForEnd(5000)) << "the program is still running after Yes";
-    EXPECT_TRUE(program.endedNormally()) << said();
+    ASSERT_TRUE(exitWithYes()) << said();
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames"), "0");
     EXPECT_EQ(filesUnder(home), QStringList());
     EXPECT_EQ(filesUnder(tmp), QStringList());
@@ -148,7 +136,5 @@ TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
     ASSERT_TRUE(answer("ZentDeckBuilder", "Return"));
     type("Escape");
     EXPECT_TRUE(waitForWindowGone("About ZentDeckBuilder"));
-    type("ctrl+x");
-    ASSERT_TRUE(answer("Exit?", "Return"));
-    EXPECT_TRUE(program.waitForEnd(5000));
+    EXPECT_TRUE(exitWithYes()) << said();
 }
