@@ -19,18 +19,21 @@ bool writeFile(const QString &path, const QByteArray &content)
 
 bool writeProgram(const QString &path, const QByteArray &script)
 {
-    return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return writeFile(path, script)
+           && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QByteArray digest(const QString &path)
 {
-    return QFileInfo(path).isFile() ? QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256) : QByteArray();
+    return QFileInfo(path).isFile() ? QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256)
+                                    : QByteArray();
 }
 
 QStringList filesUnder(const QString &folder, QDir::Filters filter)
 {
     QStringList files;
-    QDirIterator found(folder, filter | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator found(folder, filter | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
     while (found.hasNext())
         files << QDir(folder).relativeFilePath(found.next());
     return files;
