@@ -94,6 +94,12 @@ void AppFixture::choose(const char *nameList, const QString &name)
     emit list->activated(list->currentIndex());
 }
 
+void AppFixture::open(const QString &file)
+{
+    dialogs.answerOpen(file);
+    window->mnuFileOpen_Click();
+}
+
 QString AppFixture::rows(const QString &file) const
 {
     return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');

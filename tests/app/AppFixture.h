@@ -62,6 +62,8 @@ public:
     QStringList items(const char *list) const; // the entries of a name list or lines of a list box
     // The user picks the name from the list's drop-down.
     void choose(const char *nameList, const QString &name);
+    // The user opens the file with File > Open.
+    void open(const QString &file);
     // The rows of tblNames as "name|id", one after the other.
     QString rows(const QString &file) const;
 

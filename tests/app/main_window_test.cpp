@@ -94,8 +94,7 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
 
     // A file that cannot be opened keeps the previous catalogue for the lists; the cards shown
     // next are looked for in the chosen file.
-    app.dialogs.answerOpen(app.folder.file("missing.znt"));
-    main.mnuFileOpen_Click();
+    app.open(app.folder.file("missing.znt"));
     EXPECT_EQ(main.catalogueInUse().database().path(), second);
     EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), app.folder.file("missing.znt"));
     EXPECT_EQ(app.items("cboName"), QStringList({"Delta"}));

@@ -14,13 +14,6 @@ QString legacy(const QString &name)
     return ZENT_SOURCE_DIR "/tests/data/legacy/" + name;
 }
 
-// The user opens the file with File > Open.
-void openWithDialog(AppFixture &app, const QString &file)
-{
-    app.dialogs.answerOpen(file);
-    app.window->mnuFileOpen_Click();
-}
-
 } // namespace
 
 TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWritten)
@@ -30,7 +23,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
     frmZentMain &main = app.showMainWindow();
     const QString bundled = ZENT_PROGRAM_DIR "/zentdeck.znt";
     app.statements.clear();
-    openWithDialog(app, bundled);
+    app.open(bundled);
     const QStringList creatures = app.items("cboName"), trainers = app.items("cboTrainers");
     ASSERT_TRUE(creatures.contains("Élanwisp") && trainers.contains("Véra the Scholar"));
     const QStringList sent = app.statements.texts();
@@ -40,7 +33,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
         const QString file = legacy(name);
         const QByteArray before = digest(file);
         app.statements.clear();
-        openWithDialog(app, file);
+        app.open(file);
         // The same names in the same order, read with the same statements; the copy of the
         // catalogue it replaced is gone.
         EXPECT_EQ(app.items("cboName"), creatures);
@@ -79,7 +72,7 @@ TEST(WorkingCopy, QuotesNonLatinLettersNullsAndLongNotesComeThroughAndTheSameFil
     frmZentMain &main = app.showMainWindow();
     const QString file = legacy("tricky-2000.znt");
     const QByteArray before = digest(file);
-    openWithDialog(app, file);
+    app.open(file);
     const QString longName = "Long" + QString(247, 'o') + "tail";
     EXPECT_EQ(app.items("cboName"),
               QStringList({"O'Rourke", "Sparky \"Volt\" Jr.", "Ōkami-Flämmchen ♀", "Crème Brûlée",
@@ -104,7 +97,7 @@ TEST(WorkingCopy, QuotesNonLatinLettersNullsAndLongNotesComeThroughAndTheSameFil
     // which the same file opened again reads again, as a file used in place would be.
     main.workingDeckInUse().addCopy("Crème Brûlée", deck::InsertForm::Chosen);
     const QString copy = main.catalogueInUse().database().path();
-    openWithDialog(app, file);
+    app.open(file);
     EXPECT_EQ(main.catalogueInUse().database().path(), copy);
     EXPECT_EQ(app.rows(copy), "Leftover|1 Leftover|2 Crème Brûlée|1");
     main.close();
@@ -143,7 +136,7 @@ TEST(WorkingCopy, ADamagedFileOrAFailingToolIsAFailedOpenThatLeavesNoCopy)
         const QString damaged = app.folder.file("damaged.znt");
         ASSERT_TRUE(writeFile(damaged, bad.file));
         frmZentMain &main = app.showMainWindow();
-        openWithDialog(app, damaged);
+        app.open(damaged);
         EXPECT_EQ(main.catalogueInUse().database().path(), file);
         EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"}));
         EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files), QStringList());

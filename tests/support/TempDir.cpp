@@ -3,6 +3,8 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 
+#include <sys/stat.h>
+
 TempDir::TempDir() : dir(QDir::tempPath() + "/zentdeck-test-XXXXXX") {}
 
 QByteArray readFile(const QString &path)
@@ -23,6 +25,12 @@ bool writeProgram(const QString &path, const QByteArray &script)
            && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+bool makePipe(const QString &path)
+{
+    QFile::remove(path);
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
 QByteArray digest(const QString &path)
 {
     return QFileInfo(path).isFile() ? QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256)
@@ -36,5 +44,6 @@ QStringList filesUnder(const QString &folder, QDir::Filters filter)
                        QDirIterator::Subdirectories);
     while (found.hasNext())
         files << QDir(folder).relativeFilePath(found.next());
+    files.sort();
     return files;
 }

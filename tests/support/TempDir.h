@@ -23,7 +23,9 @@ QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &content);
 // A script the owner may run.
 bool writeProgram(const QString &path, const QByteArray &script = "#!/bin/sh\nexit 0\n");
+// A named pipe in place of whatever was there: a reader of it waits for a writer.
+bool makePipe(const QString &path);
 // The file's SHA-256, or empty when there is no ordinary file.
 QByteArray digest(const QString &path);
-// Every entry under the folder (of the kinds the filter names), as paths relative to it.
+// Every entry under the folder (of the kinds the filter names), as paths relative to it, sorted.
 QStringList filesUnder(const QString &folder, QDir::Filters filter = QDir::AllEntries);

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using namespace sys;
 
 TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
@@ -17,7 +15,7 @@ TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
     TempDir folder;
     const QString script = folder.file("MSINFO32.EXE");
     ASSERT_TRUE(writeProgram(script, "#!/bin/sh\ntouch \"$0.ran\"\n"));
-    ASSERT_EQ(mkfifo(folder.file("pipe").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(makePipe(folder.file("pipe")));
 
     // "\" is a folder separator, doubled or not; names depend on letter case.
     EXPECT_EQ(fileExists(folder.path() + "\\\\MSINFO32.EXE"), "MSINFO32.EXE");
