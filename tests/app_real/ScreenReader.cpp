@@ -2,23 +2,11 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusVariant>
-
-// An object reference on the bus: the service's name and the object's path.
-const QDBusArgument &operator>>(const QDBusArgument &argument, Accessible &object)
-{
-    QDBusObjectPath path;
-    argument.beginStructure();
-    argument >> object.service >> path;
-    argument.endStructure();
-    object.path = path.path();
-    return argument;
-}
 
 namespace {
 
-const Accessible desktopRoot{"org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root"};
+const Accessible desktopRoot{"org.a11y.atspi.Registry", QDBusObjectPath("/org/a11y/atspi/accessible/root")};
 // Numbers of the accessibility protocol.
 constexpr int stateFocused = 12;
 constexpr int stateShowing = 25;
@@ -58,7 +46,7 @@ ScreenReader::~ScreenReader()
 QVariant ScreenReader::answer(const Accessible &object, const QString &interface,
                               const QString &method, const QVariantList &arguments) const
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(object.first, object.second.path(), interface, method);
     message.setArguments(arguments);
     return firstArgument(bus.call(message, QDBus::Block, 5000));
 }
@@ -144,7 +132,7 @@ QStringList ScreenReader::unnamedControls(const Accessible &root) const
     visitShown(root, [&](const Accessible &object) {
         const QString kind = role(object);
         if (controls.contains(kind) && name(object).trimmed().isEmpty() && labels(object).isEmpty())
-            unnamed.append(kind + " " + object.path);
+            unnamed.append(kind + " " + object.second.path());
         return false;
     });
     return unnamed;

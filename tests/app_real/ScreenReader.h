@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusObjectPath>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -9,11 +10,7 @@
 #include <optional>
 
 // One object of a program's accessibility tree: the bus name of its program and its path.
-struct Accessible
-{
-    QString service;
-    QString path;
-};
+using Accessible = std::pair<QString, QDBusObjectPath>;
 
 // Reads running programs as a screen reader does: through the desktop's accessibility bus
 // (AT-SPI), which shows each window's controls with their names, roles, states and texts.

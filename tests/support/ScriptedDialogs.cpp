@@ -35,12 +35,6 @@ QStringList ScriptedDialogs::shownTexts() const
     return texts;
 }
 
-void ScriptedDialogs::clear()
-{
-    answers.clear();
-    history.clear();
-}
-
 const ScriptedDialogs::Answer *ScriptedDialogs::take(const Shown &shownNow)
 {
     history.append(shownNow);
@@ -93,10 +87,9 @@ bool ScriptedDialogs::showPrinter(QWidget *, CommonDialogSettings &settings, QPr
 bool ScriptedDialogs::showFont(QWidget *, CommonDialogSettings &settings)
 {
     const Answer *answer = take({Kind::Font, {}, settings.dialogTitle, {}, {}, settings});
-    if (!answer)
-        return false;
-    acceptChosenFont(settings, answer->value.value<QFont>());
-    return true;
+    if (answer)
+        acceptChosenFont(settings, answer->value.value<QFont>());
+    return answer;
 }
 
 bool ScriptedDialogs::showColor(QWidget *, CommonDialogSettings &settings)

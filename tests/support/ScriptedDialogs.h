@@ -47,7 +47,7 @@ public:
 
     const QList<Shown> &shown() const { return history; }
     QStringList shownTexts() const; // the texts of the message boxes shown, in order
-    void clear();                   // forget the history and any answers left
+    void clear() { answers.clear(); history.clear(); } // forget the history and any answers left
 
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
