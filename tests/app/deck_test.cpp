@@ -59,7 +59,7 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     expectInStep(app, file);
 
     // Past the last 16-bit identifier a copy is added nowhere, so none shares an identifier.
-    app.passedOver.expect("counter overflow");
+    app.expectPassedOver("counter overflow");
     deck.counters().intNextId = 32767;
     deck.addCopy("Gamma", deck::InsertForm::Chosen);
     EXPECT_EQ(app.items("lstId").last(), "6");
@@ -67,7 +67,7 @@ TEST(WorkingDeck, DeleteAndClearKeepTheRowsTheListsAndTheCountersInStep)
     expectInStep(app, file);
 
     // A clear whose statement fails still shows zeros; the lists stay as the table does.
-    app.passedOver.expect("kept");
+    app.expectPassedOver("kept");
     main.cmdFireUp_Click();
     main.cmdClear_Click();
     for (const char *shown : {"lblFire", "lblColorless", "txtCount"})
@@ -153,7 +153,7 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     energies.writeCatalogue(alphaBetaGamma());
     frmZentMain &other = energies.showMainWindow();
     other.cmdFireUp_Click();
-    energies.passedOver.expect("no current row");
+    energies.expectPassedOver("no current row");
     other.mnuFileOutput_Click();
     EXPECT_EQ(other.gstrOutput(), "");
 }

@@ -26,7 +26,7 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
             app.writeCatalogue({});
         ASSERT_TRUE(kind != QString("pipe") || makePipe(file));
         if (kind != QString("empty"))
-            app.passedOver.expect("the catalogue cursor is not open");
+            app.expectPassedOver("the catalogue cursor is not open");
         openSilently(app, file);
         EXPECT_EQ(app.items("cboName"), QStringList()) << kind;
         EXPECT_EQ(QFile::exists(file), kind != QString("missing"));

@@ -83,15 +83,12 @@ protected:
     QHash<QString, QPoint> places;
 };
 
-class OnADesktop : public RealWindow
+template <PrivateDesktop::Kind kind>
+class On : public RealWindow
 {
 protected:
-    OnADesktop() : RealWindow(PrivateDesktop::Kind::WithWindowManager) {}
+    On() : RealWindow(kind) {}
 };
-
+using OnADesktop = On<PrivateDesktop::Kind::WithWindowManager>;
 // Without a window manager nobody hands the keyboard back when a box closes: the program must.
-class OnABareDisplay : public RealWindow
-{
-protected:
-    OnABareDisplay() : RealWindow(PrivateDesktop::Kind::BareDisplay) {}
-};
+using OnABareDisplay = On<PrivateDesktop::Kind::BareDisplay>;
