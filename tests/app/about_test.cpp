@@ -53,9 +53,9 @@ TEST(About, IsABoxOfFixedSizeOverItsOwnerWithTheVersionAndContactLines)
 
 TEST(About, SystemInfoFollowsTheTwoRegistryLookups)
 {
-    // The first value is used unchanged, without an existence test; only the folder: started
-    // when MSINFO32.EXE lies in it. Neither value, a refused key, a program that cannot start:
-    // one message.
+    // MSINFO's PATH is used unchanged, without an existence test, even with the folder to fall
+    // back on; only the folder: started when MSINFO32.EXE lies in it. Neither value, a refused
+    // key, a program that cannot start: one message.
     EXPECT_EQ(systemInfo("sysinfo", false), "");
     EXPECT_EQ(systemInfo("", true), "");
     EXPECT_EQ(systemInfo("", false), unavailable);

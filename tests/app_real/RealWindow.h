@@ -67,7 +67,10 @@ protected:
     // Saved beside the test for people to look at.
     QImage screenshot(const QString &windowId, const QString &name) const;
     // What the program and the desktop said, for failure messages.
-    std::string said() const { return ("the program said: " + program.errorOutput() + "\n" + desktop.log()).toStdString(); }
+    std::string said() const
+    {
+        return ("the program said: " + program.errorOutput() + "\n" + desktop.log()).toStdString();
+    }
 
     TempDir temp;
     const QString programFolder = temp.file("zentdeck");

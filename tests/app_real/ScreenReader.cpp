@@ -88,7 +88,8 @@ QRect ScreenReader::extents(const Accessible &object) const
 }
 
 std::optional<Accessible> ScreenReader::visitShown(const Accessible &root,
-                                                   const std::function<bool(const Accessible &)> &visit, int depth) const
+                                                   const std::function<bool(const Accessible &)> &visit,
+                                                   int depth) const
 {
     // Objects off screen (closed windows, a combo box's hidden list) are skipped with all they
     // hold; the depth is bounded so that a broken tree cannot keep the test busy.

@@ -2,9 +2,6 @@
 #include "PreviewFixture.h"
 
 #include <QGuiApplication>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using ui::MessageAnswer;
 

@@ -21,13 +21,14 @@ QStringList looks(const QTextDocument &document, SizeRule sizes = SizeRule::Exac
             const QTextCharFormat format = it.fragment().charFormat();
             const QFont font = format.font().resolve(document.defaultFont());
             const double size = font.pointSizeF();
-            const QString look =
-                QString("%1 %2pt%3%4%5 %6 align %7")
-                    .arg(font.families().value(0, font.family()))
-                    .arg(sizes == SizeRule::HalfPoints ? std::round(size * 2) / 2 : size)
-                    .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "", font.underline() ? " underline" : "",
-                         format.foreground().style() != Qt::NoBrush ? format.foreground().color().name() : "auto")
-                    .arg(alignment);
+            const QString colour =
+                format.foreground().style() != Qt::NoBrush ? format.foreground().color().name() : "auto";
+            const QString look = QString("%1 %2pt%3%4%5 %6 align %7")
+                                     .arg(font.families().value(0, font.family()))
+                                     .arg(sizes == SizeRule::HalfPoints ? std::round(size * 2) / 2 : size)
+                                     .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+                                          font.underline() ? " underline" : "", colour)
+                                     .arg(alignment);
             for (const QChar c : it.fragment().text())
                 result << QString(c) + " " + look;
         }
