@@ -92,13 +92,6 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     EXPECT_EQ(app.dialogs.shown()[1].settings.fileName, second);
     EXPECT_EQ(app.items("cboName"), QStringList({"Delta"}));
 
-    // A file that cannot be opened keeps the previous catalogue for the lists; the cards shown
-    // next are looked for in the chosen file.
-    app.open(app.folder.file("missing.znt"));
-    EXPECT_EQ(main.catalogueInUse().database().path(), second);
-    EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), app.folder.file("missing.znt"));
-    EXPECT_EQ(app.items("cboName"), QStringList({"Delta"}));
-
     main.close();
     EXPECT_EQ(app.rows(second), "");
     EXPECT_EQ(app.rows(first), "Alpha|1");
