@@ -104,10 +104,10 @@ QString RealWindow::shownText(const QString &name, const QString &windowTitle) c
     return found ? reader.text(*found) : QString("<no box>");
 }
 
-bool RealWindow::leavePreview(const QString &title) const
+bool RealWindow::leavePreview() const
 {
     type("ctrl+x");
-    return answer("ZentDeckBuilder", "Return") && waitForWindowGone(title);
+    return answer("ZentDeckBuilder", "Return") && waitForWindowGone(previewTitle);
 }
 
 bool RealWindow::exitWithYes()
