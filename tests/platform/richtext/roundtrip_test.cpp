@@ -34,18 +34,17 @@ TEST(RtfRoundTrip, KeepsTextAndEveryAttributeInMemoryAndInFilesAndFailuresChange
     EXPECT_EQ(copy.toPlainText(), "\n\nx\n");
     EXPECT_EQ(copy.lastBlock().charFormat().fontWeight(), QFont::Bold);
 
-    // Saved under a .txt name it is still rich text.
+    // Saved under a .txt name it is still rich text, byte for byte what was read back above.
     TempDir dir;
     ASSERT_TRUE(richtext::saveRtfFile(dir.file("deck.txt"), original));
-    ASSERT_TRUE(richtext::loadRtfFile(dir.file("deck.txt"), loaded));
-    EXPECT_EQ(compareDocuments(original, loaded), QString());
+    EXPECT_EQ(readFile(dir.file("deck.txt")), rtf);
     QString error;
     // A pipe would keep the reader waiting for ever.
     ASSERT_TRUE(makePipe(dir.file("pipe.rtf")));
     for (const char *unread : {"missing.rtf", "pipe.rtf"})
         EXPECT_FALSE(richtext::loadRtfFile(dir.file(unread), loaded, &error)) << unread;
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(compareDocuments(original, loaded), QString());
+    EXPECT_TRUE(loaded.isEmpty());
     // A file that cannot be written leaves nothing in place of what was there.
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.rtf"));
     EXPECT_FALSE(richtext::saveRtfFile(dir.file("taken.rtf"), original, &error));
