@@ -3,41 +3,39 @@
 #include "CatalogueWriter.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
+#include "Sqlite3Tool.h"
 #include "TempDir.h"
 #include "app/AppContext.h"
 #include "platform/db/StatementLog.h"
 #include "platform/system/FailureSink.h"
 #include "platform/system/Registry.h"
+#include "platform/ui/PictureBox.h"
 
+// The controls the tests reach most.
+#include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
 class frmZentMain;
 
-// The failures the window passed over silently. A programming error among them (a column that
-// does not exist, a cursor not open) fails the test; a test that expects a silent skip names
-// the failure it expects, which must then come.
-class PassedOver : public sys::FailureSink
-{
-public:
-    void expect(const QString &failure) { expected << failure; }
-    void passedOver(const QString &failure) override { failures << failure; }
-    void check() const;
-
-private:
-    QStringList failures;
-    QStringList expected;
-};
-
 // A program folder of the test's own, with a catalogue made for the case, scripted dialogs and
-// an empty registry; the main window is created on it as the splash would.
-class AppFixture
+// an empty registry; the main window is created on it as the splash would. The failures the
+// window passes over silently come here: a programming error among them (a column that does not
+// exist, a cursor not open) fails the test; a test that expects a silent skip names the failure
+// it expects, which must then come.
+class AppFixture : public sys::FailureSink
 {
 public:
     AppFixture();
-    ~AppFixture();
+    ~AppFixture() override;
+    void expectPassedOver(const QString &failure) { expected << failure; }
+    void passedOver(const QString &failure) override { failures << failure; }
 
     // Writes <program folder>/<fileName> with the rows; each row's picture is drawn there too
     // when its fldImage is set. The program folder is the test's folder unless the test says.
@@ -51,14 +49,13 @@ public:
     Widget *control(const QString &name) const;
     // What a control shows: a text box's, label's or name list's text.
     QString text(const char *name) const;
-    QStringList items(const char *nameList) const; // the entries of a name list
-    QStringList lines(const char *listBox) const;  // the lines of a list box
+    QStringList items(const char *list) const; // the entries of a name list or lines of a list box
     // The user picks the name from the list's drop-down.
     void choose(const char *nameList, const QString &name);
+    // The user opens the file with File > Open.
+    void open(const QString &file);
     // The rows of tblNames as "name|id", one after the other.
     QString rows(const QString &file) const;
-    // The files in the user's temporary folder, where working copies are made.
-    QStringList temporaryFiles() const;
 
     const QString startFolder = QDir::currentPath();
     TempDir folder; // the program folder, and the current folder while the fixture lives
@@ -67,16 +64,13 @@ public:
     ui::ScriptedDialogs dialogs;
     sys::Registry registry;
     db::StatementLog statements;   // every statement the window sends, in order
-    PassedOver passedOver;
+    QStringList failures, expected; // passed over, and expected to be
     AppContext context;
     std::unique_ptr<frmZentMain> window;
 };
 
 // Alpha (creature), Beta (trainer), Gamma (creature), each with a picture.
 QList<catalogue_writer::CardRow> alphaBetaGamma();
-
-// The file's SHA-256, or empty when there is no ordinary file.
-QByteArray digest(const QString &path);
 
 #include "app/frmZentMain.h"
 

@@ -1,11 +1,8 @@
 #include "AppFixture.h"
 #include "app/frmAbout.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QWindow>
-
-#include <gtest/gtest.h>
 
 using namespace sys;
 
@@ -15,21 +12,21 @@ const QByteArray msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const QByteArray location = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const QString unavailable = "System Information Is Unavailable At This Time|ZentDeckBuilder|-|OK";
 
-// A harmless program the about box may start: it exits at once.
-QByteArray writeProgram(const QString &path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\nexit 0\n") > 0);
-    file.setPermissions(file.permissions() | QFile::ExeOwner);
-    return path.toLatin1();
-}
-
-// What System Info did with the registry as set up: "" when it started a program, else the
-// messages it showed.
-QString systemInfo(const std::function<void(Registry &, TempDir &)> &setUp)
+// What System Info did with MSINFO's PATH naming a file of the program folder (or not set), the
+// Shared Tools Location's MSINFO naming the folder or not, and MSINFO's key refused or not: ""
+// when it started a program, else the message it showed. The folder holds two harmless
+// programs, "sysinfo" and "MSINFO32.EXE".
+QString systemInfo(const char *path, bool folder, bool refused = false)
 {
     AppFixture app;
-    setUp(app.registry, app.folder);
+    for (const char *program : {"sysinfo", "MSINFO32.EXE"})
+        EXPECT_TRUE(writeProgram(app.folder.file(program)));
+    if (*path)
+        app.registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", app.folder.file(path).toLatin1());
+    if (folder)
+        app.registry.setString(HKEY_LOCAL_MACHINE, location, "MSINFO", app.folder.path().toLatin1());
+    if (refused)
+        app.registry.denyAccess(HKEY_LOCAL_MACHINE, msinfo);
     for (int i = 0; i < 2; ++i)
         app.dialogs.answerMessage(ui::MessageAnswer::Ok);
     frmAbout about(app.context);
@@ -56,23 +53,12 @@ TEST(About, IsABoxOfFixedSizeOverItsOwnerWithTheVersionAndContactLines)
 
 TEST(About, SystemInfoFollowsTheTwoRegistryLookups)
 {
-    // The first value is used unchanged, without an existence test.
-    EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
-        registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", writeProgram(folder.file("sysinfo")));
-    }), "");
-    // Only the folder: started when MSINFO32.EXE lies in it.
-    EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
-        writeProgram(folder.file("MSINFO32.EXE"));
-        registry.setString(HKEY_LOCAL_MACHINE, location, "MSINFO", folder.path().toLatin1());
-    }), "");
-    // Neither value, a refused key, a program that cannot start: one message.
-    EXPECT_EQ(systemInfo([](Registry &, TempDir &) {}), unavailable);
-    EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
-        registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", writeProgram(folder.file("x")));
-        registry.denyAccess(HKEY_LOCAL_MACHINE, msinfo);
-    }), unavailable);
-
-    EXPECT_EQ(systemInfo([](Registry &registry, TempDir &folder) {
-        registry.setString(HKEY_LOCAL_MACHINE, msinfo, "PATH", folder.file("missing").toLatin1());
-    }), unavailable);
+    // MSINFO's PATH is used unchanged, without an existence test, even with the folder to fall
+    // back on; only the folder: started when MSINFO32.EXE lies in it. Neither value, a refused
+    // key, a program that cannot start: one message.
+    EXPECT_EQ(systemInfo("sysinfo", false), "");
+    EXPECT_EQ(systemInfo("", true), "");
+    EXPECT_EQ(systemInfo("", false), unavailable);
+    EXPECT_EQ(systemInfo("sysinfo", false, true), unavailable);
+    EXPECT_EQ(systemInfo("missing", true), unavailable);
 }

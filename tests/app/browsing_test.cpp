@@ -1,12 +1,8 @@
 // Choosing a card from the name lists, the attack toggle, and Find.
 #include "AppFixture.h"
-#include "platform/ui/PictureBox.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 using catalogue_writer::CardRow;
 
@@ -94,8 +90,7 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
 
     // After a File > Open that failed, the next card is looked for in that file: the display
     // keeps the card it showed.
-    app.dialogs.answerOpen(app.folder.file("missing.znt"));
-    main.mnuFileOpen_Click();
+    app.open(app.folder.file("missing.znt"));
     app.choose("cboName", "Kai'ro");
     EXPECT_EQ(app.text("txtHitPoints"), "fldHitPoints of Alpha");
 }

@@ -12,21 +12,15 @@ PrivateDesktop::PrivateDesktop(const QString &folder, Kind kind)
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     env.insert("XDG_RUNTIME_DIR", runtime);
-    if (startDisplay() && (kind == Kind::BareDisplay || startWindowManager(folder)))
-        startBus();
-}
-
-bool PrivateDesktop::startDisplay()
-{
     // The server picks a free display number itself and prints it once it accepts clients. It
     // must not reset when its last client leaves: a program connecting just then is refused.
     // Programs of other users on this machine may connect too (-ac): it listens on no network.
-    const QString number = startAndRead(xServer, "Xvfb",
-                                        {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-ac", "-screen", "0",
-                                         QString("%1x%2x24").arg(screenWidth).arg(screenHeight)});
-    if (!number.isEmpty())
-        env.insert("DISPLAY", ":" + number);
-    return !number.isEmpty();
+    if (start(xServer, "Xvfb",
+              {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-ac", "-screen", "0",
+               QString("%1x%2x24").arg(screenWidth).arg(screenHeight)},
+              "DISPLAY", ":")
+        && (kind == Kind::BareDisplay || startWindowManager(folder)))
+        start(sessionBus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"}, "DBUS_SESSION_BUS_ADDRESS");
 }
 
 bool PrivateDesktop::startWindowManager(const QString &folder)
@@ -45,21 +39,16 @@ bool PrivateDesktop::startWindowManager(const QString &folder)
     return false;
 }
 
-bool PrivateDesktop::startBus()
-{
-    const QString address = startAndRead(sessionBus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-    if (!address.isEmpty())
-        env.insert("DBUS_SESSION_BUS_ADDRESS", address);
-    return !address.isEmpty();
-}
-
-QString PrivateDesktop::startAndRead(ScopedProcess &process, const QString &program, const QStringList &arguments)
+bool PrivateDesktop::start(ScopedProcess &process, const QString &program, const QStringList &arguments,
+                           const QString &variable, const QString &prefix)
 {
     process.start(program, arguments, env);
     const QString line = process.firstLine(15000);
     if (line.isEmpty())
         failure = program + " did not start: " + process.errorOutput();
-    return line;
+    else
+        env.insert(variable, prefix + line);
+    return !line.isEmpty();
 }
 
 QString PrivateDesktop::log() const

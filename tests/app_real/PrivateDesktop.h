@@ -26,11 +26,11 @@ public:
     QProcessEnvironment environment() const { return env; }
 
 private:
-    bool startDisplay();
     bool startWindowManager(const QString &folder);
-    bool startBus();
-    // Starts the program and returns the first line it prints, or notes the failure.
-    QString startAndRead(ScopedProcess &process, const QString &program, const QStringList &arguments);
+    // Starts the program and sets the variable to the first line it prints (after the
+    // prefix), or notes the failure.
+    bool start(ScopedProcess &process, const QString &program, const QStringList &arguments,
+               const QString &variable, const QString &prefix = {});
 
     QProcessEnvironment env;
     QString failure;

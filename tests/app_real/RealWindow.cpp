@@ -1,27 +1,12 @@
 #include "RealWindow.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-
-QStringList filesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator found(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                       QDirIterator::Subdirectories);
-    while (found.hasNext())
-        files << QDir(folder).relativeFilePath(found.next());
-    return files;
-}
-
 void RealWindow::SetUp()
 {
     ASSERT_TRUE(desktop.error().isEmpty()) << desktop.log().toStdString();
     ASSERT_TRUE(reader.error().isEmpty()) << reader.error().toStdString();
-    QDirIterator files(ZENT_PROGRAM_DIR, QDir::Files, QDirIterator::Subdirectories);
-    while (launcher.isEmpty() && files.hasNext()) {
-        const QString target = programFolder + "/" + QDir(ZENT_PROGRAM_DIR).relativeFilePath(files.next());
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(files.filePath(), target));
+    for (const QString &file : launcher.isEmpty() ? filesUnder(ZENT_PROGRAM_DIR, QDir::Files) : QStringList()) {
+        const QString target = programFolder + "/" + file;
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(ZENT_PROGRAM_DIR "/" + file, target));
     }
     for (const QString &folder : {home, tmp, currentFolder})
         ASSERT_TRUE(QDir().mkpath(folder));
@@ -51,11 +36,6 @@ QString RealWindow::waitForMainWindow()
     return mainId;
 }
 
-QString RealWindow::xdotool(const QStringList &arguments) const
-{
-    return runTool("xdotool", arguments, desktop.environment());
-}
-
 QString RealWindow::shownWindow(const QString &title) const
 {
     // xdotool matches titles with a POSIX extended regular expression.
@@ -72,33 +52,11 @@ QString RealWindow::waitForWindow(const QString &title) const
     return id;
 }
 
-bool RealWindow::waitForWindowGone(const QString &title) const
-{
-    return waitUntil(5000, [&] { return shownWindow(title).isEmpty(); });
-}
-
 bool RealWindow::answer(const QString &title, const QString &keys) const
 {
     const bool shown = !waitForWindow(title).isEmpty();
     type(keys);
     return shown && waitForWindowGone(title);
-}
-
-void RealWindow::type(const QString &keys) const
-{
-    xdotool(QStringList{"key", "--delay", "50"} + keys.split(' '));
-}
-
-void RealWindow::typeText(const QString &text) const
-{
-    xdotool({"type", "--delay", "30", text});
-}
-
-void RealWindow::click(const QPoint &where) const
-{
-    // The server takes the move before the click; waiting for the move (--sync) would wait for
-    // ever when the pointer is already there.
-    xdotool({"mousemove", QString::number(where.x()), QString::number(where.y()), "click", "1"});
 }
 
 bool RealWindow::clickOn(const QString &windowTitle, const QString &name, const QString &role)
@@ -112,6 +70,16 @@ bool RealWindow::clickOn(const QString &windowTitle, const QString &name, const 
     }
     click(places[place]);
     return true;
+}
+
+bool RealWindow::pick(const QString &list, const QString &name)
+{
+    const auto box = control(mainTitle, list, "combo box");
+    if (!box)
+        return false;
+    const QRect shown = reader.extents(*box);
+    click({shown.right() - 8, shown.center().y()});
+    return clickOn(mainTitle, name, "list item");
 }
 
 bool RealWindow::find(const QString &menuItem, const QString &boxTitle, const QString &name)
@@ -130,6 +98,24 @@ std::optional<Accessible> RealWindow::control(const QString &windowTitle, const 
     return window ? reader.find(*window, name, role) : std::nullopt;
 }
 
+QString RealWindow::shownText(const QString &name, const QString &windowTitle) const
+{
+    const auto found = control(windowTitle, name, "text");
+    return found ? reader.text(*found) : QString("<no box>");
+}
+
+bool RealWindow::leavePreview() const
+{
+    type("ctrl+x");
+    return answer("ZentDeckBuilder", "Return") && waitForWindowGone(previewTitle);
+}
+
+bool RealWindow::exitWithYes()
+{
+    type("ctrl+x");
+    return answer("Exit?", "Return") && program.waitForEnd(5000) && program.endedNormally();
+}
+
 QImage RealWindow::screenshot(const QString &windowId, const QString &name) const
 {
     // A test run as another user may not write the build folder: it names a folder of its own.
@@ -139,7 +125,3 @@ QImage RealWindow::screenshot(const QString &windowId, const QString &name) cons
     return QImage(file);
 }
 
-std::string RealWindow::said() const
-{
-    return ("the program said: " + program.errorOutput() + "\n" + desktop.log()).toStdString();
-}

@@ -1,17 +1,5 @@
 #include "ScopedProcess.h"
 
-#include <QFile>
-
-namespace {
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-}
-
-} // namespace
-
 ScopedProcess::ScopedProcess(const QString &logFolder, const QString &name)
     : outputFile(logFolder + "/" + name + ".out"), errorFile(logFolder + "/" + name + ".err")
 {
@@ -42,16 +30,11 @@ QString ScopedProcess::firstLine(int timeoutMs) const
 {
     QString line;
     waitUntil(timeoutMs, [&] {
-        const QString output = readFile(outputFile);
+        const QString output = QString::fromLocal8Bit(readFile(outputFile));
         line = output.contains('\n') ? output.section('\n', 0, 0).trimmed() : QString();
         return !line.isEmpty() || !running();
     });
     return line;
-}
-
-QString ScopedProcess::errorOutput() const
-{
-    return readFile(errorFile);
 }
 
 QString runTool(const QString &program, const QStringList &arguments,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TempDir.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -36,7 +38,7 @@ public:
     bool waitForEnd(int timeoutMs) { return process.waitForFinished(timeoutMs); }
     // Ended of itself with exit code 0.
     bool endedNormally() const { return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0; }
-    QString errorOutput() const; // so far, for failure messages
+    QString errorOutput() const { return QString::fromLocal8Bit(readFile(errorFile)); } // so far
 
 private:
     QString outputFile;

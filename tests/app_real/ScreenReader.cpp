@@ -2,43 +2,15 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusVariant>
-
-// An object reference on the bus: the service's name and the object's path.
-const QDBusArgument &operator>>(const QDBusArgument &argument, Accessible &object)
-{
-    QDBusObjectPath path;
-    argument.beginStructure();
-    argument >> object.service >> path;
-    argument.endStructure();
-    object.path = path.path();
-    return argument;
-}
 
 namespace {
 
-const QString accessible = "org.a11y.atspi.Accessible";
-const Accessible desktopRoot{"org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root"};
+const Accessible desktopRoot{"org.a11y.atspi.Registry", QDBusObjectPath("/org/a11y/atspi/accessible/root")};
 // Numbers of the accessibility protocol.
 constexpr int stateFocused = 12;
 constexpr int stateShowing = 25;
 constexpr uint relationLabelledBy = 2;
-
-// A relation of an object to others, such as "labelled by".
-struct Relation
-{
-    uint type = 0;
-    QList<Accessible> targets;
-};
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, Relation &relation)
-{
-    argument.beginStructure();
-    argument >> relation.type >> relation.targets;
-    argument.endStructure();
-    return argument;
-}
 
 QVariant firstArgument(const QDBusMessage &reply)
 {
@@ -74,7 +46,7 @@ ScreenReader::~ScreenReader()
 QVariant ScreenReader::answer(const Accessible &object, const QString &interface,
                               const QString &method, const QVariantList &arguments) const
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(object.first, object.second.path(), interface, method);
     message.setArguments(arguments);
     return firstArgument(bus.call(message, QDBus::Block, 5000));
 }
@@ -83,16 +55,6 @@ QString ScreenReader::property(const Accessible &object, const QString &which) c
 {
     return answer(object, "org.freedesktop.DBus.Properties", "Get", {accessible, which})
         .value<QDBusVariant>().variant().toString();
-}
-
-QString ScreenReader::role(const Accessible &object) const
-{
-    return answer(object, accessible, "GetRoleName").toString();
-}
-
-QString ScreenReader::text(const Accessible &object) const
-{
-    return answer(object, "org.a11y.atspi.Text", "GetText", {0, -1}).toString();
 }
 
 QList<Accessible> ScreenReader::children(const Accessible &object) const
@@ -109,10 +71,12 @@ bool ScreenReader::hasState(const Accessible &object, int state) const
 
 QStringList ScreenReader::labels(const Accessible &object) const
 {
+    // Each relation of the object to others, such as "labelled by", with the objects it relates to.
     QStringList names;
-    for (const Relation &relation : qdbus_cast<QList<Relation>>(answer(object, accessible, "GetRelationSet")))
-        for (const Accessible &target : relation.targets)
-            if (relation.type == relationLabelledBy)
+    for (const auto &[type, targets] :
+         qdbus_cast<QList<std::pair<uint, QList<Accessible>>>>(answer(object, accessible, "GetRelationSet")))
+        for (const Accessible &target : targets)
+            if (type == relationLabelledBy)
                 names.append(name(target));
     return names;
 }
@@ -123,19 +87,20 @@ QRect ScreenReader::extents(const Accessible &object) const
     return qdbus_cast<QRect>(answer(object, "org.a11y.atspi.Component", "GetExtents", {0u}));
 }
 
-bool ScreenReader::visitShown(const Accessible &root,
-                              const std::function<bool(const Accessible &)> &visit, int depth) const
+std::optional<Accessible> ScreenReader::visitShown(const Accessible &root,
+                                                   const std::function<bool(const Accessible &)> &visit,
+                                                   int depth) const
 {
     // Objects off screen (closed windows, a combo box's hidden list) are skipped with all they
     // hold; the depth is bounded so that a broken tree cannot keep the test busy.
     if (depth > 30 || !hasState(root, stateShowing))
-        return false;
+        return std::nullopt;
     if (visit(root))
-        return true;
+        return root;
     for (const Accessible &child : children(root))
-        if (visitShown(child, visit, depth + 1))
-            return true;
-    return false;
+        if (const auto found = visitShown(child, visit, depth + 1))
+            return found;
+    return std::nullopt;
 }
 
 std::optional<Accessible> ScreenReader::window(const QString &title) const
@@ -149,23 +114,15 @@ std::optional<Accessible> ScreenReader::window(const QString &title) const
 
 std::optional<Accessible> ScreenReader::focused(const Accessible &root) const
 {
-    std::optional<Accessible> found;
-    visitShown(root, [&](const Accessible &object) {
-        return (found = hasState(object, stateFocused) ? std::optional(object) : std::nullopt).has_value();
-    });
-    return found;
+    return visitShown(root, [&](const Accessible &object) { return hasState(object, stateFocused); });
 }
 
 std::optional<Accessible> ScreenReader::find(const Accessible &root, const QString &wanted,
                                              const QString &wantedRole) const
 {
-    std::optional<Accessible> found;
-    visitShown(root, [&](const Accessible &object) {
-        if (role(object) == wantedRole && (name(object) == wanted || labels(object).contains(wanted)))
-            found = object;
-        return found.has_value();
+    return visitShown(root, [&](const Accessible &object) {
+        return role(object) == wantedRole && (name(object) == wanted || labels(object).contains(wanted));
     });
-    return found;
 }
 
 QStringList ScreenReader::unnamedControls(const Accessible &root) const
@@ -176,7 +133,7 @@ QStringList ScreenReader::unnamedControls(const Accessible &root) const
     visitShown(root, [&](const Accessible &object) {
         const QString kind = role(object);
         if (controls.contains(kind) && name(object).trimmed().isEmpty() && labels(object).isEmpty())
-            unnamed.append(kind + " " + object.path);
+            unnamed.append(kind + " " + object.second.path());
         return false;
     });
     return unnamed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusObjectPath>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -9,11 +10,7 @@
 #include <optional>
 
 // One object of a program's accessibility tree: the bus name of its program and its path.
-struct Accessible
-{
-    QString service;
-    QString path;
-};
+using Accessible = std::pair<QString, QDBusObjectPath>;
 
 // Reads running programs as a screen reader does: through the desktop's accessibility bus
 // (AT-SPI), which shows each window's controls with their names, roles, states and texts.
@@ -39,20 +36,26 @@ public:
 
     QString name(const Accessible &object) const { return property(object, "Name"); }
     QString description(const Accessible &object) const { return property(object, "Description"); }
-    QString role(const Accessible &object) const;
+    QString role(const Accessible &object) const { return answer(object, accessible, "GetRoleName").toString(); }
     QStringList labels(const Accessible &object) const; // the names of the labels it has
-    QString text(const Accessible &object) const;       // what a text object holds
+    // What a text object holds.
+    QString text(const Accessible &object) const
+    {
+        return answer(object, "org.a11y.atspi.Text", "GetText", {0, -1}).toString();
+    }
     QRect extents(const Accessible &object) const;      // where it is on the screen
 
 private:
+    static inline const QString accessible = "org.a11y.atspi.Accessible";
     QVariant answer(const Accessible &object, const QString &interface, const QString &method,
                     const QVariantList &arguments = {}) const;
     QString property(const Accessible &object, const QString &which) const;
     QList<Accessible> children(const Accessible &object) const;
     bool hasState(const Accessible &object, int state) const;
-    // Visits root and the objects on screen below it, depth first, until visit returns true.
-    bool visitShown(const Accessible &root, const std::function<bool(const Accessible &)> &visit,
-                    int depth = 0) const;
+    // Visits root and the objects on screen below it, depth first, until visit returns true:
+    // the object it returned true for, if any.
+    std::optional<Accessible> visitShown(const Accessible &root,
+                                         const std::function<bool(const Accessible &)> &visit, int depth = 0) const;
 
     QDBusConnection bus;
     QString failure;

@@ -1,14 +1,9 @@
 // The preview window: the report in its editor, save, open, print, exit.
 #include "PreviewFixture.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using ui::MessageAnswer;
-
 
 TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
 {
@@ -34,9 +29,7 @@ TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
     EXPECT_EQ(save.filterIndex, 2);
     EXPECT_EQ(save.initDir, preview.folder.path());
     EXPECT_EQ(save.dialogTitle, "Zentari Deck Builder");
-    QFile saved(preview.folder.file("deck.txt"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.readAll().startsWith("{\\rtf1"));
+    EXPECT_TRUE(readFile(preview.folder.file("deck.txt")).startsWith("{\\rtf1"));
     EXPECT_EQ(window.windowTitle(), preview.folder.file("deck.txt"));
     EXPECT_FALSE(window.isModified());
     // Any edit makes it ask again; Ctrl+X exits from inside the editor too.
@@ -53,9 +46,7 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
 {
     Preview preview;
     frmPreview &window = preview.window;
-    QFile plain(preview.folder.file("notes.rtf"));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("plain words, no rich text") > 0);
-    plain.close();
+    ASSERT_TRUE(writeFile(preview.folder.file("notes.rtf"), "plain words, no rich text"));
     ASSERT_TRUE(preview.rtfMain.saveFile(preview.folder.file("saved.rtf")));
     preview.rtfMain.setPlainContent("changed");
 

@@ -2,20 +2,17 @@
 
 #include <QPrinter>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 namespace ui {
 
-namespace {
-
-const char *kindName(ScriptedDialogs::Kind kind)
+static const char *kindName(ScriptedDialogs::Kind kind)
 {
-    static const char *names[] = {"message box", "input box",   "open dialog", "save dialog",
-                                  "print dialog", "font dialog", "colour dialog"};
-    return names[int(kind)];
+    return std::array{"message box", "input box", "open dialog", "save dialog", "print dialog", "font dialog",
+                      "colour dialog"}[int(kind)];
 }
-
-} // namespace
 
 QString ScriptedDialogs::Shown::box() const
 {
@@ -36,12 +33,6 @@ QStringList ScriptedDialogs::shownTexts() const
         if (box.kind == Kind::Message)
             texts.append(box.text);
     return texts;
-}
-
-void ScriptedDialogs::clear()
-{
-    answers.clear();
-    history.clear();
 }
 
 const ScriptedDialogs::Answer *ScriptedDialogs::take(const Shown &shownNow)
@@ -70,14 +61,14 @@ MessageAnswer ScriptedDialogs::messageBox(QWidget *, const MessageBoxRequest &re
 QString ScriptedDialogs::inputBox(QWidget *, const QString &prompt, const QString &title)
 {
     const Answer *answer = take({Kind::Input, prompt, title, {}, {}, {}});
-    return answer ? answer->text : QString();
+    return answer ? answer->value.toString() : QString();
 }
 
 bool ScriptedDialogs::showFile(Kind kind, CommonDialogSettings &settings)
 {
     const Answer *answer = take({kind, {}, settings.dialogTitle, {}, {}, settings});
     if (answer)
-        acceptChosenFile(settings, answer->text);
+        acceptChosenFile(settings, answer->value.toString());
     return answer;
 }
 
@@ -89,24 +80,23 @@ bool ScriptedDialogs::showPrinter(QWidget *, CommonDialogSettings &settings, QPr
     // OK with the range the dialog preselected.
     printer.setPrintRange(settings.printSelection ? QPrinter::Selection : QPrinter::AllPages);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(answer->text);
+    printer.setOutputFileName(answer->value.toString());
     return true;
 }
 
 bool ScriptedDialogs::showFont(QWidget *, CommonDialogSettings &settings)
 {
     const Answer *answer = take({Kind::Font, {}, settings.dialogTitle, {}, {}, settings});
-    if (!answer)
-        return false;
-    acceptChosenFont(settings, answer->font);
-    return true;
+    if (answer)
+        acceptChosenFont(settings, answer->value.value<QFont>());
+    return answer;
 }
 
 bool ScriptedDialogs::showColor(QWidget *, CommonDialogSettings &settings)
 {
     const Answer *answer = take({Kind::Color, {}, settings.dialogTitle, {}, {}, settings});
     if (answer)
-        settings.color = answer->color;
+        settings.color = answer->value.value<QColor>();
     return answer;
 }
 

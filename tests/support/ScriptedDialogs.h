@@ -3,8 +3,10 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <deque>
 
@@ -33,19 +35,19 @@ public:
 
     ~ScriptedDialogs() override;
 
-    void answerMessage(MessageAnswer answer) { script({Kind::Message, false, answer}); }
-    void answerInput(const QString &text) { script({Kind::Input, false, {}, text}); } // "" is Cancel
-    void answerOpen(const QString &path) { script({Kind::Open, false, {}, path}); }
-    void answerSave(const QString &path) { script({Kind::Save, false, {}, path}); }
+    void answerMessage(MessageAnswer answer) { answers.push_back({Kind::Message, false, answer}); }
+    void answerInput(const QString &text) { answers.push_back({Kind::Input, false, {}, text}); } // "" is Cancel
+    void answerOpen(const QString &path) { answers.push_back({Kind::Open, false, {}, path}); }
+    void answerSave(const QString &path) { answers.push_back({Kind::Save, false, {}, path}); }
     // OK in the print dialog; the printer writes a PDF to the file, so a test can read it.
-    void answerPrinter(const QString &pdfFile) { script({Kind::Printer, false, {}, pdfFile}); }
-    void answerFont(const QFont &font) { script({Kind::Font, false, {}, {}, font}); }
-    void answerColor(const QColor &color) { script({Kind::Color, false, {}, {}, {}, color}); }
-    void cancel(Kind kind) { script({kind, true}); } // Cancel in the next dialog, of that kind
+    void answerPrinter(const QString &pdfFile) { answers.push_back({Kind::Printer, false, {}, pdfFile}); }
+    void answerFont(const QFont &font) { answers.push_back({Kind::Font, false, {}, font}); }
+    void answerColor(const QColor &color) { answers.push_back({Kind::Color, false, {}, color}); }
+    void cancel(Kind kind) { answers.push_back({kind, true}); } // Cancel in the next dialog, of that kind
 
     const QList<Shown> &shown() const { return history; }
     QStringList shownTexts() const; // the texts of the message boxes shown, in order
-    void clear();                   // forget the history and any answers left
+    void clear() { answers.clear(); history.clear(); } // forget the history and any answers left
 
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
@@ -61,11 +63,8 @@ private:
         Kind kind = Kind::Message;
         bool cancelled = false;
         MessageAnswer message = MessageAnswer::Ok;
-        QString text{}; // input text or file path
-        QFont font{};
-        QColor color{};
+        QVariant value{}; // input text, file path, font or colour
     };
-    void script(const Answer &answer) { answers.push_back(answer); }
     // The next answer if it is of this kind and no cancel; otherwise null (a failure when
     // unscripted or of another kind).
     const Answer *take(const Shown &shownNow);

@@ -6,28 +6,31 @@
 #include <QTextCursor>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
-// Each character with its look, every paragraph led by a mark that carries its alignment.
-std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document)
+// The look of each character, every paragraph led by a mark that carries its alignment.
+QStringList looks(const QTextDocument &document, SizeRule sizes = SizeRule::Exact)
 {
-    std::vector<std::pair<QChar, Look>> result;
+    QStringList result;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Look mark;
-        mark.alignment = block.blockFormat().alignment()
-                         & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignJustify);
-        result.emplace_back(QChar::ParagraphSeparator, mark);
+        const int alignment = block.blockFormat().alignment()
+                              & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignJustify);
+        result << QString("paragraph align %1").arg(alignment);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             const QFont font = format.font().resolve(document.defaultFont());
-            Look look{font.families().value(0, font.family()), font.pointSizeF(), font.bold(),
-                      font.italic(), font.underline(), QColor(), mark.alignment};
-            if (format.foreground().style() != Qt::NoBrush)
-                look.colour = format.foreground().color();
+            const double size = font.pointSizeF();
+            const QString colour =
+                format.foreground().style() != Qt::NoBrush ? format.foreground().color().name() : "auto";
+            const QString look = QString("%1 %2pt%3%4%5 %6 align %7")
+                                     .arg(font.families().value(0, font.family()))
+                                     .arg(sizes == SizeRule::HalfPoints ? std::round(size * 2) / 2 : size)
+                                     .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+                                          font.underline() ? " underline" : "", colour)
+                                     .arg(alignment);
             for (const QChar c : it.fragment().text())
-                result.emplace_back(c, look);
+                result << QString(c) + " " + look;
         }
     }
     return result;
@@ -35,40 +38,22 @@ std::vector<std::pair<QChar, Look>> looks(const QTextDocument &document)
 
 } // namespace
 
-QString describe(const Look &l)
-{
-    return QStringLiteral("%1 %2pt%3%4%5 %6 align %7")
-        .arg(l.family)
-        .arg(l.size)
-        .arg(l.bold ? " bold" : "", l.italic ? " italic" : "", l.underline ? " underline" : "",
-             l.colour.isValid() ? l.colour.name() : QStringLiteral("auto"))
-        .arg(l.alignment);
-}
-
-Look lookOf(const QTextDocument &document, const QString &text)
+QString lookOf(const QTextDocument &document, const QString &text)
 {
     const int at = int(document.toRawText().indexOf(text));
     EXPECT_GE(at, 0) << "no \"" << text.toStdString() << '"';
     // The raw text has nothing where looks() leads the first paragraph with a mark.
-    return at < 0 ? Look() : looks(document)[at + 1].second;
+    return at < 0 ? QString() : looks(document)[at + 1].mid(2);
 }
 
-QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual,
-                         SizeRule sizes)
+QString compareDocuments(const QTextDocument &expected, const QTextDocument &actual, SizeRule sizes)
 {
     if (expected.toRawText() != actual.toRawText())
         return "text differs:\n" + expected.toRawText() + "\n" + actual.toRawText();
-    auto want = looks(expected);
-    const auto got = looks(actual);
-    for (size_t i = 0; i < want.size(); ++i) {
-        if (sizes == SizeRule::HalfPoints)
-            want[i].second.size = std::round(want[i].second.size * 2) / 2;
-        if (want[i].second != got[i].second)
-            return QStringLiteral("character %1 '%2': expected %3, got %4")
-                .arg(i)
-                .arg(want[i].first)
-                .arg(describe(want[i].second), describe(got[i].second));
-    }
+    const QStringList want = looks(expected, sizes), got = looks(actual);
+    for (qsizetype i = 0; i < want.size(); ++i)
+        if (want[i] != got[i])
+            return QString("character %1: expected %2, got %3").arg(i).arg(want[i], got[i]);
     return {};
 }
 
@@ -79,16 +64,11 @@ void readInto(const QByteArray &rtf, QTextDocument &document)
     ASSERT_TRUE(richtext::readRtf(rtf, document, &error)) << error.toStdString();
 }
 
-QFont deckListFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    return font;
-}
-
 void fillWithEveryAttribute(QTextDocument &document)
 {
-    document.setDefaultFont(deckListFont());
+    QFont deckListFont(QStringLiteral("Arial"));
+    deckListFont.setPointSizeF(11.25);
+    document.setDefaultFont(deckListFont);
     // Text outside any span stays in the default font.
     document.setHtml(QString::fromUtf8(R"(
 <p>Zentari deck list: <b>bold</b> <i>italic</i> <u>underlined</u> <b><i><u>all three</u></i></b></p>

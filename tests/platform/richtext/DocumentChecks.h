@@ -2,27 +2,13 @@
 
 #include "QtPrinters.h"
 
-#include <QColor>
 #include <QTextDocument>
 
-// What a reader sees of one character: its formatting, with what the character leaves open
-// taken from the document's default font, and its paragraph's alignment.
-struct Look
-{
-    QString family;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    QColor colour; // invalid: the automatic colour
-    int alignment = 0;
-
-    bool operator==(const Look &) const = default;
-};
-
-QString describe(const Look &look);
-// The look of the first character of the first occurrence of a piece of text.
-Look lookOf(const QTextDocument &document, const QString &text);
+// What a reader sees of the first character of the first occurrence of a piece of text: its
+// formatting, with what the character leaves open taken from the document's default font, and
+// its paragraph's alignment, as "Arial 15pt bold italic underline #0000ff align 4" ("auto" for
+// the automatic colour).
+QString lookOf(const QTextDocument &document, const QString &text);
 
 // How sizes compare: exactly, or as other word processors keep them, to the half-point.
 enum class SizeRule { Exact, HalfPoints };
@@ -35,8 +21,7 @@ QString compareDocuments(const QTextDocument &expected, const QTextDocument &act
 // Reads RTF into the document, failing the test when it does not load.
 void readInto(const QByteArray &rtf, QTextDocument &document);
 
-// The deck list's default font and a document in it with every attribute the editor offers,
-// mixed in runs and paragraphs: bold, italic, underline, faces, sizes (11.25 pt among them),
-// colours, the four alignments, an empty paragraph, and text beyond ASCII.
-QFont deckListFont();
+// A document in the deck list's default font with every attribute the editor offers, mixed in
+// runs and paragraphs: bold, italic, underline, faces, sizes (11.25 pt among them), colours, the
+// four alignments, an empty paragraph, and text beyond ASCII.
 void fillWithEveryAttribute(QTextDocument &document);

@@ -5,7 +5,6 @@
 
 #include "TempDir.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -47,12 +46,9 @@ TEST(RtfLibreOffice, ReadsWhatWeWriteAndWritesWhatWeRead)
     QTextDocument ours;
     fillWithEveryAttribute(ours);
     ASSERT_TRUE(richtext::saveRtfFile(dir.file("ours.rtf"), ours));
-    QFile html(dir.file("theirs.html"));
-    ASSERT_TRUE(html.open(QIODevice::WriteOnly));
-    html.write(theirs);
-    html.close();
+    ASSERT_TRUE(writeFile(dir.file("theirs.html"), theirs));
     // One run for both files: LibreOffice takes seconds to start.
-    const QString output = convertToRtf({dir.file("ours.rtf"), html.fileName()}, dir.file("lo"));
+    const QString output = convertToRtf({dir.file("ours.rtf"), dir.file("theirs.html")}, dir.file("lo"));
 
     // What LibreOffice made of our file, written out as RTF again, is our document. Like
     // Word, it keeps sizes to the half-point: 11.25 pt becomes 11.5 pt.

@@ -27,22 +27,22 @@ TEST(RtfReader, KeepsFormattingPerGroupAndResetsItOnPlainAndPard)
              "\\par\\qr seven\\plain  eight\\pard\\par nine}",
              document);
     EXPECT_EQ(document.toPlainText(), "one two three four five six\nseven eight\nnine");
-    EXPECT_EQ(describe(lookOf(document, "two")), "Arial 15pt bold auto align 4");
-    EXPECT_EQ(describe(lookOf(document, "three")), "Times New Roman 15pt bold italic #0000ff align 4");
-    EXPECT_EQ(describe(lookOf(document, "four")), "Arial 15pt bold underline auto align 4");
-    EXPECT_EQ(describe(lookOf(document, "six")), "Arial 15pt auto align 4");
+    EXPECT_EQ(lookOf(document, "two"), "Arial 15pt bold auto align 4");
+    EXPECT_EQ(lookOf(document, "three"), "Times New Roman 15pt bold italic #0000ff align 4");
+    EXPECT_EQ(lookOf(document, "four"), "Arial 15pt bold underline auto align 4");
+    EXPECT_EQ(lookOf(document, "six"), "Arial 15pt auto align 4");
     // \plain goes back to the default font at 12 pt; \pard to left alignment, which the
     // paragraph has, being in force at its \par.
-    EXPECT_EQ(describe(lookOf(document, "eight")), "Arial 12pt auto align 1");
+    EXPECT_EQ(lookOf(document, "eight"), "Arial 12pt auto align 1");
 
     // Font tables without inner groups (TextEdit), colour 0 as the automatic colour, \ulc as a
     // colour rather than underline; East Asian runs' size and bold (LibreOffice).
     readInto("{\\rtf1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\fnil Menlo;}{\\colortbl;\\red1\\green2\\blue3;}"
              "\\qj\\f1\\ulc1\\cf0 a\\cf1 b{\\dbch\\afs30\\ab c}}",
              document);
-    EXPECT_EQ(describe(lookOf(document, "a")), "Menlo 12pt auto align 8");
-    EXPECT_EQ(describe(lookOf(document, "b")), "Menlo 12pt #010203 align 8");
-    EXPECT_EQ(describe(lookOf(document, "c")), "Menlo 15pt bold #010203 align 8");
+    EXPECT_EQ(lookOf(document, "a"), "Menlo 12pt auto align 8");
+    EXPECT_EQ(lookOf(document, "b"), "Menlo 12pt #010203 align 8");
+    EXPECT_EQ(lookOf(document, "c"), "Menlo 15pt bold #010203 align 8");
 }
 
 TEST(RtfReader, DecodesCodePagesUnicodeAndSpecialCharacters)
@@ -93,5 +93,5 @@ TEST(RtfReader, ShowsOnlyTheBodyRefusesWhatIsNotRtfAndLoadsWhatItCanOfDamage)
              "\\zentfs-7 b\\fs-3 c}",
              document);
     EXPECT_EQ(document.toPlainText(), "bc");
-    EXPECT_EQ(describe(lookOf(document, "c")), "Arial 12pt #00ff07 align 1");
+    EXPECT_EQ(lookOf(document, "c"), "Arial 12pt #00ff07 align 1");
 }

@@ -8,20 +8,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using namespace sys;
 
 TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
 {
     TempDir folder;
     const QString script = folder.file("MSINFO32.EXE");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\ntouch \"$0.ran\"\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_EQ(mkfifo(folder.file("pipe").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(writeProgram(script, "#!/bin/sh\ntouch \"$0.ran\"\n"));
+    ASSERT_TRUE(makePipe(folder.file("pipe")));
 
     // "\" is a folder separator, doubled or not; names depend on letter case.
     EXPECT_EQ(fileExists(folder.path() + "\\\\MSINFO32.EXE"), "MSINFO32.EXE");
@@ -38,18 +32,13 @@ TEST(Files, APrivateCopyIsTheUsersToWriteWhateverTheOriginalsPermissions)
 {
     TempDir folder;
     const QString original = folder.file("catalogue.znt");
-    QFile file(original);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(3 << 20, 'c') + "end");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray content = QByteArray(3 << 20, 'c') + "end";
+    ASSERT_TRUE(writeFile(original, content));
+    QFile::setPermissions(original, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 
     copyPrivately(original, folder.file("copy.znt"));
-    QFile copy(folder.file("copy.znt"));
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll().right(4), "cend");
-    EXPECT_EQ(copy.size(), file.size());
-    EXPECT_EQ(copy.permissions() & 0x0777, QFile::ReadUser | QFile::WriteUser);
+    EXPECT_TRUE(readFile(folder.file("copy.znt")) == content);
+    EXPECT_EQ(QFile::permissions(folder.file("copy.znt")) & 0x0777, QFile::ReadUser | QFile::WriteUser);
     // Nothing is copied over an existing file, nor from a missing one.
     EXPECT_THROW(copyPrivately(original, folder.file("copy.znt")), Failure);
     EXPECT_THROW(copyPrivately(folder.file("missing"), folder.file("none.znt")), Failure);

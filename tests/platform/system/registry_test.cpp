@@ -2,8 +2,6 @@
 
 #include "TempDir.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 using namespace sys;
@@ -12,11 +10,8 @@ using namespace sys;
 TEST(Registry, ThisSystemNamesItsSystemInformationProgramAndABufferTooSmallGetsNothing)
 {
     TempDir first, second;
-    for (const QString &program : {first.file("lxtask"), second.file("hardinfo")}) {
-        QFile file(program);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    }
+    for (const QString &program : {first.file("lxtask"), second.file("hardinfo")})
+        ASSERT_TRUE(writeProgram(program));
     const QByteArray savedPath = qgetenv("PATH");
     // hardinfo comes first in the order tried, wherever it stands on the PATH.
     qputenv("PATH", (first.path() + ":" + second.path()).toLocal8Bit());

@@ -24,12 +24,9 @@ protected:
     TemporaryFolder() : before(qgetenv("TMPDIR")) { qputenv("TMPDIR", temp.path().toLocal8Bit()); }
     ~TemporaryFolder() override { qputenv("TMPDIR", before); }
 
-    QStringList entries() const { return QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
-    void writeFile(const QString &path, const QByteArray &content = "x") const
+    QStringList entries() const
     {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        return QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
     TempDir temp;
@@ -42,7 +39,7 @@ TEST_F(TemporaryFolder, AWorkingFolderIsTheUsersAloneAndGoesWithItsFilesAndWithS
 {
     // Left by a killed run: nobody holds it any more. Folders of other names are no concern.
     QDir(temp.path()).mkpath("zentdeck-work-killed/inner");
-    writeFile(temp.file("zentdeck-work-killed/inner/catalogue-1.znt"));
+    ASSERT_TRUE(writeFile(temp.file("zentdeck-work-killed/inner/catalogue-1.znt"), "x"));
     QDir(temp.path()).mkpath("zentdeck-test-killed");
 
     std::optional<WorkingFolder> running(std::in_place);
@@ -51,7 +48,7 @@ TEST_F(TemporaryFolder, AWorkingFolderIsTheUsersAloneAndGoesWithItsFilesAndWithS
     EXPECT_EQ(entries(), QStringList({"zentdeck-test-killed", QFileInfo(running->path()).fileName()}));
 
     // A second program's start leaves the running one's folder alone.
-    writeFile(running->path() + "/catalogue-1.znt");
+    ASSERT_TRUE(writeFile(running->path() + "/catalogue-1.znt", "x"));
     {
         const WorkingFolder second;
         EXPECT_EQ(entries().size(), 3);
@@ -79,9 +76,7 @@ TEST_F(TemporaryFolder, AProgramRunsToItsEndOrIsKilledAtTheLimitAndTheWindowsKee
     QTimer::singleShot(10, [&] { timerFired = true; });
     EXPECT_FALSE(runProgram("sh", {"-c", "echo $$ > " + pidFile + "; exec sleep 60"}, 500));
     EXPECT_TRUE(timerFired);
-    QFile file(pidFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const pid_t pid = file.readAll().trimmed().toInt();
+    const pid_t pid = readFile(pidFile).trimmed().toInt();
     ASSERT_GT(pid, 0);
     EXPECT_NE(::kill(pid, 0), 0);
 }
