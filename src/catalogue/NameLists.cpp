@@ -3,63 +3,23 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Columns.h"
 #include "platform/db/Cursor.h"
-#include "platform/db/HeldTable.h"
 #include "platform/system/Attempt.h"
 
 #include <QComboBox>
-#include <QAbstractListModel>
+#include <QStringList>
+#include <QStringListModel>
 
 namespace catalogue {
 
 namespace {
 
-// A list's names kept in one buffer and handed to the combo box as its model: a large
-// catalogue then costs a few allocations rather than one for every name.
-class NameListModel : public QAbstractListModel
+// The list's names as one string list, handed over whole: the combo box's own model would
+// make an item of every entry, which a large catalogue feels.
+QStringListModel &namesOf(QComboBox &list)
 {
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(names.size());
-    }
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
-            return {};
-        return names.at(index.row()).toString();
-    }
-    // The names after those already listed.
-    void append(db::TextColumn &&more)
-    {
-        if (more.size() == 0)
-            return;
-        beginInsertRows({}, int(names.size()), int(names.size() + more.size() - 1));
-        if (names.size() == 0) {
-            names = std::move(more);
-        } else {
-            for (qsizetype row = 0; row < more.size(); ++row)
-                names.append(more.at(row));
-        }
-        endInsertRows();
-    }
-    void clear()
-    {
-        beginResetModel();
-        names = {};
-        endResetModel();
-    }
-
-private:
-    db::TextColumn names;
-};
-
-NameListModel &namesOf(QComboBox &list)
-{
-    auto *model = dynamic_cast<NameListModel *>(list.model());
+    auto *model = qobject_cast<QStringListModel *>(list.model());
     if (!model) {
-        model = new NameListModel(&list);
+        model = new QStringListModel(&list);
         list.setModel(model);
     }
     return *model;
@@ -69,12 +29,13 @@ NameListModel &namesOf(QComboBox &list)
 
 void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list)
 {
-    db::TextColumn names;
+    QStringList names;
     // A combo box makes its first entry current when entries arrive; the name list keeps the
     // text the user left.
     const auto listNames = [&] {
         const QString text = list.currentText();
-        namesOf(list).append(std::move(names));
+        QStringListModel &model = namesOf(list);
+        model.setStringList(model.rowCount() == 0 ? names : model.stringList() + names);
         list.setCurrentIndex(-1);
         list.setEditText(text);
     };
@@ -83,7 +44,7 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
         for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
             const QStringView name = rsCatalogue.view(index);
             if (!isNoName(name))
-                names.append(name);
+                names << name.toString();
         }
     } catch (...) {
         // The names read before a damaged part of the file are listed all the same.
@@ -105,7 +66,7 @@ void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrain
 void emptyNameList(QComboBox &list)
 {
     const QString text = list.currentText();
-    namesOf(list).clear();
+    namesOf(list).setStringList({});
     list.setEditText(text);
 }
 

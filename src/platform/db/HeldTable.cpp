@@ -32,12 +32,6 @@ void TextColumn::append(const char *utf8, int bytes)
     starts.push_back(text.size());
 }
 
-void TextColumn::append(QStringView value)
-{
-    text.append(value);
-    starts.push_back(text.size());
-}
-
 namespace {
 
 // A prepared statement that finalizes itself; throws DbError when the text cannot be prepared.

@@ -18,7 +18,6 @@ class TextColumn
 public:
     // UTF-8 as stored, a leading byte-order mark included.
     void append(const char *utf8, int bytes);
-    void append(QStringView value);
     // Room for that many rows of about eight characters each.
     void reserve(qsizetype rows) { starts.reserve(size_t(rows) + 1); text.reserve(rows * 8); }
     qsizetype size() const { return qsizetype(starts.size()) - 1; }
