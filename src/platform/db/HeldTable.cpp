@@ -117,7 +117,8 @@ QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
 void HeldTable::read(Connection &connection, const QList<int> &indexes)
 {
     // Room for the rows the table is likely to hold, taken at once: grown step by step, the
-    // buffers of a large catalogue would be copied and touched afresh again and again.
+    // buffers of a large catalogue would be copied and touched afresh again and again. The
+    // highest row number is only a hint (rows may have gone), so an absurd one is capped.
     qsizetype expected = rows;
     if (expected < 0) {
         try {
