@@ -115,7 +115,7 @@ void frmZentMain::Form_Load()
     // opens, with empty lists, and the user can open one with File > Open.
     attempt([&] { catalogueFile.open(defaultFile); });
     openCatalogueLists();
-    catalogueFile.pointDataControls(defaultFile);
+    catalogueFile.pointDataControls();
     workingDeck.showCounters();
     display.showFirstCard(context.programFolder);
     enableCatalogueCommands();
@@ -167,8 +167,9 @@ void frmZentMain::mnuFileOpen_Click()
     catalogue::emptyNameList(*controls.card.cboName);
     catalogue::emptyNameList(*controls.trainers.cboTrainers);
     openCatalogueLists();
-    // The cards shown from now on come from the chosen file, even when it could not be opened.
-    catalogueFile.pointDataControls(fileName);
+    // The cards shown from now on come from the catalogue open: the chosen file, or after a
+    // failed open the one before, never the lists of one file with the cards of another.
+    catalogueFile.pointDataControls();
     workingDeck.showCounters();
     controls.card.cboName->setFocus();
     if (QLineEdit *edit = controls.card.cboName->lineEdit())

@@ -27,12 +27,6 @@ FileKind kindOf(const QString &path)
     return FileKind::Other;
 }
 
-bool sameFile(const QString &one, const QString &other)
-{
-    const QString canonical = QFileInfo(one).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
-}
-
 } // namespace
 
 Catalogue::Catalogue(db::StatementLog *statementLog, CatalogueTool catalogueTool)
@@ -44,31 +38,30 @@ Catalogue::Catalogue(db::StatementLog *statementLog, CatalogueTool catalogueTool
 
 void Catalogue::open(const QString &path)
 {
-    const bool again = !workingCopy.isEmpty() && sameFile(path, chosenFile);
-    const QString file = again ? workingCopy : fileToOpen(path);
-    const bool newCopy = !again && file != path;
+    const QString chosen = QFileInfo(path).canonicalFilePath();
+    const QString copied = workingCopies.value(chosen);
+    const QString file = copied.isEmpty() ? fileToOpen(path) : copied;
+    const bool newCopy = copied.isEmpty() && file != path;
     try {
-        // An empty or foreign database is no catalogue: opening it would leave the program
-        // pointing at a file where its deck cannot be kept.
         db::Database opened = db::Database::open(file, log);
-        for (const char *table : {cardTable, namesTable}) {
-            if (!opened.hasTable(table))
-                throw db::DbError(path + " holds no table " + table);
-        }
         // The program never writes the cards, so its walks over them (the name lists, the
-        // search, the member count and the evolution walk) read them from memory.
+        // search, the member count and the evolution walk) read them from memory. The deck is
+        // read from memory too, read again after each change: a cursor left standing on one of
+        // its rows would hold a read of the file open, and keep a change from being written.
         opened.hold(cardTable, {column::name, column::trainers, column::group});
+        opened.hold(namesTable, {column::deckName, column::id});
         gdbZents = std::move(opened);
+        // The cursors of the file replaced read nothing of this one.
+        rsCatalogue.reset();
+        rsNames.reset();
     } catch (const sys::Failure &) {
         if (newCopy)
             QFile::remove(file);
         throw;
     }
-    // The copy of the file replaced is no longer read by anything that stays.
-    if (!workingCopy.isEmpty() && workingCopy != file)
-        QFile::remove(workingCopy);
-    chosenFile = path;
-    workingCopy = file == path ? QString() : file;
+    if (newCopy)
+        workingCopies.insert(chosen, file);
+    openFile = file;
 }
 
 QString Catalogue::fileToOpen(const QString &path)
@@ -82,14 +75,14 @@ QString Catalogue::fileToOpen(const QString &path)
     case FileKind::Other:
         break;
     }
-    return path;
+    throw db::DbError(path + " is not a catalogue");
 }
 
 QString Catalogue::makeWorkingCopy(const QString &path, bool legacy)
 {
     if (!folder)
         folder.emplace();
-    const QString copy = folder->path() + QString("/catalogue-%1.znt").arg(++copies);
+    const QString copy = folder->path() + QString("/catalogue-%1.znt").arg(workingCopies.size() + 1);
     if (!legacy) {
         sys::copyPrivately(path, copy);
         return copy;
@@ -104,21 +97,12 @@ QString Catalogue::makeWorkingCopy(const QString &path, bool legacy)
     return copy;
 }
 
-void Catalogue::pointDataControls(const QString &path)
+void Catalogue::pointDataControls()
 {
-    const QString file = !workingCopy.isEmpty() && path == chosenFile ? workingCopy : path;
-    zents.setDatabaseName(file);
+    zents.setDatabaseName(openFile);
     zents.setRecordSource(cardTable);
-    names.setDatabaseName(file);
+    names.setDatabaseName(openFile);
     names.setRecordSource(namesTable);
-}
-
-void Catalogue::runTogether(const std::function<void()> &work) const
-{
-    if (gdbZents)
-        gdbZents->runTogether(work);
-    else
-        work();
 }
 
 const db::Database &Catalogue::database() const

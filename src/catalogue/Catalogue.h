@@ -5,6 +5,8 @@
 #include "platform/db/Database.h"
 #include "platform/system/WorkingFolder.h"
 
+#include <QHash>
+
 #include <memory>
 #include <optional>
 
@@ -43,9 +45,11 @@ public:
     // A log, when given, receives every statement text sent to the file.
     explicit Catalogue(db::StatementLog *log = nullptr, CatalogueTool tool = {});
 
-    // Opens the file as gdbZents; it must hold both tables, tblZentDeck and tblNames. On
-    // failure the previously open file stays in use. The file open already is opened again
-    // through the same working copy, as a file used in place is.
+    // Opens the file as gdbZents: any file the engine opens, even one missing a table (the
+    // statements on that table then fail). A file that is neither the program's own kind nor a
+    // legacy catalogue is refused. On failure the previously open file stays in use. A file
+    // used through a working copy earlier in the run is opened again through the same copy,
+    // as a file used in place is, so its deck is still there.
     void open(const QString &path);
     bool isOpen() const { return gdbZents.has_value(); }
     const db::Database &database() const; // throws DbError when no file is open
@@ -58,13 +62,12 @@ public:
     db::Cursor &namesCursor();
 
     void execute(const QString &statement) const { database().execute(statement); }
-    // Runs work whose statements belong together; without a file open, runs it as it is.
-    void runTogether(const std::function<void()> &work) const;
 
-    // Points both data controls at the file (at its working copy when it is the file open):
-    // datZents at the cards, datNames at the working deck. Nothing is read until each is
-    // refreshed.
-    void pointDataControls(const QString &path);
+    // Points both data controls at the catalogue open (at its working copy when it has one),
+    // or at no file while none is: datZents at the cards, datNames at the working deck. So the
+    // card shown always comes from the catalogue the lists come from. Nothing is read until
+    // each is refreshed.
+    void pointDataControls();
     db::DataControl &datZents() { return zents; }
     db::DataControl &datNames() { return names; }
     const db::DataControl &datZents() const { return zents; }
@@ -78,9 +81,9 @@ private:
     // Declared first, so the folder goes after everything that may hold its files open.
     std::optional<sys::WorkingFolder> folder;
     CatalogueTool tool;
-    QString chosenFile;  // the file open, as the user chose it
-    QString workingCopy; // its working copy, or "" when it is used in place
-    int copies = 0;
+    QString openFile; // the file gdbZents has open: the chosen file or its working copy
+    QHash<QString, QString> workingCopies; // by the chosen file's canonical path; they live
+                                           // as long as the folder, to the end of the run
     db::StatementLog *log;
     std::optional<db::Database> gdbZents;
     std::unique_ptr<db::Cursor> rsCatalogue;

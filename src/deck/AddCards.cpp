@@ -71,18 +71,16 @@ void AddCards::addZentari()
 
 void AddCards::addSet(const QString &basic, int basics, int firstStage, int secondStage)
 {
-    catalogue.runTogether([&] {
-        for (int i = 0; i < basics; ++i)
-            deck.addCopy(basic, InsertForm::Chosen);
-        QString stage = nextInLine(basic);
-        for (int i = 0; i < firstStage; ++i)
+    for (int i = 0; i < basics; ++i)
+        deck.addCopy(basic, InsertForm::Chosen);
+    QString stage = nextInLine(basic);
+    for (int i = 0; i < firstStage; ++i)
+        deck.addCopy(stage, InsertForm::LaterStage);
+    if (secondStage > 0) {
+        stage = nextInLine(stage);
+        for (int i = 0; i < secondStage; ++i)
             deck.addCopy(stage, InsertForm::LaterStage);
-        if (secondStage > 0) {
-            stage = nextInLine(stage);
-            for (int i = 0; i < secondStage; ++i)
-                deck.addCopy(stage, InsertForm::LaterStage);
-        }
-    });
+    }
     card.cboName->setFocus();
 }
 
@@ -98,11 +96,9 @@ void AddCards::addTrainer()
                && deck.counters().intCardCount < 58
                && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
-        catalogue.runTogether([&] {
-            deck.addCopy(name, InsertForm::Chosen);
-            deck.addCopy(name, InsertForm::Chosen);
-            deck.addCopy("Skarnox", InsertForm::Skarnox);
-        });
+        deck.addCopy(name, InsertForm::Chosen);
+        deck.addCopy(name, InsertForm::Chosen);
+        deck.addCopy("Skarnox", InsertForm::Skarnox);
     } else {
         deck.addCopy(name, InsertForm::Chosen);
     }
@@ -125,8 +121,9 @@ int AddCards::membersOf(const QString &group)
 {
     int members = 0;
     attempt([&] {
-        catalogue.catalogueCursor().forEachValue(column::group,
-                                                 [&](QStringView row) { members += row == group; });
+        // A row without a line (NULL) is in no line, not even in one with an empty name.
+        catalogue.catalogueCursor().forEachValue(
+            column::group, [&](QStringView row) { members += !row.isNull() && row == group; });
     });
     return members;
 }

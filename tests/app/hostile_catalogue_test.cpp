@@ -45,27 +45,57 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
 TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInStoredOrder)
 {
     AppFixture app;
-    app.writeCatalogue(alphaBetaGamma());
-    app.showMainWindow();
+    const QString first = app.writeCatalogue(alphaBetaGamma());
+    frmZentMain &main = app.showMainWindow();
     QFile(app.folder.file("empty.znt")).open(QIODevice::WriteOnly);
     QFile::link("/dev/zero", app.folder.file("zero.znt"));
-    sqlite3Tool(app.folder.file("tables.znt"), "CREATE TABLE tblZentDeck (fldName TEXT)");
     // A table without row numbers, read in the order it keeps its rows.
     sqlite3Tool(app.folder.file("keyed.znt"),
                 "CREATE TABLE tblNames (fldNames TEXT, fldID INTEGER); CREATE TABLE tblZentDeck (fldName TEXT, "
                 "fldTrainers TEXT, fldImage TEXT, PRIMARY KEY (fldName, fldTrainers)) WITHOUT ROWID;"
                 "INSERT INTO tblZentDeck VALUES ('z', 'Beta', ''), ('Gamma', 'z', ''), ('Alpha', 'z', '');");
-    // The lists keep the catalogue that is open (the deck staying with it is checked with
-    // damaged legacy files).
-    for (const char *bad : {"empty.znt", "zero.znt", "tables.znt"}) {
+    // An empty file or a device is no catalogue: everything stays on the one open, the cards
+    // shown included.
+    for (const char *bad : {"empty.znt", "zero.znt"}) {
         app.open(app.folder.file(bad));
         EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"})) << bad;
+        EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), first);
+        EXPECT_EQ(main.catalogueInUse().datNames().databaseName(), first);
     }
     EXPECT_EQ(QFileInfo(app.folder.file("empty.znt")).size(), 0);
 
     app.open(app.folder.file("keyed.znt"));
     EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"}));
     EXPECT_EQ(app.items("cboTrainers"), QStringList{"Beta"});
+}
+
+TEST(HostileCatalogue, ACatalogueWithoutAWorkingDeckIsOpenedAndItsDeckStatementsFailSilently)
+{
+    for (const bool atStart : {true, false}) {
+        SCOPED_TRACE(atStart ? "at start" : "with File > Open");
+        AppFixture app;
+        const QString cards = atStart ? app.folder.file("zentdeck.znt") : app.folder.file("cards.znt");
+        if (!atStart)
+            app.writeCatalogue(alphaBetaGamma());
+        sqlite3Tool(cards, "CREATE TABLE tblZentDeck (fldName TEXT, fldTrainers TEXT, fldImage TEXT, fldHitPoints TEXT);"
+                           "INSERT INTO tblZentDeck VALUES ('Delta', 'z', '', '90'), ('z', 'Echo', '', '');");
+        frmZentMain &main = app.showMainWindow();
+        if (!atStart) {
+            main.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
+            app.open(cards);
+        }
+        EXPECT_EQ(app.items("cboName"), QStringList{"Delta"});
+        EXPECT_EQ(app.items("cboTrainers"), QStringList{"Echo"});
+        app.choose("cboName", "Delta");
+        EXPECT_EQ(app.text("txtHitPoints"), "90");
+        // Its copies are counted from nothing, never from the deck of the file open before.
+        app.expectPassedOver("no such table: tblNames");
+        app.expectPassedOver("the working-deck cursor is not open");
+        for (int i = 0; i < 5; ++i)
+            main.cmdAdd2Deck_Click();
+        EXPECT_EQ(app.items("lstZents").count("Delta"), 5);
+        EXPECT_EQ(app.dialogs.shownTexts(), QStringList());
+    }
 }
 
 TEST(HostileCatalogue, ADamagedPageKeepsTheNamesReadBeforeIt)

@@ -4,6 +4,8 @@
 // report from one and reads its notes as a screen reader does.
 #include "AppFixture.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 QString legacy(const QString &name)
@@ -24,23 +26,30 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
     ASSERT_TRUE(creatures.contains("Élanwisp") && trainers.contains("Véra the Scholar"));
     const QStringList sent = app.statements.texts();
 
+    QStringList copies;
     for (const char *name : {"bundled-2000.znt", "bundled-2003.znt", "bundled-2010.znt"}) {
         SCOPED_TRACE(name);
         const QString file = legacy(name);
         const QByteArray before = digest(file);
         app.statements.clear();
         app.open(file);
-        // The same names in the same order, read with the same statements; the copy of the
-        // catalogue it replaced is gone.
+        // The same names in the same order, read with the same statements.
         EXPECT_EQ(app.items("cboName"), creatures);
         EXPECT_EQ(app.items("cboTrainers"), trainers);
         EXPECT_EQ(app.statements.texts(), sent);
         const QString copy = main.catalogueInUse().database().path();
         EXPECT_TRUE(copy.startsWith(app.temporary.path()));
-        EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files).size(), 1);
         EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), copy);
         EXPECT_EQ(digest(file), before);
+        main.workingDeckInUse().addCopy(name, deck::InsertForm::Chosen);
+        copies << copy;
     }
+    // The copies stay for the run: a file opened again after another is opened from its copy,
+    // its deck as it was left.
+    EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files).filter(QRegularExpression("znt$")).size(), 3);
+    app.open(legacy("bundled-2000.znt"));
+    EXPECT_EQ(main.catalogueInUse().database().path(), copies.first());
+    EXPECT_EQ(app.rows(copies.first()), "bundled-2000.znt|1");
     main.close();
     app.window.reset();
     EXPECT_EQ(filesUnder(app.temporary.path()), QStringList());

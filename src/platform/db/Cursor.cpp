@@ -287,8 +287,7 @@ QStringList Cursor::values()
 
 QString Cursor::text(int statementColumn) const
 {
-    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(statement, statementColumn));
-    return decodeExactly(bytes, sqlite3_column_bytes(statement, statementColumn));
+    return columnText(statement, statementColumn);
 }
 
 } // namespace db

@@ -43,6 +43,7 @@ void Database::execute(const QString &statement) const
 {
     if (log)
         log->add(statement);
+    connection->prepareToWrite();
     const QByteArray text = toSqlite(statement).toUtf8();
     sqlite3_stmt *prepared = nullptr;
     const char *rest = nullptr;
@@ -54,33 +55,12 @@ void Database::execute(const QString &statement) const
         result = sqlite3_step(prepared);
     const QString reason = connection->lastError();
     sqlite3_finalize(prepared);
-    if (result != SQLITE_DONE && result != SQLITE_ROW)
+    if (result != SQLITE_DONE && result != SQLITE_ROW) {
+        connection->endFailedTransaction();
         throw DbError(reason);
+    }
     if (!prepared || trailing)
         throw DbError("not a single statement: " + statement);
-}
-
-void Database::runTogether(const std::function<void()> &work) const
-{
-    sqlite3 *handle = connection->handle();
-    // Inside a transaction already: the outer work writes the file.
-    if (!sqlite3_get_autocommit(handle)) {
-        work();
-        return;
-    }
-    // Not logged: the program sent no such statement, and the rows are the same without it.
-    const bool began = sqlite3_exec(handle, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    const auto commit = [&] {
-        if (began && !sqlite3_get_autocommit(handle))
-            sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
-    };
-    try {
-        work();
-    } catch (...) {
-        commit();
-        throw;
-    }
-    commit();
 }
 
 void Database::hold(const QString &table, const QStringList &walked)

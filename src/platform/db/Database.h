@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 namespace db {
@@ -19,8 +18,6 @@ class Database
 public:
     // Opens an existing file, not exclusively: the same file may be open several times at once,
     // each open seeing the others' writes. A missing file fails and no file is created.
-    // While one of its cursors stands on a row, an open keeps the file from being written by
-    // the others; the program therefore writes only through the open that holds its cursors.
     // A log, when given, receives every statement text exactly as the program sent it.
     static Database open(const QString &path, StatementLog *log = nullptr);
 
@@ -28,12 +25,9 @@ public:
     // Whether the file holds a table (or view) of that name; the question is not logged.
     bool hasTable(const QString &name) const;
 
-    // Runs an INSERT or DELETE statement; its rows change at once.
+    // Runs an INSERT or DELETE statement; its rows change at once, in the file, for every
+    // open and every other program. A statement that fails leaves no transaction open.
     void execute(const QString &statement) const;
-    // Runs work whose statements belong together, writing the file once at the end rather than
-    // once per statement. A statement that succeeds stays, whatever follows it, just as when run
-    // alone; work run inside other work joins it.
-    void runTogether(const std::function<void()> &work) const;
     // Opens a cursor on a table name (rows in stored order) or on a SELECT statement.
     std::unique_ptr<Cursor> openCursor(const QString &source) const;
     // A table the program never writes: cursors opened on it by name walk its columns in

@@ -32,6 +32,21 @@ void TextColumn::append(const char *utf8, int bytes)
     starts.push_back(text.size());
 }
 
+void TextColumn::appendNull()
+{
+    nulls.resize(starts.size());
+    nulls.back() = true;
+    starts.push_back(text.size());
+}
+
+QString columnText(sqlite3_stmt *statement, int column)
+{
+    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+        return QString();
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return decodeExactly(text, sqlite3_column_bytes(statement, column));
+}
+
 namespace {
 
 // A prepared statement that finalizes itself; throws DbError when the text cannot be prepared.
@@ -110,8 +125,17 @@ QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
     sqlite3_bind_int64(value.handle(), 1, rowids[size_t(row)]);
     if (!value.step())
         throw DbError(table + " has lost a row");
-    return decodeExactly(reinterpret_cast<const char *>(sqlite3_column_text(value.handle(), 0)),
-                         sqlite3_column_bytes(value.handle(), 0));
+    return columnText(value.handle(), 0);
+}
+
+bool HeldTable::failedToRead() const
+{
+    if (!firstPass.isEmpty())
+        return true;
+    for (const auto &column : columns)
+        if (column && !column->failure.isEmpty())
+            return true;
+    return false;
 }
 
 void HeldTable::read(Connection &connection, const QList<int> &indexes)
@@ -154,8 +178,13 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
             pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + from);
         while (pass->step()) {
             for (int i = 0; i < indexes.size(); ++i) {
+                TextColumn &values = *columns[size_t(indexes[i])];
+                if (sqlite3_column_type(pass->handle(), i) == SQLITE_NULL) {
+                    values.appendNull();
+                    continue;
+                }
                 const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(pass->handle(), i));
-                columns[size_t(indexes[i])]->append(text, sqlite3_column_bytes(pass->handle(), i));
+                values.append(text, sqlite3_column_bytes(pass->handle(), i));
             }
             if (withRowids)
                 rowids.push_back(sqlite3_column_int64(pass->handle(), int(indexes.size())));

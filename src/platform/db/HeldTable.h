@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace db {
 
 class Connection;
@@ -18,13 +20,18 @@ class TextColumn
 public:
     // UTF-8 as stored, a leading byte-order mark included.
     void append(const char *utf8, int bytes);
+    // A NULL: read back as a null view, which equals no text, not even an empty one.
+    void appendNull();
     // Room for that many rows of about eight characters each.
     void reserve(qsizetype rows) { starts.reserve(size_t(rows) + 1); text.reserve(rows * 8); }
     qsizetype size() const { return qsizetype(starts.size()) - 1; }
     QStringView at(qsizetype row) const
     {
         const qsizetype start = starts[size_t(row)];
-        return QStringView(text).sliced(start, starts[size_t(row) + 1] - start);
+        const qsizetype length = starts[size_t(row) + 1] - start;
+        if (length > 0)
+            return QStringView(text).sliced(start, length);
+        return size_t(row) < nulls.size() && nulls[size_t(row)] ? QStringView() : QStringView(u"", 0);
     }
 
     // Why the rows after the last one held could not be read; empty when every row was.
@@ -33,6 +40,7 @@ public:
 private:
     QString text;
     std::vector<qsizetype> starts{0};
+    std::vector<bool> nulls; // empty while the column has no NULL
 };
 
 // A table the program never writes, read from the file once per open and then walked in
@@ -49,6 +57,8 @@ public:
     // damage, and failure() says why no more could be read.
     qsizetype rowCount(Connection &connection);
     const QString &failure() const { return firstPass; }
+    // Whether a read of the table, or of one of its columns, stopped short.
+    bool failedToRead() const;
     // The column, read on first use: as many rows as could be read.
     const TextColumn &column(Connection &connection, int index);
     // Whether the column is kept whole in memory; the others are looked up value by value.
@@ -71,5 +81,7 @@ private:
 // UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
 // name that lost a character would no longer find its own row.
 QString decodeExactly(const char *text, int bytes);
+// A column of the statement's current row as text; a NULL is a null string.
+QString columnText(sqlite3_stmt *statement, int column);
 
 } // namespace db

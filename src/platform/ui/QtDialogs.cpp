@@ -1,5 +1,7 @@
 #include "platform/ui/QtDialogs.h"
 
+#include "platform/system/Failure.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,8 +106,15 @@ QStringList nameFiltersFromClassic(const QString &filter)
 
 QtDialogs::QtDialogs()
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, runSettings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, runSettings.path());
+    // Without a temporary folder there is nowhere to keep them: they go nowhere.
+    QString folder = "/nonexistent/zentdeck-settings";
+    try {
+        runSettings.emplace();
+        folder = runSettings->path();
+    } catch (const sys::Failure &) {
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &request)

@@ -2,8 +2,11 @@
 
 #include "platform/ui/Dialogs.h"
 
+#include "platform/system/WorkingFolder.h"
+
 #include <QStringList>
-#include <QTemporaryDir>
+
+#include <optional>
 
 class QFileDialog;
 
@@ -16,7 +19,8 @@ class QtDialogs : public Dialogs
 {
 public:
     // The program stores nothing between runs: Qt's file and colour dialogs keep their history
-    // in the user's settings, so from here on those settings live in a folder of this run's.
+    // in the user's settings, so from here on those settings live in a folder of this run's,
+    // removed when the run ends, or by the next run when this one is killed.
     QtDialogs();
 
     MessageAnswer messageBox(QWidget *parent, const MessageBoxRequest &request) override;
@@ -30,7 +34,7 @@ public:
 private:
     bool showFileDialog(QFileDialog &dialog, CommonDialogSettings &settings);
 
-    QTemporaryDir runSettings;
+    std::optional<sys::WorkingFolder> runSettings;
 };
 
 // "Desc|*.ext|Desc2|*.ext2" as Qt's name filters: {"Desc (*.ext)", "Desc2 (*.ext2)"}. Each

@@ -1,4 +1,5 @@
 #include "CatalogueWriter.h"
+#include "LockHolder.h"
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
 #include "platform/db/Cursor.h"
@@ -91,44 +92,43 @@ TEST(Database, StatementsAsTheProgramWritesThemHaveTheirEffectAndFailuresChangeN
     EXPECT_EQ(sqlite3Tool(path, "SELECT fldID FROM tblNames"), "8");
 }
 
-namespace {
-
-// The file change counter in the header of the file: one more for each write of the file.
-quint32 fileChanges(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(24))
-        return 0;
-    const QByteArray bytes = file.read(4);
-    return bytes.size() == 4 ? quint32(quint8(bytes[0])) << 24 | quint32(quint8(bytes[1])) << 16
-                                   | quint32(quint8(bytes[2])) << 8 | quint8(bytes[3])
-                             : 0;
-}
-
-} // namespace
-
-TEST(Database, StatementsRunTogetherWriteTheFileOnceAndKeepWhatSucceeded)
+TEST(Database, EveryWriteIsInTheFileAtOnceAndAnotherProgramsLockOnlyDelaysIt)
 {
     TempDir dir;
     const QString path = makeCatalogue(dir, {"Alpha"});
-    const Database db = Database::open(path);
-    const quint32 before = fileChanges(path);
-    db.runTogether([&] {
-        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', 1)");
-        db.runTogether([&] { db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('B', 2)"); });
-        // Read back through the same file while the work runs.
-        EXPECT_EQ(walk(*db.openCursor("tblNames"), "fldID"), QStringList({"1", "2"}));
-        EXPECT_THROW(db.execute("INSERT INTO tblNoSuchTable VALUES (3)"), DbError);
-        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('C', 4)");
-    });
-    EXPECT_EQ(fileChanges(path), before + 1);
-    EXPECT_EQ(sqlite3Tool(path, "SELECT group_concat(fldID) FROM tblNames"), "1,2,4");
+    const auto insert = [](const Database &db, int id) {
+        db.execute(QString("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', %1)").arg(id));
+    };
+    {
+        // Another program's reader, and a writer that lets go within the wait: each delays
+        // the write, neither fails it.
+        const Database db = Database::open(path);
+        LockHolder reader(path, LockHolder::Lock::Read, 300);
+        ASSERT_TRUE(reader.holding());
+        insert(db, 1);
+        LockHolder writer(path, LockHolder::Lock::Write, 300);
+        ASSERT_TRUE(writer.holding());
+        insert(db, 2);
+        // Seen at once by every open of the file and by another program, with the write-ahead
+        // log in use while the program writes.
+        EXPECT_EQ(walk(*Database::open(path).openCursor("tblNames"), "fldID"), QStringList({"1", "2"}));
+        EXPECT_EQ(sqlite3Tool(path, "SELECT group_concat(fldID) FROM tblNames"), "1,2");
+        EXPECT_EQ(sqlite3Tool(path, "PRAGMA journal_mode"), "wal");
 
-    // Work that throws keeps the statements before the throw, and the file is free afterwards.
-    EXPECT_THROW(db.runTogether([&] {
-        db.execute("INSERT INTO tblNames (fldNames,fldID) VALUES ('D', 5)");
-        throw DbError("stopped");
-    }), DbError);
-    EXPECT_EQ(sqlite3Tool(path, "DELETE FROM tblNames WHERE fldID = 1; SELECT group_concat(fldID) FROM tblNames"),
-              "2,4,5");
+        // Once the file is in the log's hands, a reader that never lets go holds nothing up.
+        LockHolder browser(path, LockHolder::Lock::Read);
+        insert(db, 3);
+        // A writer that keeps its lock past the wait fails the statement, and the failure
+        // leaves nothing held: the file is the other program's to write, then the program's.
+        {
+            LockHolder stuck(path, LockHolder::Lock::Write);
+            EXPECT_THROW(insert(db, 4), DbError);
+        }
+        EXPECT_EQ(sqlite3Tool(path, "INSERT INTO tblNames VALUES ('B', 5); SELECT 'written'"), "written");
+        insert(db, 6);
+    }
+    // Let go, the file is back on the ordinary journal, every row in it.
+    EXPECT_EQ(sqlite3Tool(path, "PRAGMA journal_mode; SELECT group_concat(fldID) FROM tblNames"),
+              "delete\n1,2,3,5,6");
+    EXPECT_FALSE(QFile::exists(path + "-wal"));
 }
