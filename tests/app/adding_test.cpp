@@ -166,3 +166,18 @@ TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
     EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{fourCopies});
     EXPECT_EQ(deck.items("lstZents").count("Potion"), 4);
 }
+
+TEST(AddCards, ARowWithoutALineIsInNoLine)
+{
+    // Three rows whose evolution line is NULL: the basic among them is in no line of three.
+    AppFixture app;
+    const QString null;
+    app.writeCatalogue({{{"fldName", "N1"}, {"fldTrainers", "z"}, {"fldZentGroup", null}, {"fldGroupLev", "1"}},
+                        {{"fldName", "N2"}, {"fldTrainers", "z"}, {"fldZentGroup", null}, {"fldGroupLev", "2"}},
+                        {{"fldName", "z"}, {"fldTrainers", "Potion"}, {"fldZentGroup", null}}});
+    frmZentMain &main = app.showMainWindow();
+    app.choose("cboName", "N1");
+    main.cmdAdd2Deck_Click();
+    EXPECT_EQ(app.dialogs.shownTexts(), QStringList());
+    EXPECT_EQ(app.items("lstZents"), QStringList{"N1"});
+}

@@ -27,7 +27,8 @@ public:
     enum class Mode { ReadWrite, ReadOnly };
 
     // How long a statement waits for another program's lock on the file before it fails.
-    static constexpr int busyWaitMs = 2000;
+    // Tests that put in a lock at every step shorten it.
+    static inline int busyWaitMs = 2000;
 
     // Opens an existing ordinary file; throws DbError for a missing file, a pipe or device,
     // or a file that is not SQLite. Never creates a file. A file this program has open already

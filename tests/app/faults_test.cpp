@@ -1,0 +1,246 @@
+// The catalogue under faults, put in as SQLite tests itself: for each action of the main window,
+// the n-th lock, read, write, sync or open fails (once, or from then on), for every n the action
+// reaches. Whatever fails, the window stays usable: no transaction is left open and no lock
+// held, the file stays whole, its cards unchanged, the lists and the card shown come from the
+// catalogue open, the deck table holds no row the deck list does not show, and once the fault
+// is gone the next card added lands in the file.
+#include "AppFixture.h"
+#include "FaultyFiles.h"
+
+#include "platform/db/Connection.h"
+
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+#include <functional>
+
+using catalogue_writer::CardRow;
+using faulty_files::Kind;
+using ui::MessageAnswer;
+
+namespace {
+
+CardRow card(const QString &catalogue, const QString &name, const QString &group, const QString &level,
+             bool trainer = false)
+{
+    return {{"fldName", trainer ? "z" : name}, {"fldTrainers", trainer ? name : "z"},
+            {"fldZentGroup", group}, {"fldGroupLev", level}, {"fldNotes", catalogue + ": " + name}};
+}
+
+// A line of three, a line of two, a lone basic, Quarlith and Skarnox; the notes of each card
+// name its catalogue.
+QList<CardRow> catalogueA()
+{
+    return {card("A", "Ash", "1", "1"),      card("A", "Ashling", "1", "2"), card("A", "Ashlord", "1", "3"),
+            card("A", "Aqua", "2", "1"),     card("A", "Aquaris", "2", "2"), card("A", "Amber", "4", "1"),
+            card("A", "Quarlith", "", "", true), card("A", "Skarnox", "3", "2")};
+}
+
+QList<CardRow> catalogueB()
+{
+    return {card("B", "Birch", "5", "1"), card("B", "Bloom", "", "", true), card("B", "Bark", "6", "1")};
+}
+
+// An independent reader of the file, on the engine's own files, which waits for nothing.
+class Checker
+{
+public:
+    explicit Checker(const QString &file)
+    {
+        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");
+    }
+    ~Checker() { sqlite3_close_v2(db); }
+    Checker(const Checker &) = delete;
+    Checker &operator=(const Checker &) = delete;
+
+    // The rows of the query, each as its values joined by "|"; "<error>" when it fails.
+    QStringList rows(const char *sql) const
+    {
+        QStringList rows;
+        sqlite3_stmt *query = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &query, nullptr) != SQLITE_OK)
+            return {"<error: " + QString(sqlite3_errmsg(db)) + ">"};
+        int result;
+        while ((result = sqlite3_step(query)) == SQLITE_ROW) {
+            QStringList values;
+            for (int i = 0; i < sqlite3_column_count(query); ++i)
+                values << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(query, i)));
+            rows << values.join('|');
+        }
+        if (result != SQLITE_DONE)
+            rows << "<error: " + QString(sqlite3_errmsg(db)) + ">";
+        sqlite3_finalize(query);
+        return rows;
+    }
+    // Nothing of the program holds the file: another program may take it whole at once.
+    bool free() const
+    {
+        if (rows("PRAGMA journal_mode") == QStringList{"wal"})
+            return rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).startsWith("0|");
+        return rows("BEGIN EXCLUSIVE") == QStringList() && rows("ROLLBACK") == QStringList();
+    }
+
+private:
+    sqlite3 *db = nullptr;
+};
+
+struct Campaign : AppFixture
+{
+    const QString fileA = writeCatalogue(catalogueA());
+    const QString fileB = writeCatalogue(catalogueB(), "other.znt");
+    const QStringList cardsA = Checker(fileA).rows("SELECT * FROM tblZentDeck");
+    const QStringList cardsB = Checker(fileB).rows("SELECT * FROM tblZentDeck");
+
+    Campaign()
+    {
+        // A failure the fault causes is passed over silently, whichever it is.
+        for (const char *any : {"no current row", "not open", "no column", "catalogue", "disk", "I/O",
+                                "locked", "read", "write", "open", "changed", "row", "malformed", "full"})
+            tolerate(any);
+    }
+    frmZentMain &main() { return *window; }
+    void add(const char *list, const QString &name)
+    {
+        choose(list, name);
+        QString(list) == "cboName" ? window->cmdAdd2Deck_Click() : window->cmdAddTrainers_Click();
+    }
+    QString openFile() const
+    {
+        return window->catalogueInUse().isOpen() ? window->catalogueInUse().database().path() : QString();
+    }
+};
+
+struct Action
+{
+    const char *name;
+    std::function<void(Campaign &)> setUp; // before the fault is armed
+    std::function<void(Campaign &)> run;   // under the fault
+};
+
+const Action actions[] = {
+    {"start-up load", [](Campaign &) {}, [](Campaign &app) { app.showMainWindow(); }},
+    {"File Open", [](Campaign &app) { app.showMainWindow(); }, [](Campaign &app) { app.open(app.fileB); }},
+    {"choose", [](Campaign &app) { app.showMainWindow(); }, [](Campaign &app) { app.choose("cboName", "Aqua"); }},
+    {"add", [](Campaign &app) { app.showMainWindow(); app.choose("cboName", "Amber"); },
+     [](Campaign &app) { app.main().cmdAdd2Deck_Click(); }},
+    {"set", [](Campaign &app) { app.showMainWindow(); app.choose("cboName", "Ash"); app.dialogs.answerMessage(MessageAnswer::Yes); },
+     [](Campaign &app) { app.main().cmdAdd2Deck_Click(); }},
+    {"Quarlith", [](Campaign &app) { app.showMainWindow(); app.choose("cboTrainers", "Quarlith"); app.dialogs.answerMessage(MessageAnswer::Yes); },
+     [](Campaign &app) { app.main().cmdAddTrainers_Click(); }},
+    {"delete", [](Campaign &app) {
+         app.showMainWindow();
+         app.add("cboName", "Amber");
+         app.add("cboName", "Aquaris");
+         app.control<QListWidget>("lstZents")->item(0)->setSelected(true);
+     }, [](Campaign &app) { app.main().cmdDeleteZent_Click(); }},
+    {"clear", [](Campaign &app) { app.showMainWindow(); app.add("cboName", "Amber"); app.add("cboName", "Amber"); },
+     [](Campaign &app) { app.main().cmdClear_Click(); }},
+    {"report", [](Campaign &app) { app.showMainWindow(); app.add("cboName", "Amber"); },
+     [](Campaign &app) {
+         QTimer::singleShot(0, &app.main(), [&app] { if (app.main().previewShown()) app.main().previewShown()->close(); });
+         app.main().mnuFileOutput_Click();
+     }},
+    {"exit", [](Campaign &app) { app.showMainWindow(); app.add("cboName", "Amber"); app.dialogs.answerMessage(MessageAnswer::Yes); },
+     [](Campaign &app) { app.main().mnuFileExit_Click(); }},
+};
+
+// The state after the fault, the fault gone; the failures of the checks are the test's.
+void check(Campaign &app, const Action &action, const QString &notesBefore)
+{
+    for (const QString &file : {app.fileA, app.fileB}) {
+        const Checker checker(file);
+        EXPECT_TRUE(checker.free()) << file.toStdString();
+        EXPECT_EQ(checker.rows("PRAGMA integrity_check"), QStringList{"ok"});
+        EXPECT_EQ(checker.rows("SELECT * FROM tblZentDeck"), file == app.fileA ? app.cardsA : app.cardsB);
+    }
+    if (QString(action.name) == "exit") {
+        // The next run starts on the file as the fault left it.
+        app.window.reset();
+        app.showMainWindow();
+    }
+    const QString open = app.openFile();
+    const QString letter = open == app.fileB ? "B" : "A";
+    // One catalogue: the data controls on the file open, the names and the card shown from it.
+    EXPECT_EQ(app.main().catalogueInUse().datZents().databaseName(), open);
+    EXPECT_EQ(app.main().catalogueInUse().datNames().databaseName(), open);
+    QStringList names;
+    for (const CardRow &row : letter == "B" ? catalogueB() : catalogueA())
+        names << row.value("fldName") << row.value("fldTrainers");
+    for (const QString &name : app.items("cboName") + app.items("cboTrainers"))
+        EXPECT_TRUE(names.contains(name)) << name.toStdString();
+    // The card shown is one of that catalogue, or the one shown before until the next is chosen.
+    const QString notes = app.text("txtNotes");
+    EXPECT_TRUE(notes.isEmpty() || notes.startsWith(letter + ":") || notes == notesBefore) << notes.toStdString();
+    // Every row of the deck table is a line of the deck list, with its name (a new run's deck
+    // list starts empty, whatever the last one left).
+    if (!open.isEmpty() && QString(action.name) != "exit") {
+        const QStringList names = app.items("lstZents"), ids = app.items("lstId");
+        for (const QString &row : Checker(open).rows("SELECT fldNames, fldID FROM tblNames")) {
+            const qsizetype line = ids.indexOf(row.section('|', 1));
+            EXPECT_TRUE(line >= 0 && names[line] == row.section('|', 0, 0)) << row.toStdString();
+        }
+    }
+    // The fault gone, the catalogue opened again and a card added: its row is in the file.
+    app.dialogs.clear();
+    app.open(open.isEmpty() ? app.fileA : open);
+    const QString chosen = letter == "B" ? "Bark" : "Amber";
+    const QStringList before = Checker(app.openFile()).rows("SELECT fldID FROM tblNames");
+    app.add("cboName", chosen);
+    EXPECT_EQ(app.text("txtNotes"), letter + ": " + chosen);
+    const QStringList after = Checker(app.openFile()).rows("SELECT fldNames, fldID FROM tblNames");
+    EXPECT_EQ(after.size(), before.size() + 1);
+    EXPECT_EQ(after.value(after.size() - 1), chosen + "|" + app.items("lstId").constLast());
+}
+
+class Faults : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
+{
+    faulty_files::install();
+    const int shortWait = std::exchange(db::Connection::busyWaitMs, 20);
+    const Action &action = actions[GetParam()];
+    int runs = 0;
+    for (const Kind kind : faulty_files::kinds) {
+        int points = 0;
+        {
+            Campaign app;
+            action.setUp(app);
+            faulty_files::count(kind);
+            action.run(app);
+            points = faulty_files::disarm();
+            app.dialogs.clear();
+        }
+        for (const bool persistent : {false, true}) {
+            for (int at = 1; at <= points; ++at) {
+                SCOPED_TRACE(QString("%1, %2 fault at point %3 of %4")
+                                 .arg(faulty_files::name(kind), persistent ? "lasting" : "one", QString::number(at),
+                                      QString::number(points))
+                                 .toStdString());
+                Campaign app;
+                action.setUp(app);
+                const QString notesBefore = app.window ? app.text("txtNotes") : QString();
+                faulty_files::arm(kind, at, persistent);
+                action.run(app);
+                faulty_files::disarm();
+                ++runs;
+                check(app, action, notesBefore);
+                if (HasFailure())
+                    return;
+            }
+        }
+    }
+    db::Connection::busyWaitMs = shortWait;
+    std::printf("%s: %d fault points run\n", action.name, runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAction, Faults, ::testing::Range(0, int(std::size(actions))),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return QString(actions[info.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
+                         });
+
+} // namespace
