@@ -16,15 +16,16 @@ function(zent_expose target folder)
   endif()
 endfunction()
 
-# zent_expose_header(target folder header): an interface target that lets its users include
-# the one header src/<folder>/<header> as "<folder>/<header>", for code outside the layers
-# (the tools) that needs a header-only piece of a layer and nothing else of it.
-function(zent_expose_header target folder header)
+# zent_expose_headers(target folder header...): lets the target and the targets linking it
+# include the named headers of src/<folder> as "<folder>/<header>", and nothing else of src/: a
+# piece of a layer that code outside the layers (the tools) uses without the rest of it.
+function(zent_expose_headers target folder)
   set(root ${CMAKE_BINARY_DIR}/include/${target})
   file(MAKE_DIRECTORY ${root}/${folder})
-  if(NOT EXISTS ${root}/${folder}/${header})
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder}/${header} ${root}/${folder}/${header} SYMBOLIC)
-  endif()
-  add_library(${target} INTERFACE)
-  target_include_directories(${target} INTERFACE ${root})
+  foreach(header ${ARGN})
+    if(NOT EXISTS ${root}/${folder}/${header})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder}/${header} ${root}/${folder}/${header} SYMBOLIC)
+    endif()
+  endforeach()
+  target_include_directories(${target} PUBLIC ${root})
 endfunction()

@@ -11,24 +11,6 @@
 
 namespace catalogue {
 
-namespace {
-
-enum class FileKind { Sqlite, Legacy, Other };
-
-// Known by content, whatever the file's name.
-FileKind kindOf(const QString &path)
-{
-    const QByteArray start = sys::fileStart(path, 19);
-    if (start.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return FileKind::Sqlite;
-    const QByteArray engine = start.mid(4, 15);
-    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
-        return FileKind::Legacy;
-    return FileKind::Other;
-}
-
-} // namespace
-
 Catalogue::Catalogue(db::StatementLog *statementLog, CatalogueTool catalogueTool)
     : tool(std::move(catalogueTool)), log(statementLog), zents(statementLog), names(statementLog)
 {
@@ -66,7 +48,7 @@ void Catalogue::open(const QString &path)
 
 QString Catalogue::fileToOpen(const QString &path)
 {
-    switch (kindOf(path)) {
+    switch (fileKind(sys::fileStart(path, fileKindBytes))) {
     case FileKind::Legacy:
         return makeWorkingCopy(path, true);
     case FileKind::Sqlite:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Rules.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
@@ -15,12 +16,6 @@ class StatementLog;
 }
 
 namespace catalogue {
-
-// The "z" in fldName or fldTrainers: the row has no name of that kind.
-inline bool isNoName(QStringView name)
-{
-    return name == u"z";
-}
 
 // The users' catalogue tool, which turns a legacy (Access-format) catalogue into one of the
 // program's own. The program runs it as a separate process with a time limit, so a damaged

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Columns.h"
+#include "catalogue/Rules.h"
 #include "catalogue/Statements.h"
 #include "deck/WorkingDeck.h"
 #include "platform/system/Attempt.h"
@@ -48,17 +49,13 @@ void AddCards::addZentari()
         return;
     if (*copies == 0) {
         // The evolution line of the card shown last, whatever name was typed.
-        bool number = false;
-        const bool basic = card.txtGroupLev->text().toDouble(&number) == 1 && number;
-        const int members = basic ? membersOf(card.txtGroup->text()) : 0;
-        const int cards = deck.counters().intCardCount.value();
-        if (members == 3 && cards < 55
-            && offered(recommended + "(3 basics, 2 first stage, and 1 second stage)")) {
-            addSet(name, 3, 2, 1);
-            return;
-        }
-        if (members == 2 && cards < 58 && offered(recommended + "(2 basics, and 1 second Stage)")) {
-            addSet(name, 2, 1, 0);
+        const bool basic = catalogue::isBasic(card.txtGroupLev->text());
+        const std::optional<catalogue::RecommendedSet> set =
+            catalogue::recommendedSet(basic ? membersOf(card.txtGroup->text()) : 0);
+        if (set && catalogue::fitsDeck(set->cards(), deck.counters().intCardCount.value())
+            && offered(recommended + (set->secondStage > 0 ? "(3 basics, 2 first stage, and 1 second stage)"
+                                                           : "(2 basics, and 1 second Stage)"))) {
+            addSet(name, *set);
             return;
         }
     }
@@ -69,16 +66,16 @@ void AddCards::addZentari()
     card.cboName->setFocus();
 }
 
-void AddCards::addSet(const QString &basic, int basics, int firstStage, int secondStage)
+void AddCards::addSet(const QString &basic, const catalogue::RecommendedSet &set)
 {
-    for (int i = 0; i < basics; ++i)
+    for (int i = 0; i < set.basics; ++i)
         deck.addCopy(basic, InsertForm::Chosen);
     QString stage = nextInLine(basic);
-    for (int i = 0; i < firstStage; ++i)
+    for (int i = 0; i < set.firstStage; ++i)
         deck.addCopy(stage, InsertForm::LaterStage);
-    if (secondStage > 0) {
+    if (set.secondStage > 0) {
         stage = nextInLine(stage);
-        for (int i = 0; i < secondStage; ++i)
+        for (int i = 0; i < set.secondStage; ++i)
             deck.addCopy(stage, InsertForm::LaterStage);
     }
     card.cboName->setFocus();
@@ -93,7 +90,7 @@ void AddCards::addTrainer()
     if (*copies >= 4) {
         warnFourCopies();
     } else if (*copies == 0 && name == QLatin1String("Quarlith")
-               && deck.counters().intCardCount < 58
+               && catalogue::fitsDeck(3, deck.counters().intCardCount.value())
                && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
         deck.addCopy(name, InsertForm::Chosen);
@@ -121,30 +118,17 @@ int AddCards::membersOf(const QString &group)
 {
     int members = 0;
     attempt([&] {
-        // A row without a line (NULL) is in no line, not even in one with an empty name.
         catalogue.catalogueCursor().forEachValue(
-            column::group, [&](QStringView row) { members += !row.isNull() && row == group; });
+            column::group, [&](QStringView row) { members += catalogue::inLine(row, group); });
     });
     return members;
 }
 
-QString AddCards::nextInLine(QString name)
+QString AddCards::nextInLine(const QString &name)
 {
-    // One pass: after a match the walk goes on past the row whose name it took, comparing with
-    // that name. A match on the last row, or a following row without a name, changes nothing.
-    bool takeThisRow = false; // the row before held the name
-    attempt([&] {
-        catalogue.catalogueCursor().forEachValue(column::name, [&](QStringView row) {
-            if (!takeThisRow) {
-                takeThisRow = row == name;
-                return;
-            }
-            takeThisRow = false;
-            if (!row.isEmpty())
-                name = row.toString();
-        });
-    });
-    return name;
+    catalogue::StageAfter walk(name);
+    attempt([&] { catalogue.catalogueCursor().forEachValue(column::name, [&](QStringView row) { walk(row); }); });
+    return walk.name();
 }
 
 bool AddCards::offered(const QString &text)

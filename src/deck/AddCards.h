@@ -10,6 +10,7 @@ class QWidget;
 
 namespace catalogue {
 class Catalogue;
+struct RecommendedSet;
 }
 namespace ui {
 class Dialogs;
@@ -41,12 +42,11 @@ private:
     int copiesOf(const QString &name);
     // The catalogue rows of that evolution line.
     int membersOf(const QString &group);
-    // The card stored after the name's row, found in one pass over the catalogue; the name
-    // itself when there is none.
-    QString nextInLine(QString name);
+    // The stage a recommended set takes after the name, in one pass over the catalogue.
+    QString nextInLine(const QString &name);
     bool offered(const QString &text);
     void warnFourCopies();
-    void addSet(const QString &basic, int basics, int firstStage, int secondStage);
+    void addSet(const QString &basic, const catalogue::RecommendedSet &set);
 
     WorkingDeck &deck;
     catalogue::Catalogue &catalogue;

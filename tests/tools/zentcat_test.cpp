@@ -225,7 +225,7 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
     // An Access-format catalogue without its deck table or pictures.
     const Outcome legacyRun = runZentcat({"check", legacy + "no-names-table-2000.znt"});
     EXPECT_EQ(legacyRun.code, 1);
-    EXPECT_EQ(legacyRun.out, "The catalogue has no deck table (tblNames): the program cannot open it.\n"
+    EXPECT_EQ(legacyRun.out, "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep a deck in it.\n"
                              "None of the 4 card pictures is there: they are looked for beside the catalogue, in "
                              + QDir::cleanPath(legacy) + ".\n");
 }

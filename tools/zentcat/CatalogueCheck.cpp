@@ -1,13 +1,14 @@
 #include "CatalogueCheck.h"
 
 #include "catalogue/Columns.h"
-
+#include "catalogue/Rules.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
 
 namespace column = catalogue::column;
+using catalogue::isNoName;
 
 namespace zentcat {
 
@@ -28,12 +29,6 @@ const QStringList &checkedColumns()
 {
     static const QStringList columns = {column::name, column::trainers, column::image, column::group, column::groupLevel};
     return columns;
-}
-
-// The "z" in a name column: the row has no name of that kind.
-bool isNoName(const QString &name)
-{
-    return name == QLatin1String("z");
 }
 
 bool isCreature(const Card &card)
@@ -113,24 +108,19 @@ void checkPictures(const QList<Card> &cards, const QString &folder, QStringList 
                              "catalogue, in %2.").arg(named).arg(folder);
 }
 
-// The card that the recommended set takes as the next stage after name: the row after the
-// first row holding name, and so on through the catalogue in one pass, as adding a set walks.
-QString nextStage(const QList<Card> &cards, QString name)
+// The card that the recommended set takes as the next stage after name, walked as the
+// program walks it when it adds the set.
+QString nextStage(const QList<Card> &cards, const QString &name)
 {
-    for (qsizetype i = 0; i < cards.size(); ++i) {
-        if (cards[i].name == name && i + 1 < cards.size()) {
-            if (!cards[i + 1].name.isEmpty())
-                name = cards[i + 1].name;
-            ++i;
-        }
-    }
-    return name;
+    catalogue::StageAfter walk(name);
+    for (const Card &card : cards)
+        walk(card.name);
+    return walk.name();
 }
 
 bool isBasic(const Card &card)
 {
-    bool number = false;
-    return card.stage.toDouble(&number) == 1 && number;
+    return catalogue::isBasic(card.stage);
 }
 
 // A line gets its recommended set when its basic is added: it needs two or three cards,
@@ -146,7 +136,7 @@ void checkLine(const QString &line, const QList<int> &members, const QList<Card>
                              + ": its other stages are missing.";
         return;
     }
-    if (members.size() > 3) {
+    if (!catalogue::recommendedSet(int(members.size()))) {
         *findings << named + QString(" has %1 cards: a recommended set is offered only for lines of "
                                      "2 or 3 cards.").arg(members.size());
         return;
@@ -218,9 +208,9 @@ bool findSurprises(CatalogueSource &source, const QString &folder, QStringList *
 {
     const bool cardsThere = source.hasTable(catalogue::cardTable);
     if (!cardsThere)
-        *findings << "The catalogue has no card table (tblZentDeck): the program cannot open it.";
+        *findings << "The catalogue has no card table (tblZentDeck): the program lists no card from it.";
     if (source.isDatabase() && !source.hasTable(catalogue::namesTable))
-        *findings << "The catalogue has no deck table (tblNames): the program cannot open it.";
+        *findings << "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep a deck in it.";
     if (!cardsThere)
         return true;
 

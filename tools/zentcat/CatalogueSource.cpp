@@ -1,5 +1,7 @@
 #include "CatalogueSource.h"
 
+#include "catalogue/Rules.h"
+
 #include "LegacyReader.h"
 #include "SqliteReader.h"
 #include "TsvFormat.h"
@@ -31,10 +33,14 @@ std::unique_ptr<CatalogueSource> openCatalogue(const QString &path, QString *err
         return nullptr;
     }
     const QByteArray start = file.read(4096);
-    if (isLegacyFile(start))
+    switch (catalogue::fileKind(start)) {
+    case catalogue::FileKind::Legacy:
         return opened<LegacyReader>(path, error);
-    if (isSqliteFile(start))
+    case catalogue::FileKind::Sqlite:
         return opened<SqliteReader>(path, error);
+    case catalogue::FileKind::Other:
+        break;
+    }
     if (isCardTableText(start))
         return opened<TsvReader>(path, error);
     *error = path + " is not a catalogue (neither an Access-format or SQLite catalogue nor card table text)";

@@ -107,12 +107,6 @@ struct LegacyReader::File
     MdbHandle *mdb;
 };
 
-bool isLegacyFile(const QByteArray &start)
-{
-    const QByteArray signature = start.mid(4, 15);
-    return signature == "Standard Jet DB" || signature == "Standard ACE DB";
-}
-
 LegacyReader::LegacyReader(const QString &path)
 {
     const QuietErrors quiet;

@@ -6,8 +6,6 @@
 
 namespace zentcat {
 
-// Whether the file starts as an Access-format database (Jet 3, Jet 4 or ACE) does.
-bool isLegacyFile(const QByteArray &start);
 
 // Reads an Access-format catalogue through libmdb. The file is only read.
 class LegacyReader : public CatalogueSource

@@ -22,11 +22,6 @@ struct Statement
 
 } // namespace
 
-bool isSqliteFile(const QByteArray &start)
-{
-    return start.startsWith(QByteArray("SQLite format 3", 16));
-}
-
 SqliteReader::SqliteReader(const QString &path)
 {
     Statement list;

@@ -6,8 +6,6 @@ struct sqlite3;
 
 namespace zentcat {
 
-// Whether the file starts as an SQLite database does.
-bool isSqliteFile(const QByteArray &start);
 
 // Reads a catalogue in the program's own SQLite format, opened read-only.
 class SqliteReader : public CatalogueSource
