@@ -1,5 +1,6 @@
 // The database layer against SQLite's own C API doing the same work on the same files:
 // the bundled catalogue and a 20,000-row synthetic one.
+#include "catalogue/BoundBoxes.h"
 #include "catalogue/Statements.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
@@ -62,8 +63,9 @@ void openAndWalk(benchmark::State &state, const Catalogue *c)
 void selectByName(benchmark::State &state, const Catalogue *c)
 {
     DataControl datZents;
+    catalogue::BoundBoxes boxes(datZents);
     QLineEdit name;
-    datZents.bind(&name, "fldName");
+    boxes.bind(&name, "fldName");
     datZents.setDatabaseName(c->path);
     datZents.setReadOnly(true);
     datZents.setRecordSource(statements::showCreature(c->name));

@@ -439,5 +439,5 @@ void frmZentMain::bindCardBoxes()
         {card.txtGroup, column::group},     {card.txtGroupLev, column::groupLevel},
     };
     for (const auto &[box, column] : bindings)
-        catalogueFile.datZents().bind(box, column);
+        catalogueFile.cardBoxes().bind(box, column);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/BoundBoxes.h"
 #include "catalogue/Rules.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
@@ -64,6 +65,8 @@ public:
     // each is refreshed.
     void pointDataControls();
     db::DataControl &datZents() { return zents; }
+    // The card boxes datZents fills.
+    BoundBoxes &cardBoxes() { return zentsBoxes; }
     db::DataControl &datNames() { return names; }
     const db::DataControl &datZents() const { return zents; }
     const db::DataControl &datNames() const { return names; }
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<db::Cursor> rsNames;
     db::DataControl zents;
     db::DataControl names;
+    BoundBoxes zentsBoxes{zents};
 };
 
 } // namespace catalogue

@@ -4,10 +4,6 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/StatementLog.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
-
 namespace db {
 
 DataControl::DataControl(StatementLog *statementLog) : log(statementLog) {}
@@ -33,11 +29,6 @@ void DataControl::setReadOnly(bool value)
     readOnly = value;
 }
 
-void DataControl::bind(QWidget *textBox, const QString &column)
-{
-    bindings.append({textBox, column});
-}
-
 void DataControl::refresh()
 {
     if (log)
@@ -57,28 +48,14 @@ void DataControl::refresh()
     }
     currentColumns = columns;
     currentValues = values;
-    show();
+    if (shown)
+        shown();
 }
 
 QString DataControl::value(const QString &column) const
 {
     const int index = findColumn(currentColumns, column);
     return index >= 0 ? currentValues.value(index) : QString();
-}
-
-void DataControl::show()
-{
-    for (const Binding &binding : std::as_const(bindings)) {
-        const QString text = value(binding.column);
-        if (auto *line = qobject_cast<QLineEdit *>(binding.box)) {
-            line->setText(text);
-            line->setCursorPosition(0); // show the start of a long value, not its end
-        } else if (auto *edit = qobject_cast<QTextEdit *>(binding.box)) {
-            edit->setPlainText(text);
-        } else if (auto *plain = qobject_cast<QPlainTextEdit *>(binding.box)) {
-            plain->setPlainText(text);
-        }
-    }
 }
 
 } // namespace db

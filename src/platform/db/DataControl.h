@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
-
-class QWidget;
 
 namespace db {
 
 class Connection;
 class StatementLog;
 
-// A data control: a catalogue file, a record source (a table name or a SELECT statement) and
-// text boxes bound to columns. A refresh runs the record source and makes its first row the
-// current row; every bound box then shows its column of that row, or nothing when there is no row.
+// A data control: a catalogue file and a record source (a table name or a SELECT statement). A
+// refresh runs the record source and makes its first row the current row; whoever shows that
+// row (the text boxes bound to its columns, a layer up) is told after each refresh.
 class DataControl
 {
 public:
@@ -32,29 +29,22 @@ public:
     const QString &databaseName() const { return fileName; }
     const QString &recordSource() const { return source; }
 
-    // Binds a QLineEdit, QTextEdit or QPlainTextEdit to a column.
-    void bind(QWidget *textBox, const QString &column);
+    // Called after every refresh that ran, with or without a row.
+    void onRefreshed(std::function<void()> refreshed) { shown = std::move(refreshed); }
 
-    // Runs the record source; throws DbError (and changes nothing shown) when it cannot.
+    // Runs the record source; throws DbError (and changes nothing) when it cannot.
     void refresh();
 
     bool hasCurrentRow() const { return !currentValues.isEmpty(); }
     QString value(const QString &column) const; // "" without a current row
 
 private:
-    struct Binding
-    {
-        QPointer<QWidget> box;
-        QString column;
-    };
-    void show();
-
     StatementLog *log;
     QString fileName;
     QString source;
     bool readOnly = false;
     std::shared_ptr<Connection> connection;
-    QList<Binding> bindings;
+    std::function<void()> shown;
     QStringList currentColumns;
     QStringList currentValues; // empty: no current row
 };

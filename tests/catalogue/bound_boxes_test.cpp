@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
+#include "catalogue/BoundBoxes.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
@@ -16,7 +17,7 @@ using namespace db;
 
 // The card display's own tests show bound boxes filled from a chosen row; here, what no row,
 // a refused statement and typing into a box do.
-TEST(DataControl, ShowsNothingWithoutARowKeepsWhatItShowedOnFailureAndNeverWritesReadOnly)
+TEST(BoundBoxes, ShowNothingWithoutARowKeepWhatTheyShowedOnFailureAndNeverWriteReadOnly)
 {
     TempDir dir;
     const QString path = dir.file("cards.znt");
@@ -24,11 +25,12 @@ TEST(DataControl, ShowsNothingWithoutARowKeepsWhatItShowedOnFailureAndNeverWrite
         path, {{{"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldNotes", "Line one\nline two"}}}));
     const Database gdbZents = Database::open(path);
     DataControl datZents, datNames;
+    catalogue::BoundBoxes cardBoxes(datZents), deckBoxes(datNames);
     QLineEdit name, deckName;
     QTextEdit notes;
-    datZents.bind(&name, "fldName");
-    datZents.bind(&notes, "fldNotes");
-    datNames.bind(&deckName, "fldNames");
+    cardBoxes.bind(&name, "fldName");
+    cardBoxes.bind(&notes, "fldNotes");
+    deckBoxes.bind(&deckName, "fldNames");
     datZents.setDatabaseName(path);
     datZents.setRecordSource("tblZentDeck");
     datZents.setReadOnly(true);
