@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <sqlite3.h>
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Statement.h"
 
 #include <cstdio>
 
@@ -59,32 +61,27 @@ Writer::Writer(const QString &path) : target(path)
         fail("cannot write in the folder of " + path);
         return;
     }
-    if (sqlite3_open_v2(partial.toUtf8().constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
-        != SQLITE_OK) {
-        fail();
-        return;
-    }
-    // The file is not the catalogue until renamed, so it needs no rollback journal, and a
-    // failure needs no care of the disk's: the partial file is dropped.
-    const QByteArray cards = createTable(catalogue::cardTable, cardColumns(), {"TEXT COLLATE NOCASE"});
-    const QByteArray names = createTable(catalogue::namesTable, catalogue::nameColumns(),
-                                         {"TEXT COLLATE NOCASE", "INTEGER"});
-    const QByteArray cardInsert = insertStatement(catalogue::cardTable, cardColumns().size());
-    const QByteArray nameInsert = insertStatement(catalogue::namesTable, catalogue::nameColumns().size());
-    if (run("PRAGMA journal_mode = OFF") && run("PRAGMA synchronous = OFF")
-        && run("PRAGMA cache_size = -32768") && run(cards.constData()) && run(names.constData())
-        && run("BEGIN")
-        && (sqlite3_prepare_v2(db, cardInsert.constData(), -1, &insertCard, nullptr) != SQLITE_OK
-            || sqlite3_prepare_v2(db, nameInsert.constData(), -1, &insertName, nullptr) != SQLITE_OK))
-        fail();
+    attempt([&] {
+        connection = db::Connection::create(partial);
+        // The file is not the catalogue until renamed, so it needs no rollback journal, and a
+        // failure needs no care of the disk's: the partial file is dropped.
+        const QByteArray cards = createTable(catalogue::cardTable, cardColumns(), {"TEXT COLLATE NOCASE"});
+        const QByteArray names = createTable(catalogue::namesTable, catalogue::nameColumns(),
+                                             {"TEXT COLLATE NOCASE", "INTEGER"});
+        for (const char *statement : {"PRAGMA journal_mode = OFF", "PRAGMA synchronous = OFF",
+                                      "PRAGMA cache_size = -32768", cards.constData(), names.constData(), "BEGIN"})
+            connection->run(statement);
+        insertCard = std::make_unique<db::Statement>(*connection, insertStatement(catalogue::cardTable, cardColumns().size()));
+        insertName = std::make_unique<db::Statement>(
+            *connection, insertStatement(catalogue::namesTable, catalogue::nameColumns().size()));
+    });
 }
 
 Writer::~Writer()
 {
-    sqlite3_finalize(insertCard);
-    sqlite3_finalize(insertName);
-    sqlite3_close_v2(db);
+    insertCard.reset();
+    insertName.reset();
+    connection.reset();
     if (!partial.isEmpty())
         QFile::remove(partial);
 }
@@ -92,39 +89,39 @@ Writer::~Writer()
 bool Writer::fail(const QString &why)
 {
     if (reason.isEmpty())
-        reason = !why.isEmpty() ? why : db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString("out of memory");
+        reason = why;
     return false;
 }
 
-bool Writer::run(const char *statement)
+bool Writer::attempt(const std::function<void()> &step)
 {
-    return sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
+    if (!reason.isEmpty())
+        return false;
+    try {
+        step();
+        return true;
+    } catch (const db::DbError &error) {
+        return fail(error.message());
+    }
 }
 
-bool Writer::insert(sqlite3_stmt *statement, const QByteArrayList &values)
+bool Writer::insert(db::Statement *statement, const QByteArrayList &values)
 {
-    if (!reason.isEmpty() || !statement)
-        return fail();
-    for (int i = 0; i < values.size(); ++i) {
-        if (values[i].isNull()) {
-            sqlite3_bind_null(statement, i + 1);
-            continue;
-        }
-        sqlite3_bind_text(statement, i + 1, values[i].constData(), int(values[i].size()), SQLITE_STATIC);
-    }
-    const bool done = sqlite3_step(statement) == SQLITE_DONE;
-    sqlite3_reset(statement);
-    return done || fail();
+    return statement && attempt([&] {
+        for (int i = 0; i < values.size(); ++i)
+            statement->bind(i + 1, values[i]);
+        statement->step();
+    });
 }
 
 bool Writer::addCard(const QByteArrayList &values)
 {
-    return insert(insertCard, values);
+    return insert(insertCard.get(), values);
 }
 
 bool Writer::addName(const QByteArrayList &values)
 {
-    return insert(insertName, values);
+    return insert(insertName.get(), values);
 }
 
 bool Writer::add(const CardRow &row)
@@ -138,20 +135,20 @@ bool Writer::add(const CardRow &row)
 
 bool Writer::finish()
 {
-    if (!reason.isEmpty() || !insertCard)
-        return fail();
-    sqlite3_finalize(insertCard);
-    sqlite3_finalize(insertName);
-    insertCard = insertName = nullptr;
+    if (!insertCard)
+        return false;
+    insertCard.reset();
+    insertName.reset();
     // Names are looked up by the program with WHERE clauses; indexes keep those lookups
     // fast on large catalogues, with the same case-blind collation as the columns. Made
     // after the rows, they are built in one sort.
-    if (!run("CREATE INDEX idxName ON tblZentDeck (fldName COLLATE NOCASE)")
-        || !run("CREATE INDEX idxTrainers ON tblZentDeck (fldTrainers COLLATE NOCASE)") || !run("COMMIT"))
+    if (!attempt([&] {
+            connection->run("CREATE INDEX idxName ON tblZentDeck (fldName COLLATE NOCASE)");
+            connection->run("CREATE INDEX idxTrainers ON tblZentDeck (fldTrainers COLLATE NOCASE)");
+            connection->run("COMMIT");
+        }))
         return false;
-    if (sqlite3_close(db) != SQLITE_OK)
-        return fail();
-    db = nullptr;
+    connection.reset();
     // The rows reach the disk before the name does, so a crash cannot leave a damaged file
     // under the target's name; rename() then replaces the target in one step.
     QFile written(partial);

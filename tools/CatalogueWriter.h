@@ -6,8 +6,13 @@
 #include <QString>
 #include <QStringList>
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include <functional>
+#include <memory>
+
+namespace db {
+class Connection;
+class Statement;
+}
 
 // Writes catalogue files (*.znt): an SQLite database with the card table tblZentDeck and
 // the working-deck table tblNames. Used by the catalogue tools and by tests that need
@@ -26,6 +31,7 @@ public:
     explicit Writer(const QString &path);
     ~Writer();
 
+
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
 
@@ -39,15 +45,16 @@ public:
     const QString &error() const { return reason; }
 
 private:
-    bool run(const char *statement);
-    bool insert(sqlite3_stmt *statement, const QByteArrayList &values);
-    bool fail(const QString &why = {});
+    // Runs a step of the database layer; false, with the reason kept, when it fails.
+    bool attempt(const std::function<void()> &step);
+    bool insert(db::Statement *statement, const QByteArrayList &values);
+    bool fail(const QString &why);
 
     QString target;
     QString partial; // the file being written, renamed to target at the end
-    sqlite3 *db = nullptr;
-    sqlite3_stmt *insertCard = nullptr;
-    sqlite3_stmt *insertName = nullptr;
+    std::shared_ptr<db::Connection> connection;
+    std::unique_ptr<db::Statement> insertCard;
+    std::unique_ptr<db::Statement> insertName;
     QString reason;
 };
 

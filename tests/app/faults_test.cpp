@@ -177,10 +177,10 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     // Every row of the deck table is a line of the deck list, with its name (a new run's deck
     // list starts empty, whatever the last one left).
     if (!open.isEmpty() && QString(action.name) != "exit") {
-        const QStringList names = app.items("lstZents"), ids = app.items("lstId");
+        const QStringList lines = app.items("lstZents"), ids = app.items("lstId");
         for (const QString &row : Checker(open).rows("SELECT fldNames, fldID FROM tblNames")) {
             const qsizetype line = ids.indexOf(row.section('|', 1));
-            EXPECT_TRUE(line >= 0 && names[line] == row.section('|', 0, 0)) << row.toStdString();
+            EXPECT_TRUE(line >= 0 && lines[line] == row.section('|', 0, 0)) << row.toStdString();
         }
     }
     // The fault gone, the catalogue opened again and a card added: its row is in the file.
@@ -239,8 +239,8 @@ TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachAction, Faults, ::testing::Range(0, int(std::size(actions))),
-                         [](const ::testing::TestParamInfo<int> &info) {
-                             return QString(actions[info.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
+                         [](const ::testing::TestParamInfo<int> &action) {
+                             return QString(actions[action.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
                          });
 
 } // namespace

@@ -2,12 +2,16 @@
 
 #include "CatalogueSource.h"
 
-struct sqlite3;
+#include <memory>
+
+namespace db {
+class Connection;
+}
 
 namespace zentcat {
 
-
-// Reads a catalogue in the program's own SQLite format, opened read-only.
+// Reads a catalogue in the program's own SQLite format, opened read-only, through the
+// program's own database layer.
 class SqliteReader : public CatalogueSource
 {
 public:
@@ -17,13 +21,13 @@ public:
     SqliteReader(const SqliteReader &) = delete;
     SqliteReader &operator=(const SqliteReader &) = delete;
 
-    bool isOpen() const { return db != nullptr; }
+    bool isOpen() const { return connection != nullptr; }
     bool isDatabase() const override { return true; }
     bool hasTable(const QString &table) const override;
     bool readTable(const QString &table, const QStringList &columns, const TakeRow &take) override;
 
 private:
-    sqlite3 *db = nullptr;
+    std::shared_ptr<db::Connection> connection;
     QStringList tables;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/system/Files.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -107,6 +108,25 @@ void Connection::rowChanged(void *connection, int, const char *, const char *tab
     const auto found = self->held.find(QString::fromUtf8(table).toLower());
     if (found != self->held.end())
         found->table.reset();
+}
+
+void Connection::run(const char *sql)
+{
+    if (sqlite3_exec(sqlite, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbError(lastError());
+}
+
+std::shared_ptr<Connection> Connection::create(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(path + " exists already");
+    sqlite3 *handle = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::shared_ptr<Connection> connection(new Connection(handle, path, Mode::ReadWrite));
+    if (result != SQLITE_OK)
+        throw DbError("cannot make " + path + ": " + connection->lastError());
+    return connection;
 }
 
 QString Connection::lastError() const

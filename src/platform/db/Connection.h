@@ -35,6 +35,9 @@ public:
     // is not opened again: its handle is shared (a read-only open takes a read-write handle,
     // and the program's cursors never write).
     static std::shared_ptr<Connection> open(const QString &path, Mode mode);
+    // Makes a new, empty database file at path for the catalogue tools to fill; the file must
+    // not exist yet. Its handle is the caller's alone.
+    static std::shared_ptr<Connection> create(const QString &path);
     ~Connection();
 
     Connection(const Connection &) = delete;
@@ -44,6 +47,9 @@ public:
     const QString &path() const { return filePath; }
     // The engine's reason for the last failure on this handle.
     QString lastError() const;
+    // Runs statements of the database layer's or the tools' own (never the program's, which go
+    // through Database); throws DbError when one fails.
+    void run(const char *sql);
     // Made ready to write, once: the file turned to write-ahead logging where it can be.
     void prepareToWrite();
     // Ends a transaction that a failed statement left open, so no lock outlives the failure.

@@ -4,6 +4,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlDialect.h"
+#include "platform/db/Statement.h"
 #include "platform/db/StatementLog.h"
 
 #include <sqlite3.h>
@@ -27,16 +28,11 @@ const QString &Database::path() const
 
 bool Database::hasTable(const QString &name) const
 {
-    sqlite3_stmt *query = nullptr;
-    sqlite3_prepare_v2(connection->handle(),
-                       "SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
-                       "COLLATE NOCASE",
-                       -1, &query, nullptr);
+    Statement query(*connection, "SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
+                                 "COLLATE NOCASE");
     const QByteArray text = name.toUtf8();
-    sqlite3_bind_text(query, 1, text.constData(), int(text.size()), SQLITE_STATIC);
-    const bool found = sqlite3_step(query) == SQLITE_ROW;
-    sqlite3_finalize(query);
-    return found;
+    query.bind(1, text);
+    return query.step();
 }
 
 void Database::execute(const QString &statement) const

@@ -4,6 +4,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlDialect.h"
+#include "platform/db/Statement.h"
 
 #include <sqlite3.h>
 
@@ -47,48 +48,14 @@ QString columnText(sqlite3_stmt *statement, int column)
     return decodeExactly(text, sqlite3_column_bytes(statement, column));
 }
 
-namespace {
-
-// A prepared statement that finalizes itself; throws DbError when the text cannot be prepared.
-class Query
-{
-public:
-    Query(Connection &on, const QString &sql) : connection(on)
-    {
-        const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement,
-                               nullptr)
-            != SQLITE_OK)
-            throw DbError(connection.lastError());
-    }
-    ~Query() { sqlite3_finalize(statement); }
-    Query(const Query &) = delete;
-    Query &operator=(const Query &) = delete;
-
-    // True on a row, false past the last; throws DbError when the engine fails.
-    bool step()
-    {
-        const int result = sqlite3_step(statement);
-        if (result != SQLITE_ROW && result != SQLITE_DONE)
-            throw DbError(connection.lastError());
-        return result == SQLITE_ROW;
-    }
-    sqlite3_stmt *handle() const { return statement; }
-
-private:
-    Connection &connection;
-    sqlite3_stmt *statement = nullptr;
-};
-
-} // namespace
 
 HeldTable::HeldTable(Connection &connection, const QString &tableName,
                      const QStringList &walkedColumns)
     : table(tableName)
 {
-    Query all(connection, "SELECT * FROM " + quotedName(table));
-    for (int i = 0, n = sqlite3_column_count(all.handle()); i < n; ++i)
-        names << QString::fromUtf8(sqlite3_column_name(all.handle(), i));
+    Statement all(connection, "SELECT * FROM " + quotedName(table));
+    for (int i = 0, n = all.columnCount(); i < n; ++i)
+        names << all.columnName(i);
     columns.resize(size_t(names.size()));
     for (const QString &column : walkedColumns) {
         const int index = findColumn(names, column);
@@ -120,12 +87,12 @@ const TextColumn &HeldTable::column(Connection &connection, int index)
 
 QString HeldTable::lookUp(Connection &connection, int index, qsizetype row)
 {
-    Query value(connection, "SELECT " + quotedName(names[index]) + " FROM " + quotedName(table)
+    Statement value(connection, "SELECT " + quotedName(names[index]) + " FROM " + quotedName(table)
                                 + " WHERE rowid = ?1");
-    sqlite3_bind_int64(value.handle(), 1, rowids[size_t(row)]);
+    value.bind(1, rowids[size_t(row)]);
     if (!value.step())
         throw DbError(table + " has lost a row");
-    return columnText(value.handle(), 0);
+    return value.text(0);
 }
 
 bool HeldTable::failedToRead() const
@@ -146,9 +113,9 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
     qsizetype expected = rows;
     if (expected < 0) {
         try {
-            Query last(connection, "SELECT max(rowid) FROM " + quotedName(table));
+            Statement last(connection, "SELECT max(rowid) FROM " + quotedName(table));
             if (last.step())
-                expected = qsizetype(std::clamp<qint64>(sqlite3_column_int64(last.handle(), 0), 0, 10000000));
+                expected = qsizetype(std::clamp<qint64>(last.number(0), 0, 10000000));
         } catch (const DbError &) {
         }
         rowids.reserve(size_t(qMax<qsizetype>(expected, 0)));
@@ -167,15 +134,15 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
         // another column can be found again.
         const bool first = rows < 0;
         const QString from = " FROM " + quotedName(table) + " NOT INDEXED";
-        std::unique_ptr<Query> pass;
+        std::unique_ptr<Statement> pass;
         try {
             if (first)
-                pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + ", rowid" + from);
+                pass = std::make_unique<Statement>(connection, "SELECT " + selected.join(", ") + ", rowid" + from);
         } catch (const DbError &) {
         }
         const bool withRowids = pass != nullptr;
         if (!pass)
-            pass = std::make_unique<Query>(connection, "SELECT " + selected.join(", ") + from);
+            pass = std::make_unique<Statement>(connection, "SELECT " + selected.join(", ") + from);
         while (pass->step()) {
             for (int i = 0; i < indexes.size(); ++i) {
                 TextColumn &values = *columns[size_t(indexes[i])];

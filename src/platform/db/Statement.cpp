@@ -1,0 +1,81 @@
+#include "platform/db/Statement.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/HeldTable.h"
+
+#include <sqlite3.h>
+
+namespace db {
+
+Statement::Statement(Connection &on, const QString &sql) : connection(on)
+{
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, nullptr)
+        != SQLITE_OK)
+        throw DbError(connection.lastError());
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(statement);
+}
+
+void Statement::bind(int parameter, const QByteArray &text)
+{
+    if (text.isNull())
+        sqlite3_bind_null(statement, parameter);
+    else
+        sqlite3_bind_text(statement, parameter, text.constData(), int(text.size()), SQLITE_STATIC);
+}
+
+void Statement::bind(int parameter, qint64 number)
+{
+    sqlite3_bind_int64(statement, parameter, number);
+}
+
+bool Statement::step()
+{
+    const int result = sqlite3_step(statement);
+    if (result == SQLITE_ROW)
+        return true;
+    // Done or failed: the statement lets its locks go at once.
+    const QString reason = connection.lastError();
+    sqlite3_reset(statement);
+    if (result != SQLITE_DONE)
+        throw DbError(reason);
+    return false;
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(statement);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(statement);
+}
+
+QString Statement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(statement, column));
+}
+
+QString Statement::text(int column) const
+{
+    return columnText(statement, column);
+}
+
+QByteArray Statement::bytes(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return text ? QByteArray(text, sqlite3_column_bytes(statement, column)) : QByteArray();
+}
+
+qint64 Statement::number(int column) const
+{
+    return sqlite3_column_int64(statement, column);
+}
+
+} // namespace db
