@@ -35,6 +35,8 @@ public:
     // The first complete line the program printed, or empty when none came in time.
     QString firstLine(int timeoutMs) const;
     bool running() const { return process.state() != QProcess::NotRunning; }
+    // The system's id of the running program, for a signal sent to it from elsewhere; 0 when none.
+    qint64 processId() const { return process.processId(); }
     bool waitForEnd(int timeoutMs) { return process.waitForFinished(timeoutMs); }
     // Ended of itself with exit code 0.
     bool endedNormally() const { return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0; }
