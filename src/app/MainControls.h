@@ -7,19 +7,20 @@ class QAction;
 class QMenu;
 
 namespace ui {
-class KeyedButton;
 class KeyedToolBar;
 }
 
-// The main window's menus and toolbar that its handlers switch on and off.
+// The main window's commands: each is one action, the menu's item and, for those on the toolbar,
+// its button too.
 struct MainCommands
 {
     ui::KeyedToolBar *Toolbar1 = nullptr;
-    ui::KeyedButton *ViewPrint = nullptr; // its button "ViewPrint"
     QMenu *mnuFind = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileOutput = nullptr;
     QAction *mnuFindZentari = nullptr;
     QAction *mnuFindTrainer = nullptr;
-    QAction *mnuFileOutput = nullptr;
+    QAction *mnuHelpAbout = nullptr;
 };
 
 // Every control of the main window, one struct per region. Each region's struct is declared

@@ -19,15 +19,11 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include <tuple>
-
-using sys::attempt;
 
 frmZentMain::frmZentMain(AppContext appContext)
-    : context(appContext), catalogueFile(appContext.statementLog, appContext.catalogueTool),
+    : context(appContext), catalogueFile(appContext.statementLog, appContext.catalogueTool, appContext.failures),
       cdlOne(appContext.dialogs, this)
 {
-    sys::setFailureSink(context.failures);
     setObjectName("frmZentMain");
     setWindowTitle("Zentari Deck Builder");
     QPalette grey = palette();
@@ -63,10 +59,7 @@ frmZentMain::frmZentMain(AppContext appContext)
     Form_Load();
 }
 
-frmZentMain::~frmZentMain()
-{
-    sys::setFailureSink(nullptr);
-}
+frmZentMain::~frmZentMain() = default;
 
 void frmZentMain::connectHandlers()
 {
@@ -83,20 +76,12 @@ void frmZentMain::connectHandlers()
     connect(controls.deck.cmdDeleteZent, &QPushButton::clicked, this,
             &frmZentMain::cmdDeleteZent_Click);
     connect(controls.deck.cmdClear, &QPushButton::clicked, this, &frmZentMain::cmdClear_Click);
-    using Handler = void (frmZentMain::*)();
-    using deck::EnergyKind;
-    const std::tuple<EnergyKind, Handler, Handler> energyHandlers[] = {
-        {EnergyKind::Fighting, &frmZentMain::cmdFightingUp_Click, &frmZentMain::cmdFightingDn_Click},
-        {EnergyKind::Fire, &frmZentMain::cmdFireUp_Click, &frmZentMain::cmdFireDn_Click},
-        {EnergyKind::Water, &frmZentMain::cmdWaterUp_Click, &frmZentMain::cmdWaterDn_Click},
-        {EnergyKind::Grass, &frmZentMain::cmdGrassUp_Click, &frmZentMain::cmdGrassDn_Click},
-        {EnergyKind::Electric, &frmZentMain::cmdElectricUp_Click, &frmZentMain::cmdElectricDn_Click},
-        {EnergyKind::Psychic, &frmZentMain::cmdPsychicUp_Click, &frmZentMain::cmdPsychicDn_Click},
-        {EnergyKind::Colorless, &frmZentMain::cmdColorlessUp_Click, &frmZentMain::cmdColorlessDn_Click},
-    };
-    for (const auto &[kind, up, down] : energyHandlers) {
-        connect(controls.energies[kind].up, &QToolButton::clicked, this, up);
-        connect(controls.energies[kind].down, &QToolButton::clicked, this, down);
+    for (const deck::EnergyType &type : deck::energyTypes) {
+        const deck::EnergyKind kind = type.kind;
+        connect(controls.energies[kind].up, &QToolButton::clicked, this,
+                [this, kind] { cmdEnergyUp_Click(kind); });
+        connect(controls.energies[kind].down, &QToolButton::clicked, this,
+                [this, kind] { cmdEnergyDn_Click(kind); });
     }
 }
 
@@ -118,7 +103,7 @@ void frmZentMain::Form_Load()
     catalogueFile.pointDataControls();
     workingDeck.showCounters();
     display.showFirstCard(context.programFolder);
-    enableCatalogueCommands();
+    emit catalogueOpened();
     // The data controls open their record sources once the load is over.
     attempt([&] { catalogueFile.datZents().refresh(); });
     attempt([&] { catalogueFile.datNames().refresh(); });
@@ -127,15 +112,6 @@ void frmZentMain::Form_Load()
 void frmZentMain::openCatalogueLists()
 {
     catalogue::fillNameLists(catalogueFile, *controls.card.cboName, *controls.trainers.cboTrainers);
-}
-
-void frmZentMain::enableCatalogueCommands()
-{
-    commands.mnuFind->setEnabled(true);
-    commands.mnuFindZentari->setEnabled(true);
-    commands.mnuFindTrainer->setEnabled(true);
-    commands.mnuFileOutput->setEnabled(true);
-    commands.ViewPrint->setEnabled(true);
 }
 
 void frmZentMain::Form_Activate()
@@ -174,7 +150,7 @@ void frmZentMain::mnuFileOpen_Click()
     controls.card.cboName->setFocus();
     if (QLineEdit *edit = controls.card.cboName->lineEdit())
         edit->deselect();
-    enableCatalogueCommands();
+    emit catalogueOpened();
 }
 
 void frmZentMain::mnuFileOutput_Click()
@@ -266,29 +242,18 @@ void frmZentMain::cmdClear_Click()
 }
 
 // The energy strip: each button adds or takes one card of its kind.
-using deck::EnergyKind;
-void frmZentMain::cmdFightingUp_Click() { energies.up(EnergyKind::Fighting); }
-void frmZentMain::cmdFightingDn_Click() { energies.down(EnergyKind::Fighting); }
-void frmZentMain::cmdFireUp_Click() { energies.up(EnergyKind::Fire); }
-void frmZentMain::cmdFireDn_Click() { energies.down(EnergyKind::Fire); }
-void frmZentMain::cmdWaterUp_Click() { energies.up(EnergyKind::Water); }
-void frmZentMain::cmdWaterDn_Click() { energies.down(EnergyKind::Water); }
-void frmZentMain::cmdGrassUp_Click() { energies.up(EnergyKind::Grass); }
-void frmZentMain::cmdGrassDn_Click() { energies.down(EnergyKind::Grass); }
-void frmZentMain::cmdElectricUp_Click() { energies.up(EnergyKind::Electric); }
-void frmZentMain::cmdElectricDn_Click() { energies.down(EnergyKind::Electric); }
-void frmZentMain::cmdPsychicUp_Click() { energies.up(EnergyKind::Psychic); }
-void frmZentMain::cmdPsychicDn_Click() { energies.down(EnergyKind::Psychic); }
-void frmZentMain::cmdColorlessUp_Click() { energies.up(EnergyKind::Colorless); }
-void frmZentMain::cmdColorlessDn_Click() { energies.down(EnergyKind::Colorless); }
+void frmZentMain::cmdEnergyUp_Click(deck::EnergyKind kind)
+{
+    energies.up(kind);
+}
 
+void frmZentMain::cmdEnergyDn_Click(deck::EnergyKind kind)
+{
+    energies.down(kind);
+}
+
+// Every toolbar button, and every menu item that is one, comes here with the button's key.
 void frmZentMain::Toolbar1_ButtonClick(const QString &key)
 {
-    attempt([&] {
-        ui::runKeyed(key, {
-            {"Open", [this] { mnuFileOpen_Click(); }},
-            {"ViewPrint", [this] { mnuFileOutput_Click(); }},
-            {"Help", [this] { mnuHelpAbout_Click(); }},
-        });
-    });
+    attempt([&] { commands.Toolbar1->run(key); });
 }

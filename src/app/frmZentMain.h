@@ -17,7 +17,8 @@ class QWidget;
 
 // The deck builder's main window: the hub that owns the open catalogue, the deck counters and
 // the working deck, and runs every card, deck and report command as one of its handlers. Each
-// handler is a line or two that calls the subsystem doing the work.
+// handler is a line or two that calls the subsystem doing the work. The handlers keep the
+// program's own names; everything else here is named as the rest of the code is.
 class frmZentMain : public ui::Form
 {
     Q_OBJECT
@@ -42,20 +43,25 @@ public:
     void cmdAddTrainers_Click();
     void cmdDeleteZent_Click();
     void cmdClear_Click();
-    void cmdFightingUp_Click();
-    void cmdFightingDn_Click();
-    void cmdFireUp_Click();
-    void cmdFireDn_Click();
-    void cmdWaterUp_Click();
-    void cmdWaterDn_Click();
-    void cmdGrassUp_Click();
-    void cmdGrassDn_Click();
-    void cmdElectricUp_Click();
-    void cmdElectricDn_Click();
-    void cmdPsychicUp_Click();
-    void cmdPsychicDn_Click();
-    void cmdColorlessUp_Click();
-    void cmdColorlessDn_Click();
+    // Any kind's up and down buttons of the energy strip: every one is wired to these.
+    void cmdEnergyUp_Click(deck::EnergyKind kind);
+    void cmdEnergyDn_Click(deck::EnergyKind kind);
+    // One kind's buttons by their own names, for the tests and benchmarks that click them so; a
+    // new kind needs none.
+    void cmdFightingUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Fighting); }
+    void cmdFightingDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Fighting); }
+    void cmdFireUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Fire); }
+    void cmdFireDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Fire); }
+    void cmdWaterUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Water); }
+    void cmdWaterDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Water); }
+    void cmdGrassUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Grass); }
+    void cmdGrassDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Grass); }
+    void cmdElectricUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Electric); }
+    void cmdElectricDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Electric); }
+    void cmdPsychicUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Psychic); }
+    void cmdPsychicDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Psychic); }
+    void cmdColorlessUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Colorless); }
+    void cmdColorlessDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Colorless); }
 
     const catalogue::Catalogue &catalogueInUse() const { return catalogueFile; }
     const deck::DeckCounters &deckCounters() const { return counters; }
@@ -63,6 +69,11 @@ public:
     const QString &gstrOutput() const { return lastReport; }
     // The preview window while it is shown, else null.
     frmPreview *previewShown() const { return preview; }
+
+signals:
+    // The name lists were filled from the catalogue in use, at load or by File > Open: the
+    // commands that work on a catalogue are offered from then on, even when the open failed.
+    void catalogueOpened();
 
 protected:
     void Form_Activate() override;
@@ -83,14 +94,14 @@ private:
     void connectHandlers();
     void setUpKeyboard();
 
-    // Load and File > Open share these steps.
+    // Load and File > Open share this step.
     void openCatalogueLists();
-    void enableCatalogueCommands();
     // The about box, modal over the main window or the preview.
     void showAbout(QWidget *over);
 
     AppContext context;
     catalogue::Catalogue catalogueFile;
+    const sys::Attempts &attempt = catalogueFile.attempts(); // how a step's failure is passed over
     deck::DeckCounters counters;
     QString lastReport; // gstrOutput: the last deck list report built
     ui::CommonDialog cdlOne;

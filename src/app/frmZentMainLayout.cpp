@@ -25,6 +25,7 @@
 namespace column = catalogue::column;
 
 using ui::ImageList;
+using ui::KeyedButtonStyle;
 using ui::KeyedToolBar;
 
 namespace {
@@ -137,15 +138,14 @@ QComboBox *nameList(const char *name)
 
 void frmZentMain::createMenus()
 {
+    // Open, View / Save / Print and About are toolbar buttons too: their clicks reach their
+    // handlers through Toolbar1_ButtonClick, as the buttons' (createToolbar).
     QMenu *mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    QAction *mnuFileOpen = mnuFile->addAction("&Open", QKeySequence("Ctrl+O"), this,
-                                              &frmZentMain::mnuFileOpen_Click);
-    mnuFileOpen->setObjectName("mnuFileOpen");
-    commands.mnuFileOutput = mnuFile->addAction("&View / Save / Print...", QKeySequence("Ctrl+V"),
-                                                this, &frmZentMain::mnuFileOutput_Click);
+    commands.mnuFileOpen = mnuFile->addAction("&Open", QKeySequence("Ctrl+O"));
+    commands.mnuFileOpen->setObjectName("mnuFileOpen");
+    commands.mnuFileOutput = mnuFile->addAction("&View / Save / Print...", QKeySequence("Ctrl+V"));
     commands.mnuFileOutput->setObjectName("mnuFileOutput");
-    commands.mnuFileOutput->setEnabled(false);
     mnuFile->addSeparator()->setObjectName("mnuSep1");
     QAction *mnuFileExit = mnuFile->addAction("E&xit", QKeySequence("Ctrl+X"), this,
                                               &frmZentMain::mnuFileExit_Click);
@@ -160,24 +160,43 @@ void frmZentMain::createMenus()
 
     QMenu *mnuHelp = menuBar()->addMenu("Help");
     mnuHelp->setObjectName("mnuHelp");
-    QAction *mnuHelpAbout = mnuHelp->addAction("About Zent Deck Builder", this,
-                                               &frmZentMain::mnuHelpAbout_Click);
-    mnuHelpAbout->setObjectName("mnuHelpAbout");
+    commands.mnuHelpAbout = mnuHelp->addAction("About Zent Deck Builder");
+    commands.mnuHelpAbout->setObjectName("mnuHelpAbout");
+
+    // The commands that work on a catalogue wait for one to be opened.
+    for (QAction *needsCatalogue : {commands.mnuFind->menuAction(), commands.mnuFindZentari,
+                                    commands.mnuFindTrainer, commands.mnuFileOutput}) {
+        needsCatalogue->setEnabled(false);
+        connect(this, &frmZentMain::catalogueOpened, needsCatalogue,
+                [needsCatalogue] { needsCatalogue->setEnabled(true); });
+    }
 }
+
+namespace {
+
+// Toolbar1's buttons, left to right; each is its menu item too.
+using ToolbarButton = ui::KeyedCommand<frmZentMain, MainCommands>;
+constexpr ToolbarButton Toolbar1Buttons[] = {
+    {},
+    {"Open", "Open Zentari Database", "Open", KeyedButtonStyle::Push,
+     [](frmZentMain &window) { window.mnuFileOpen_Click(); }, &MainCommands::mnuFileOpen},
+    {"ViewPrint", "Go to View/Print/Save Screen", "Print", KeyedButtonStyle::Push,
+     [](frmZentMain &window) { window.mnuFileOutput_Click(); }, &MainCommands::mnuFileOutput},
+    {},
+    {},
+    {"Help", nullptr, "HelpQ", KeyedButtonStyle::Push,
+     [](frmZentMain &window) { window.mnuHelpAbout_Click(); }, &MainCommands::mnuHelpAbout},
+};
+static_assert(ui::isWellKeyed(Toolbar1Buttons));
+
+} // namespace
 
 void frmZentMain::createToolbar()
 {
     auto *Toolbar1 = commands.Toolbar1 = new KeyedToolBar(this);
     Toolbar1->setObjectName("Toolbar1");
     const ImageList ImageList1({"Open", "Help", "Arrow", "Find", "Print", "HelpQ"});
-    Toolbar1->addSeparator();
-    Toolbar1->addButton("Open", "Open Zentari Database", ImageList1.icon("Open"));
-    commands.ViewPrint =
-        Toolbar1->addButton("ViewPrint", "Go to View/Print/Save Screen", ImageList1.icon("Print"));
-    commands.ViewPrint->setEnabled(false);
-    Toolbar1->addSeparator();
-    Toolbar1->addSeparator();
-    Toolbar1->addButton("Help", QString(), ImageList1.icon("HelpQ"));
+    Toolbar1->addButtons(Toolbar1Buttons, *this, commands, ImageList1);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
     connect(Toolbar1, &KeyedToolBar::buttonClick, this, &frmZentMain::Toolbar1_ButtonClick);
 }
@@ -398,14 +417,14 @@ QWidget *frmZentMain::createEnergyStrip()
     auto *Frame3 = named<QGroupBox>("Frame3", "Energy Cards");
     auto *layout = new QHBoxLayout(Frame3);
     layout->setSpacing(0);
-    for (const deck::EnergyKind kind : deck::stripOrder) {
-        if (kind != deck::stripOrder.front()) {
+    for (const deck::EnergyType &type : deck::energyTypes) {
+        if (&type != &deck::energyTypes[0]) {
             auto *line = new QFrame;
             line->setFrameShape(QFrame::VLine);
             line->setFrameShadow(QFrame::Sunken);
             layout->addWidget(line);
         }
-        layout->addWidget(createEnergyColumn(deck::energyType(kind), controls.energies[kind]), 1);
+        layout->addWidget(createEnergyColumn(type, controls.energies[type.kind]), 1);
     }
     return Frame3;
 }

@@ -13,11 +13,9 @@
 
 namespace catalogue {
 
-using sys::attempt;
-
 CardDisplay::CardDisplay(Catalogue &shown, CardControls &cardControls, AttackFrames &frames,
                          TrainerControls &trainerControls)
-    : catalogue(shown), card(cardControls), attacks(frames), trainers(trainerControls)
+    : catalogue(shown), attempt(shown.attempts()), card(cardControls), attacks(frames), trainers(trainerControls)
 {
 }
 

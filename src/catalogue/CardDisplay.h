@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace sys {
+class Attempts;
+}
+
 namespace catalogue {
 
 class Catalogue;
@@ -39,6 +43,7 @@ private:
     void showPicture(const QString &path, const QString &creature, const QString &trainer);
 
     Catalogue &catalogue;
+    const sys::Attempts &attempt;
     CardControls &card;
     AttackFrames &attacks;
     TrainerControls &trainers;

@@ -64,7 +64,7 @@ bool CardSearch::holds(CardKind kind, const QString &name)
     // catalogue that cannot be read holds no such name.
     bool found = false;
     // The walk ends past the last row, with or without a match.
-    sys::attempt([&] {
+    catalogue.attempts()([&] {
         catalogue.catalogueCursor().forEachValue(searchFor(kind).column,
                                                  [&](QStringView row) { found = found || row == name; });
     });

@@ -11,8 +11,8 @@
 
 namespace catalogue {
 
-Catalogue::Catalogue(db::StatementLog *statementLog, CatalogueTool catalogueTool)
-    : tool(std::move(catalogueTool)), log(statementLog), zents(statementLog), names(statementLog)
+Catalogue::Catalogue(db::StatementLog *statementLog, CatalogueTool catalogueTool, sys::FailureSink *failures)
+    : tool(std::move(catalogueTool)), log(statementLog), attempt(failures), zents(statementLog), names(statementLog)
 {
     // The card display only ever reads the catalogue.
     zents.setReadOnly(true);

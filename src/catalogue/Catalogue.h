@@ -5,6 +5,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
+#include "platform/system/Attempt.h"
 #include "platform/system/WorkingFolder.h"
 
 #include <QHash>
@@ -38,8 +39,13 @@ struct CatalogueTool
 class Catalogue
 {
 public:
-    // A log, when given, receives every statement text sent to the file.
-    explicit Catalogue(db::StatementLog *log = nullptr, CatalogueTool tool = {});
+    // A log, when given, receives every statement text sent to the file; a sink, when given,
+    // hears of the failures the handlers working on the catalogue pass over.
+    explicit Catalogue(db::StatementLog *log = nullptr, CatalogueTool tool = {},
+                       sys::FailureSink *failures = nullptr);
+
+    // How the handlers working on the catalogue run a step whose failure they pass over.
+    const sys::Attempts &attempts() const { return attempt; }
 
     // Opens the file as gdbZents: any file the engine opens, even one missing a table (the
     // statements on that table then fail). A file that is neither the program's own kind nor a
@@ -83,6 +89,7 @@ private:
     QHash<QString, QString> workingCopies; // by the chosen file's canonical path; they live
                                            // as long as the folder, to the end of the run
     db::StatementLog *log;
+    sys::Attempts attempt;
     std::optional<db::Database> gdbZents;
     std::unique_ptr<db::Cursor> rsCatalogue;
     std::unique_ptr<db::Cursor> rsNames;

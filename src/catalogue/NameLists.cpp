@@ -57,10 +57,11 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
 
 void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrainers)
 {
-    sys::attempt([&] { catalogue.openCatalogueCursor(); });
-    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), column::name, cboName); });
-    sys::attempt([&] { fillNameList(catalogue.catalogueCursor(), column::trainers, cboTrainers); });
-    sys::attempt([&] { catalogue.openNamesCursor(); });
+    const sys::Attempts &attempt = catalogue.attempts();
+    attempt([&] { catalogue.openCatalogueCursor(); });
+    attempt([&] { fillNameList(catalogue.catalogueCursor(), column::name, cboName); });
+    attempt([&] { fillNameList(catalogue.catalogueCursor(), column::trainers, cboTrainers); });
+    attempt([&] { catalogue.openNamesCursor(); });
 }
 
 void emptyNameList(QComboBox &list)

@@ -15,7 +15,6 @@ namespace column = catalogue::column;
 
 namespace deck {
 
-using sys::attempt;
 
 namespace {
 
@@ -27,7 +26,7 @@ AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
                    const catalogue::CardControls &cardControls,
                    const catalogue::TrainerControls &trainerControls, ui::Dialogs &boxes,
                    QWidget *owner)
-    : deck(workingDeck), catalogue(open), card(cardControls), trainers(trainerControls),
+    : deck(workingDeck), catalogue(open), attempt(open.attempts()), card(cardControls), trainers(trainerControls),
       dialogs(boxes), window(owner)
 {
 }

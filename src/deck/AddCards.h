@@ -16,6 +16,10 @@ namespace ui {
 class Dialogs;
 }
 
+namespace sys {
+class Attempts;
+}
+
 namespace deck {
 
 class WorkingDeck;
@@ -50,6 +54,7 @@ private:
 
     WorkingDeck &deck;
     catalogue::Catalogue &catalogue;
+    const sys::Attempts &attempt; // the catalogue's
     const catalogue::CardControls &card;
     const catalogue::TrainerControls &trainers;
     ui::Dialogs &dialogs;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "deck/EnergyKinds.h"
+
 #include <QString>
 
+#include <array>
 #include <stdexcept>
 
 namespace deck {
@@ -33,20 +36,26 @@ private:
     qint16 number;
 };
 
-// The main window's eleven deck counters, all 0 when the window is created.
+// The main window's deck counters, all 0 when the window is created: the program's own
+// variables by their names, and one count for each energy kind, reached by its kind.
 struct DeckCounters
 {
     Counter intCardCount;   // creature and trainer copies: the lines of lstZents
-    Counter intEnergyTotal; // the seven energy counts added up
-    Counter intFighting;
-    Counter intFire;
-    Counter intWater;
-    Counter intElectric; // Lightning energy
-    Counter intGrass;
-    Counter intPsychic;
-    Counter intColorless;
+    Counter intEnergyTotal; // the energy counts added up
     Counter intDeckTotal; // intCardCount + intEnergyTotal: what the 60-card limit is tested on
     Counter intNextId;    // the last row identifier handed out
+    std::array<Counter, energyKindCount> energies;
+
+    Counter &operator[](EnergyKind kind) { return energies[std::size_t(kind)]; }
+    Counter operator[](EnergyKind kind) const { return energies[std::size_t(kind)]; }
+    // The seven counts by the program's names for them; a new kind needs none.
+    Counter intFighting() const { return (*this)[EnergyKind::Fighting]; }
+    Counter intFire() const { return (*this)[EnergyKind::Fire]; }
+    Counter intWater() const { return (*this)[EnergyKind::Water]; }
+    Counter intElectric() const { return (*this)[EnergyKind::Electric]; } // Lightning energy
+    Counter intGrass() const { return (*this)[EnergyKind::Grass]; }
+    Counter intPsychic() const { return (*this)[EnergyKind::Psychic]; }
+    Counter intColorless() const { return (*this)[EnergyKind::Colorless]; }
 };
 
 } // namespace deck

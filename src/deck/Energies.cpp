@@ -5,29 +5,6 @@
 
 namespace deck {
 
-const EnergyType &energyType(EnergyKind kind)
-{
-    // One row for each kind, in the order EnergyKind names them.
-    static const EnergyType types[energyKindCount] = {
-        {"Fighting", "Fighting", &DeckCounters::intFighting, "Add 1 fighting energy.",
-         "Delete 1 fighting energy.", "  Fighting Energy", 0, nullptr},
-        {"Fire", "Fire", &DeckCounters::intFire, "Add 1 fire energy.", "Delete 1 fire energy.",
-         "  Fire Energy", 0, nullptr},
-        {"Water", "Water", &DeckCounters::intWater, "Add 1 water energy.",
-         "Delete 1 water energy.", "  Water Energy", 0, nullptr},
-        {"Grass", "Grass", &DeckCounters::intGrass, "Add 1 grass energy.",
-         "Delete 1 grass energy.", "  Grass Energy", 0, nullptr},
-        {"Lightning", "Electric", &DeckCounters::intElectric, "Add 1 lighting energy.",
-         "Delete 1 lightning energy.", "  Lightning Energy", 0, nullptr},
-        {"Psychic", "Psychic", &DeckCounters::intPsychic, "Add 1 psychic energy.",
-         "Delete 1 psychic energy.", "  Psychic Energy", 0, nullptr},
-        {"Colorless", "Colorless", &DeckCounters::intColorless, "Add 1 colorless energy.",
-         "Delete 1 colorless energy.", "  Colorless Energy", 4,
-         "Only 4 Colorless energy cards are allowed in a deck."},
-    };
-    return types[int(kind)];
-}
-
 Energies::Energies(WorkingDeck &workingDeck, ui::Dialogs &boxes, QWidget *owner)
     : deck(workingDeck), dialogs(boxes), window(owner)
 {
@@ -36,7 +13,7 @@ Energies::Energies(WorkingDeck &workingDeck, ui::Dialogs &boxes, QWidget *owner)
 void Energies::up(EnergyKind kind)
 {
     const EnergyType &energy = energyType(kind);
-    Counter &counter = deck.counters().*energy.count;
+    Counter &counter = deck.counters()[kind];
     // The whole deck is tested before the kind's own limit.
     if (deck.isFull()) {
         deck.WarnDeckFull();
@@ -53,7 +30,7 @@ void Energies::up(EnergyKind kind)
 
 void Energies::down(EnergyKind kind)
 {
-    Counter &counter = deck.counters().*energyType(kind).count;
+    Counter &counter = deck.counters()[kind];
     if (counter < 1)
         return;
     counter = counter - 1;

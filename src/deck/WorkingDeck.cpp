@@ -13,13 +13,12 @@
 namespace deck {
 
 namespace statements = catalogue::statements;
-using sys::attempt;
 
 WorkingDeck::WorkingDeck(catalogue::Catalogue &open, DeckCounters &deckCounters,
                          DeckControls &controls, EnergyStrip &strip,
                          const catalogue::CardControls &cardControls, ui::Dialogs &boxes,
                          QWidget *owner)
-    : catalogue(open), count(deckCounters), deck(controls), energies(strip), card(cardControls),
+    : catalogue(open), attempt(open.attempts()), count(deckCounters), deck(controls), energies(strip), card(cardControls),
       dialogs(boxes), window(owner)
 {
 }
@@ -53,8 +52,13 @@ void WorkingDeck::deleteSelected()
     const QList<QListWidgetItem *> selected = deck.lstZents->selectedItems();
     const int line = selected.isEmpty() ? -1 : deck.lstZents->row(selected.constFirst());
     // With no line selected there is nothing to delete. A row the table keeps keeps its lines.
-    if (line >= 0 && line < deck.lstId->count()
-        && attempt([&] { catalogue.execute(statements::deleteCopy(deck.lstId->item(line)->text())); })) {
+    if (line >= 0 && attempt([&] {
+            // The two lists go in step; a line of one without its line in the other is the
+            // program's own fault.
+            if (line >= deck.lstId->count())
+                throw sys::Fault("the deck's lists are out of step");
+            catalogue.execute(statements::deleteCopy(deck.lstId->item(line)->text()));
+        })) {
         delete deck.lstZents->takeItem(line);
         delete deck.lstId->takeItem(line);
         count.intCardCount = count.intCardCount - 1;
@@ -84,7 +88,7 @@ void WorkingDeck::UpdateCounts()
 {
     Counter total;
     for (const EnergyKind kind : countOrder)
-        total = total + count.*energyType(kind).count;
+        total = total + count[kind];
     count.intEnergyTotal = total;
     count.intDeckTotal = count.intCardCount + count.intEnergyTotal;
     showCounters();
@@ -100,7 +104,7 @@ void WorkingDeck::showCounters()
 {
     for (const EnergyKind kind : countOrder) {
         const EnergyType &type = energyType(kind);
-        const QString text = (count.*type.count).text();
+        const QString text = count[kind].text();
         energies[kind].count->setText(text);
         // A screen reader hears the kind with the count.
         energies[kind].count->setAccessibleName(QString(type.caption) + " energy cards: " + text);

@@ -13,6 +13,10 @@ namespace ui {
 class Dialogs;
 }
 
+namespace sys {
+class Attempts;
+}
+
 namespace deck {
 
 // How a copy's row is written: a copy of the chosen card, a later stage of a recommended set,
@@ -44,6 +48,8 @@ public:
     // stopping silently at the first step that fails.
     void clear();
 
+    // The deck's two shared procedures keep the names the program's handlers know them by;
+    // everything else here is named in camelCase.
     // The energy total and deck total recomputed from the counters, all of them shown.
     void UpdateCounts();
     // The 60-card message; it tests nothing itself.
@@ -55,6 +61,7 @@ private:
     void showDeckTotal();
 
     catalogue::Catalogue &catalogue;
+    const sys::Attempts &attempt; // the catalogue's
     DeckCounters &count;
     DeckControls &deck;
     EnergyStrip &energies;

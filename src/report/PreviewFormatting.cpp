@@ -48,17 +48,10 @@ void PreviewFormatting::toggle(Attribute attribute)
 
 void PreviewFormatting::set(Attribute attribute, bool on)
 {
+    // The check marks follow the change, which the editor reports.
     QTextCharFormat format;
     attributes[attribute].give(format, on);
     apply(format);
-    show(attribute, on);
-}
-
-void PreviewFormatting::show(Attribute attribute, bool on)
-{
-    QAction *const checks[] = {controls.mnuFormatBold, controls.mnuFormatItalic,
-                               controls.mnuFormatUnderline};
-    checks[attribute]->setChecked(on);
 }
 
 void PreviewFormatting::apply(const QTextCharFormat &format)
@@ -67,21 +60,15 @@ void PreviewFormatting::apply(const QTextCharFormat &format)
     rtfMain.mergeCurrentCharFormat(format);
 }
 
-void PreviewFormatting::SetAlignment(const QString &key)
+void PreviewFormatting::SetAlignment(Qt::Alignment alignment)
 {
-    const std::pair<const char *, Qt::Alignment> sides[] = {
-        {"Left", Qt::AlignLeft}, {"Center", Qt::AlignHCenter}, {"Right", Qt::AlignRight}};
-    for (const auto &[side, alignment] : sides) {
-        if (key == QLatin1String(side))
-            rtfMain.setAlignment(alignment);
-    }
+    rtfMain.setAlignment(alignment);
 }
 
 void PreviewFormatting::mnuFormatFonts_Click()
 {
     ui::CommonDialogSettings &settings = cdlText.settings();
     settings.flags = ui::cdlCFScreenFonts | ui::cdlCFEffects;
-    settings.cancelError = true;
     // The dialog opens with what it gave last time, not with the selection's font.
     if (!cdlText.ShowFont())
         return;
@@ -107,8 +94,11 @@ void PreviewFormatting::mnuOptionsColor_Click()
 
 void PreviewFormatting::rtfMain_SelChange()
 {
+    QAction *const checks[] = {controls.mnuFormatBold, controls.mnuFormatItalic,
+                               controls.mnuFormatUnderline};
     for (const Attribute attribute : {Bold, Italic, Underline})
-        show(attribute, rtfMain.coverage(attributes[attribute].has) == ui::RichTextBox::Coverage::Set);
+        checks[attribute]->setChecked(rtfMain.coverage(attributes[attribute].has)
+                                      == ui::RichTextBox::Coverage::Set);
 }
 
 } // namespace report

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <Qt>
 
 class QAction;
 class QTextCharFormat;
@@ -24,7 +24,8 @@ struct FormatControls
 
 // The preview's formatting commands on the editor's selection (or, with nothing selected, the
 // insertion point): bold, italic and underline, alignment, font and colour. The check marks and
-// buttons follow the selection; they never change the text themselves.
+// buttons follow the selection; they never change the text themselves. The commands keep the
+// program's own procedure and handler names.
 class PreviewFormatting
 {
 public:
@@ -36,21 +37,21 @@ public:
     void SetBold(bool on);
     void SetItalic(bool on);
     void SetUnderline(bool on);
-    // "Left", "Center" or "Right"; any other key does nothing.
-    void SetAlignment(const QString &key);
+    // The paragraphs of the selection, or the caret's.
+    void SetAlignment(Qt::Alignment alignment);
     // Format > Fonts...: face, size, bold, italic and underline as chosen; a cancel changes
     // nothing.
     void mnuFormatFonts_Click();
     // Options > Font Color...: the colour chosen; a cancel changes nothing.
     void mnuOptionsColor_Click();
-    // The check marks and buttons show what the new selection has throughout.
+    // The check marks and buttons show what the selection has throughout: called whenever the
+    // selection moves or its format changes.
     void rtfMain_SelChange();
 
 private:
     enum Attribute { Bold, Italic, Underline };
     void toggle(Attribute attribute);
     void set(Attribute attribute, bool on);
-    void show(Attribute attribute, bool on);
     void apply(const QTextCharFormat &format);
 
     ui::RichTextBox &rtfMain;

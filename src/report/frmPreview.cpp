@@ -26,7 +26,7 @@ void offerDeckFiles(ui::CommonDialogSettings &settings, const QString &programFo
 frmPreview::frmPreview(Context windowContext, QWidget *main)
     : ui::Form(main), context(std::move(windowContext)), mainWindow(main),
       cdlText(context.dialogs, this), rtfMain(new ui::RichTextBox),
-      format(*rtfMain, cdlText, formatControls)
+      format(*rtfMain, cdlText, commands)
 {
     setObjectName("frmPreview");
     setWindowTitle("Zentari Deck Builder - Print Preview");
@@ -36,7 +36,12 @@ frmPreview::frmPreview(Context windowContext, QWidget *main)
     createEditor();
     createToolbar();
     connect(rtfMain, &ui::RichTextBox::Change, this, &frmPreview::rtfMain_Change);
-    connect(rtfMain, &ui::RichTextBox::SelChange, this, [this] { format.rtfMain_SelChange(); });
+    // Bold, Italic and Underline show what the selection has whenever it moves and whenever its
+    // characters' format changes: a command, an undo, a file loaded.
+    const auto showSelection = [this] { format.rtfMain_SelChange(); };
+    connect(rtfMain, &ui::RichTextBox::SelChange, this, showSelection);
+    connect(rtfMain, &ui::RichTextBox::Change, this, showSelection);
+    connect(rtfMain, &QTextEdit::currentCharFormatChanged, this, showSelection);
 }
 
 frmPreview::~frmPreview() = default;
@@ -81,7 +86,6 @@ void frmPreview::OpenDeckFile()
         return;
     ui::CommonDialogSettings &settings = cdlText.settings();
     settings.flags = ui::cdlOFNExplorer | ui::cdlOFNFileMustExist | ui::cdlOFNPathMustExist;
-    settings.cancelError = true;
     offerDeckFiles(settings, context.programFolder);
     if (!cdlText.ShowOpen())
         return;
@@ -123,18 +127,8 @@ void frmPreview::mnuHelpAbout_Click()
     context.showAbout(this);
 }
 
+// Every toolbar button, and every menu item that is one, comes here with the button's key.
 void frmPreview::tbrMain_ButtonClick(const QString &key)
 {
-    ui::runKeyed(key, {
-        {"Open", [this] { OpenDeckFile(); }},
-        {"Save", [this] { SaveDeckFile(); }},
-        {"Print", [this] { PrintDeckList(); }},
-        {"Bold", [this] { format.ToggleBold(); }},
-        {"Italic", [this] { format.ToggleItalic(); }},
-        {"Underline", [this] { format.ToggleUnderline(); }},
-        {"Left", [this] { format.SetAlignment("Left"); }},
-        {"Center", [this] { format.SetAlignment("Center"); }},
-        {"Right", [this] { format.SetAlignment("Right"); }},
-        {"Help", [this] { mnuHelpAbout_Click(); }},
-    });
+    tbrMain->run(key);
 }

@@ -12,8 +12,20 @@ class KeyedToolBar;
 class RichTextBox;
 }
 
+// The preview's commands that are toolbar buttons too: each is one action, the menu's item and
+// the button. Bold, Italic and Underline are the formatting's own.
+struct PreviewCommands : report::FormatControls
+{
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+};
+
 // The deck list's preview: the report in a rich-text editor, where the user formats it, saves
 // it and opens saved lists as Rich Text Format, prints it, and leaves with File > Exit.
+// The handlers and procedures keep the program's own names; the accessors are named as the rest
+// of the code is.
 class frmPreview : public ui::Form
 {
     Q_OBJECT
@@ -64,6 +76,6 @@ private:
     ui::RichTextBox *rtfMain; // made first: the formatting commands work on it
     ui::KeyedToolBar *tbrMain = nullptr;
     QWidget *client = nullptr;
-    report::FormatControls formatControls;
+    PreviewCommands commands;
     report::PreviewFormatting format;
 };

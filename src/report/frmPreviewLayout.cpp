@@ -26,31 +26,23 @@ QAction *item(QMenu *menu, const char *name, const QString &caption, const char 
 
 void frmPreview::createMenus()
 {
+    // Open, Save As, Print, Bold, Italic, Underline and About are toolbar buttons too: their
+    // clicks reach their commands through tbrMain_ButtonClick, as the buttons' (createToolbar).
     QMenu *mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    connect(item(mnuFile, "mnuFileOpen", "Open Deck", "Ctrl+O"), &QAction::triggered, this,
-            &frmPreview::OpenDeckFile);
-    connect(item(mnuFile, "mnuFileSave", "Save As...", "Ctrl+S"), &QAction::triggered, this,
-            &frmPreview::SaveDeckFile);
+    commands.mnuFileOpen = item(mnuFile, "mnuFileOpen", "Open Deck", "Ctrl+O");
+    commands.mnuFileSave = item(mnuFile, "mnuFileSave", "Save As...", "Ctrl+S");
     mnuFile->addSeparator()->setObjectName("mnuSep");
-    connect(item(mnuFile, "mnuFilePrint", "Print Deck List...", "Ctrl+P"), &QAction::triggered,
-            this, &frmPreview::PrintDeckList);
+    commands.mnuFilePrint = item(mnuFile, "mnuFilePrint", "Print Deck List...", "Ctrl+P");
     mnuFile->addSeparator()->setObjectName("mnuSep2");
     connect(item(mnuFile, "mnuFileExit", "E&xit", "Ctrl+X"), &QAction::triggered, this,
             &frmPreview::mnuFileExit_Click);
 
     QMenu *mnuFormat = menuBar()->addMenu("Format");
     mnuFormat->setObjectName("mnuFormat");
-    formatControls.mnuFormatBold = item(mnuFormat, "mnuFormatBold", "&Bold", "Ctrl+B");
-    formatControls.mnuFormatItalic = item(mnuFormat, "mnuFormatItalic", "&Italic", "Ctrl+I");
-    formatControls.mnuFormatUnderline = item(mnuFormat, "mnuFormatUnderline", "&Underline", "Ctrl+U");
-    for (QAction *check : {formatControls.mnuFormatBold, formatControls.mnuFormatItalic,
-                           formatControls.mnuFormatUnderline})
-        check->setCheckable(true);
-    connect(formatControls.mnuFormatBold, &QAction::triggered, this, [this] { format.ToggleBold(); });
-    connect(formatControls.mnuFormatItalic, &QAction::triggered, this, [this] { format.ToggleItalic(); });
-    connect(formatControls.mnuFormatUnderline, &QAction::triggered, this,
-            [this] { format.ToggleUnderline(); });
+    commands.mnuFormatBold = item(mnuFormat, "mnuFormatBold", "&Bold", "Ctrl+B");
+    commands.mnuFormatItalic = item(mnuFormat, "mnuFormatItalic", "&Italic", "Ctrl+I");
+    commands.mnuFormatUnderline = item(mnuFormat, "mnuFormatUnderline", "&Underline", "Ctrl+U");
     mnuFormat->addSeparator()->setObjectName("mnuSep3");
     connect(item(mnuFormat, "mnuFormatFonts", "Fonts..."), &QAction::triggered, this,
             [this] { format.mnuFormatFonts_Click(); });
@@ -62,11 +54,48 @@ void frmPreview::createMenus()
 
     QMenu *mnuHelp = menuBar()->addMenu("Help");
     mnuHelp->setObjectName("mnuHelp");
-    connect(item(mnuHelp, "mnuHelpAbout", "About Zentari Deck Builder..."), &QAction::triggered,
-            this, &frmPreview::mnuHelpAbout_Click);
+    commands.mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", "About Zentari Deck Builder...");
     // Ctrl+X exits even from inside the editor, which would take it as Cut.
     ui::installMenuShortcutsWin(this);
 }
+
+namespace {
+
+// tbrMain's buttons, left to right. Bold, Italic and Underline are check buttons, their menu
+// items checked with them; Left, Center and Right press one another out.
+using ToolbarButton = ui::KeyedCommand<frmPreview, PreviewCommands>;
+constexpr ToolbarButton tbrMainButtons[] = {
+    {},
+    {"Open", "Open Existing Deck File", "Open", KeyedButtonStyle::Push,
+     [](frmPreview &window) { window.OpenDeckFile(); }, &PreviewCommands::mnuFileOpen},
+    {"Save", "Save Current Deck List", "Save", KeyedButtonStyle::Push,
+     [](frmPreview &window) { window.SaveDeckFile(); }, &PreviewCommands::mnuFileSave},
+    {},
+    {"Print", "Print the Current Deck List", "Print", KeyedButtonStyle::Push,
+     [](frmPreview &window) { window.PrintDeckList(); }, &PreviewCommands::mnuFilePrint},
+    {},
+    {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check,
+     [](frmPreview &window) { window.formatting().ToggleBold(); }, &PreviewCommands::mnuFormatBold},
+    {"Italic", "Italic Font", "Italic", KeyedButtonStyle::Check,
+     [](frmPreview &window) { window.formatting().ToggleItalic(); },
+     &PreviewCommands::mnuFormatItalic},
+    {"Underline", "Underline Font", "Underline", KeyedButtonStyle::Check,
+     [](frmPreview &window) { window.formatting().ToggleUnderline(); },
+     &PreviewCommands::mnuFormatUnderline},
+    {},
+    {"Left", "Justify Text Left", "Left", KeyedButtonStyle::Group,
+     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignLeft); }},
+    {"Center", "Justify Text Center", "Center", KeyedButtonStyle::Group,
+     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignHCenter); }},
+    {"Right", "Justify Text Right", "Right", KeyedButtonStyle::Group,
+     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignRight); }},
+    {},
+    {"Help", "Help Menu", "HelpQ", KeyedButtonStyle::Push,
+     [](frmPreview &window) { window.mnuHelpAbout_Click(); }, &PreviewCommands::mnuHelpAbout},
+};
+static_assert(ui::isWellKeyed(tbrMainButtons));
+
+} // namespace
 
 void frmPreview::createToolbar()
 {
@@ -74,38 +103,7 @@ void frmPreview::createToolbar()
                                  "HelpQ", "Left", "Center", "Right"});
     tbrMain = new ui::KeyedToolBar(client);
     tbrMain->setObjectName("tbrMain");
-    // Bold, Italic and Underline are the Format menu's items themselves.
-    const struct
-    {
-        const char *key;
-        const char *toolTip;
-        const char *picture;
-        KeyedButtonStyle style;
-        QAction *menuItem = nullptr;
-    } buttons[] = {
-        {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Open", "Open Existing Deck File", "Open", KeyedButtonStyle::Push},
-        {"Save", "Save Current Deck List", "Save", KeyedButtonStyle::Push},
-        {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Print", "Print the Current Deck List", "Print", KeyedButtonStyle::Push},
-        {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check, formatControls.mnuFormatBold},
-        {"Italic", "Italic Font", "Italic", KeyedButtonStyle::Check, formatControls.mnuFormatItalic},
-        {"Underline", "Underline Font", "Underline", KeyedButtonStyle::Check,
-         formatControls.mnuFormatUnderline},
-        {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Left", "Justify Text Left", "Left", KeyedButtonStyle::Group},
-        {"Center", "Justify Text Center", "Center", KeyedButtonStyle::Group},
-        {"Right", "Justify Text Right", "Right", KeyedButtonStyle::Group},
-        {nullptr, nullptr, nullptr, KeyedButtonStyle::Separator},
-        {"Help", "Help Menu", "HelpQ", KeyedButtonStyle::Push},
-    };
-    for (const auto &button : buttons) {
-        if (button.menuItem)
-            tbrMain->addMenuItem(button.key, button.menuItem, button.toolTip, ilsMain.icon(button.picture));
-        else
-            tbrMain->addButton(button.key, button.toolTip, ilsMain.icon(button.picture), button.style);
-    }
+    tbrMain->addButtons(tbrMainButtons, *this, commands, ilsMain);
     tbrMain->setGeometry(0, 0, client->width(), ui::twipsToPixels(420));
     connect(tbrMain, &ui::KeyedToolBar::buttonClick, this, &frmPreview::tbrMain_ButtonClick);
 }

@@ -149,3 +149,21 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergies)
     other.mnuFileOutput_Click();
     EXPECT_EQ(other.gstrOutput(), "");
 }
+
+TEST(WorkingDeck, AFaultOfTheProgramIsReportedWhereAMissingFileIsPassedOver)
+{
+    AppFixture app;
+    app.writeCatalogue(alphaBetaGamma());
+    frmZentMain &main = app.showMainWindow();
+    app.plantsFaults = true;
+    main.workingDeckInUse().addCopy("Alpha", deck::InsertForm::Chosen);
+    // The deck's two lists out of step, as only a fault of the program could leave them.
+    delete app.control<QListWidget>("lstId")->takeItem(0);
+    app.control<QListWidget>("lstZents")->item(0)->setSelected(true);
+    main.cmdDeleteZent_Click();
+    EXPECT_EQ(app.faults, QStringList{"the deck's lists are out of step"});
+    EXPECT_EQ(app.items("lstZents"), QStringList{"Alpha"});
+    app.expectPassedOver("missing.znt is not a catalogue");
+    app.open(app.folder.file("missing.znt"));
+    EXPECT_EQ(app.faults.size(), 1);
+}

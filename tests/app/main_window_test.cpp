@@ -1,9 +1,12 @@
 #include "AppFixture.h"
 
+#include "platform/ui/KeyedToolBar.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 
 using ui::MessageAnswer;
 
@@ -106,6 +109,15 @@ TEST(MainWindow, TheToolbarAndTheKeyboardReachTheirCommands)
     for (const char *key : {"Open", "open", "OPEN", "", "Arrow", "Help "})
         main.Toolbar1_ButtonClick(key);
     EXPECT_EQ(app.dialogs.shown().size(), 1);
+    // A button that is a menu item too runs its command once; every button shows its picture.
+    const auto *Toolbar1 = app.control<ui::KeyedToolBar>("Toolbar1");
+    app.dialogs.cancel(ui::ScriptedDialogs::Kind::Open);
+    QTest::mouseClick(Toolbar1->buttonWidget("Open"), Qt::LeftButton);
+    EXPECT_EQ(app.dialogs.shown().size(), 2);
+    for (const ui::KeyedButton *button : Toolbar1->buttons())
+        EXPECT_TRUE(button->key().isEmpty()
+                    || !Toolbar1->buttonWidget(button->key())->icon().isNull())
+            << button->key().toStdString();
 
     // Enter presses Add Zentari except in a box that takes it as a new line, on a focused
     // button (which it presses), or with Ctrl; Ctrl+V is the menu's, not the text box's paste

@@ -2,6 +2,7 @@
 #include "PreviewFixture.h"
 
 #include <QGuiApplication>
+#include <QToolButton>
 
 using ui::MessageAnswer;
 
@@ -59,10 +60,11 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
     EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
 
-    // A file that does not load: the caption already names it, the content stays.
+    // A file that does not load: the caption already names it, the content stays. (Ctrl+O, the
+    // menu item that is the toolbar's Open too, opens once.)
     preview.dialogs.answerMessage(MessageAnswer::Yes);
     preview.dialogs.answerOpen(preview.folder.file("notes.rtf"));
-    window.OpenDeckFile();
+    QTest::keyClick(&preview.rtfMain, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(window.windowTitle(), "notes.rtf");
     EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
 
@@ -81,11 +83,16 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_TRUE(window.isModified());
 
-    // The toolbar: Help shows the about box; a key it does not know does nothing.
+    // The toolbar: Help shows the about box; a key it does not know does nothing; every button
+    // shows its picture.
     window.tbrMain_ButtonClick("Help");
     window.tbrMain_ButtonClick("help");
     EXPECT_EQ(preview.aboutShown, 1);
     EXPECT_EQ(preview.dialogs.shown().size(), 6);
+    for (const ui::KeyedButton *button : preview.tbrMain.buttons())
+        EXPECT_TRUE(button->key().isEmpty()
+                    || !preview.tbrMain.buttonWidget(button->key())->icon().isNull())
+            << button->key().toStdString();
 }
 
 TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)

@@ -19,7 +19,7 @@ struct State
     bool struck = false;
 };
 State state;
-sqlite3_vfs *real = nullptr;
+sqlite3_vfs *engine = nullptr; // the engine's own file layer
 
 // One more point of this kind; the error to give, or SQLITE_OK to go on. A point that may not
 // last fails only when it is the one armed.
@@ -50,119 +50,65 @@ struct File
     sqlite3_file *real;
 };
 
-sqlite3_file *inner(sqlite3_file *file)
+// The call passed to the engine's own file.
+template <auto method, typename... Args>
+int pass(sqlite3_file *file, Args... args)
 {
-    return reinterpret_cast<File *>(file)->real;
+    sqlite3_file *real = reinterpret_cast<File *>(file)->real;
+    return (real->pMethods->*method)(real, args...);
 }
 
-#define FORWARD(call, ...) inner(file)->pMethods->call(inner(file), ##__VA_ARGS__)
-
-int xClose(sqlite3_file *file)
+// The call failed by the first of the faults that strikes, or passed on.
+template <auto method, typename... Args>
+int faultOr(std::initializer_list<std::pair<Kind, int>> faults, sqlite3_file *file, Args... args)
 {
-    return FORWARD(xClose);
+    const int error = firstFault(faults);
+    return error ? error : pass<method>(file, args...);
 }
 
-int xRead(sqlite3_file *file, void *buffer, int amount, sqlite3_int64 offset)
-{
-    if (const int error = fault(Kind::IoErr, SQLITE_IOERR_READ))
-        return error;
-    return FORWARD(xRead, buffer, amount, offset);
-}
-
-int xWrite(sqlite3_file *file, const void *buffer, int amount, sqlite3_int64 offset)
-{
-    if (const int error = firstFault({{Kind::IoErr, SQLITE_IOERR_WRITE}, {Kind::Full, SQLITE_FULL},
-                                      {Kind::ReadOnly, SQLITE_READONLY}}))
-        return error;
-    return FORWARD(xWrite, buffer, amount, offset);
-}
-
-int xTruncate(sqlite3_file *file, sqlite3_int64 size)
-{
-    if (const int error = fault(Kind::IoErr, SQLITE_IOERR_TRUNCATE))
-        return error;
-    return FORWARD(xTruncate, size);
-}
-
-int xSync(sqlite3_file *file, int flags)
-{
-    if (const int error = fault(Kind::IoErr, SQLITE_IOERR_FSYNC))
-        return error;
-    return FORWARD(xSync, flags);
-}
-
-int xFileSize(sqlite3_file *file, sqlite3_int64 *size)
-{
-    if (const int error = fault(Kind::IoErr, SQLITE_IOERR_FSTAT))
-        return error;
-    return FORWARD(xFileSize, size);
-}
-
-int xLock(sqlite3_file *file, int level)
-{
-    if (const int error = firstFault({{Kind::Busy, SQLITE_BUSY}, {Kind::IoErr, SQLITE_IOERR_LOCK}}))
-        return error;
-    return FORWARD(xLock, level);
-}
-
-int xUnlock(sqlite3_file *file, int level)
-{
-    return FORWARD(xUnlock, level);
-}
-
-int xCheckReservedLock(sqlite3_file *file, int *reserved)
-{
-    return FORWARD(xCheckReservedLock, reserved);
-}
-
-int xFileControl(sqlite3_file *file, int op, void *argument)
-{
-    return FORWARD(xFileControl, op, argument);
-}
-
-int xSectorSize(sqlite3_file *file)
-{
-    return FORWARD(xSectorSize);
-}
-
-int xDeviceCharacteristics(sqlite3_file *file)
-{
-    return FORWARD(xDeviceCharacteristics);
-}
-
-int xShmMap(sqlite3_file *file, int region, int size, int extend, void volatile **mapped)
-{
-    if (const int error = fault(Kind::IoErr, SQLITE_IOERR_SHMMAP))
-        return error;
-    return FORWARD(xShmMap, region, size, extend, mapped);
-}
-
-int xShmLock(sqlite3_file *file, int offset, int n, int flags)
-{
-    // The engine itself retries a busy log lock for seconds on end: a lock that stays busy
-    // would only make it wait.
-    if (flags & SQLITE_SHM_LOCK)
-        if (const int error = fault(Kind::Busy, SQLITE_BUSY, false))
-            return error;
-    return FORWARD(xShmLock, offset, n, flags);
-}
-
-void xShmBarrier(sqlite3_file *file)
-{
-    FORWARD(xShmBarrier);
-}
-
-int xShmUnmap(sqlite3_file *file, int deleteFlag)
-{
-    return FORWARD(xShmUnmap, deleteFlag);
-}
-
-#undef FORWARD
+using M = sqlite3_io_methods;
+using Offset = sqlite3_int64;
 
 // Version 2: the log's shared memory, but no memory-mapped reads.
-const sqlite3_io_methods methods = {2, xClose, xRead, xWrite, xTruncate, xSync, xFileSize, xLock, xUnlock,
-                                    xCheckReservedLock, xFileControl, xSectorSize, xDeviceCharacteristics,
-                                    xShmMap, xShmLock, xShmBarrier, xShmUnmap, nullptr, nullptr};
+const sqlite3_io_methods methods = {
+    2,
+    [](sqlite3_file *f) { return pass<&M::xClose>(f); },
+    [](sqlite3_file *f, void *data, int n, Offset at) {
+        return faultOr<&M::xRead>({{Kind::IoErr, SQLITE_IOERR_READ}}, f, data, n, at);
+    },
+    [](sqlite3_file *f, const void *data, int n, Offset at) {
+        return faultOr<&M::xWrite>({{Kind::IoErr, SQLITE_IOERR_WRITE}, {Kind::Full, SQLITE_FULL},
+                                    {Kind::ReadOnly, SQLITE_READONLY}}, f, data, n, at);
+    },
+    [](sqlite3_file *f, Offset size) { return faultOr<&M::xTruncate>({{Kind::IoErr, SQLITE_IOERR_TRUNCATE}}, f, size); },
+    [](sqlite3_file *f, int flags) { return faultOr<&M::xSync>({{Kind::IoErr, SQLITE_IOERR_FSYNC}}, f, flags); },
+    [](sqlite3_file *f, Offset *size) { return faultOr<&M::xFileSize>({{Kind::IoErr, SQLITE_IOERR_FSTAT}}, f, size); },
+    [](sqlite3_file *f, int level) {
+        return faultOr<&M::xLock>({{Kind::Busy, SQLITE_BUSY}, {Kind::IoErr, SQLITE_IOERR_LOCK}}, f, level);
+    },
+    [](sqlite3_file *f, int level) { return pass<&M::xUnlock>(f, level); },
+    [](sqlite3_file *f, int *reserved) { return pass<&M::xCheckReservedLock>(f, reserved); },
+    [](sqlite3_file *f, int op, void *argument) { return pass<&M::xFileControl>(f, op, argument); },
+    [](sqlite3_file *f) { return pass<&M::xSectorSize>(f); },
+    [](sqlite3_file *f) { return pass<&M::xDeviceCharacteristics>(f); },
+    [](sqlite3_file *f, int region, int size, int extend, void volatile **mapped) {
+        return faultOr<&M::xShmMap>({{Kind::IoErr, SQLITE_IOERR_SHMMAP}}, f, region, size, extend, mapped);
+    },
+    [](sqlite3_file *f, int offset, int n, int flags) {
+        // The engine itself retries a busy log lock for seconds on end: a lock that stays busy
+        // would only make it wait.
+        if (flags & SQLITE_SHM_LOCK)
+            if (const int error = fault(Kind::Busy, SQLITE_BUSY, false))
+                return error;
+        return pass<&M::xShmLock>(f, offset, n, flags);
+    },
+    [](sqlite3_file *f) {
+        sqlite3_file *real = reinterpret_cast<File *>(f)->real;
+        real->pMethods->xShmBarrier(real);
+    },
+    [](sqlite3_file *f, int deleteFlag) { return pass<&M::xShmUnmap>(f, deleteFlag); },
+    nullptr,
+    nullptr};
 
 int xOpen(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *outFlags)
 {
@@ -172,7 +118,7 @@ int xOpen(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *o
     if (flags & SQLITE_OPEN_READWRITE)
         if (const int error = fault(Kind::ReadOnly, SQLITE_CANTOPEN))
             return error;
-    const int result = real->xOpen(real, name, faulty->real, flags, outFlags);
+    const int result = engine->xOpen(engine, name, faulty->real, flags, outFlags);
     if (result == SQLITE_OK)
         faulty->base.pMethods = &methods;
     return result;
@@ -182,17 +128,17 @@ int xDelete(sqlite3_vfs *, const char *name, int syncFolder)
 {
     if (const int error = fault(Kind::IoErr, SQLITE_IOERR_DELETE))
         return error;
-    return real->xDelete(real, name, syncFolder);
+    return engine->xDelete(engine, name, syncFolder);
 }
 
 int xAccess(sqlite3_vfs *, const char *name, int flags, int *result)
 {
-    return real->xAccess(real, name, flags, result);
+    return engine->xAccess(engine, name, flags, result);
 }
 
 int xFullPathname(sqlite3_vfs *, const char *name, int size, char *out)
 {
-    return real->xFullPathname(real, name, size, out);
+    return engine->xFullPathname(engine, name, size, out);
 }
 
 sqlite3_vfs vfs;
@@ -212,12 +158,12 @@ const char *name(Kind kind)
 
 void install()
 {
-    if (real)
+    if (engine)
         return;
-    real = sqlite3_vfs_find(nullptr);
-    vfs = *real;
+    engine = sqlite3_vfs_find(nullptr);
+    vfs = *engine;
     vfs.zName = "faulty";
-    vfs.szOsFile = int(sizeof(File)) + real->szOsFile;
+    vfs.szOsFile = int(sizeof(File)) + engine->szOsFile;
     vfs.pNext = nullptr;
     vfs.xOpen = xOpen;
     vfs.xDelete = xDelete;

@@ -4,6 +4,9 @@
 #include "platform/db/DbError.h"
 #include "platform/db/HeldTable.h"
 #include "platform/db/SqlDialect.h"
+#include "platform/system/Fault.h"
+
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -39,6 +42,8 @@ Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
         resultColumn.fill(-1, names.size());
         prepare(tableStatement());
     } else {
+        static const QRegularExpression everyColumn("^\\s*SELECT\\s+\\*", QRegularExpression::CaseInsensitiveOption);
+        columnsFromFile = everyColumn.match(source).hasMatch();
         prepare(toSqlite(source));
         if (!sqlite3_stmt_readonly(statement)) {
             finalize();
@@ -153,8 +158,22 @@ void Cursor::step()
         throw DbError(reason);
 }
 
+void Cursor::close()
+{
+    finalize();
+    held.reset();
+    where = State::Closed;
+}
+
+void Cursor::requireOpen() const
+{
+    if (where == State::Closed)
+        throw sys::Fault("a cursor used after it was closed");
+}
+
 void Cursor::requireRow() const
 {
+    requireOpen();
     if (where != State::OnRow)
         throw DbError(where == State::Failed ? "the cursor has failed" : "no current row");
 }
@@ -162,7 +181,7 @@ void Cursor::requireRow() const
 int Cursor::checkedColumn(int column) const
 {
     if (column < 0 || column >= names.size())
-        throw DbError("no such column");
+        throw sys::Fault(QString("no column %1 among the cursor's %2").arg(column).arg(names.size()));
     return column;
 }
 
@@ -189,6 +208,7 @@ QStringView Cursor::heldView(int column)
 
 void Cursor::moveFirst()
 {
+    requireOpen();
     if (held) {
         moveToFirstHeld();
     } else {
@@ -233,9 +253,12 @@ void Cursor::moveLast()
 
 int Cursor::columnIndex(const QString &column)
 {
+    requireOpen();
     const int index = findColumn(names, column);
-    if (index < 0)
+    if (index < 0 && columnsFromFile)
         throw DbError("no column " + column);
+    if (index < 0)
+        throw sys::Fault("the statement gives no column " + column);
     return index;
 }
 

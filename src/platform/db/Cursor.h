@@ -26,13 +26,18 @@ int findColumn(const QStringList &names, const QString &column);
 // next row, or could not read a column asked for); it moves only when a step succeeds. Every
 // read without a row fails, and so does every move but moveFirst on a failed cursor.
 //
+// Failures of the file throw DbError: among them a column that a table, or a statement's "*",
+// does not have (the file decides its columns). Faults of the program throw sys::Fault: a
+// column the program's own column list does not give, a column index out of range, any use of
+// a closed cursor.
+//
 // A table cursor reads from the file only the columns asked for so far, so a walk over two
 // columns of a wide catalogue costs what those two columns cost. A table the program never
 // writes (Connection::hold) is read once per open and walked in memory.
 class Cursor
 {
 public:
-    enum class State { OnRow, PastEnd, Failed };
+    enum class State { OnRow, PastEnd, Failed, Closed };
 
     // Throws DbError when the table or statement cannot be opened, or when the statement
     // would write: a cursor only reads.
@@ -43,6 +48,8 @@ public:
     Cursor &operator=(const Cursor &) = delete;
 
     State state() const { return where; }
+    // Lets the result go; the cursor may not be used again.
+    void close();
     // True when there is no current row: past the last row (at once for an empty result), or
     // failed.
     bool eof() const { return where != State::OnRow; }
@@ -84,6 +91,7 @@ private:
     QString tableStatement() const;
     void start();
     void step();
+    void requireOpen() const;
     void requireRow() const;
     void moveToFirstHeld();
     QStringView heldView(int column);
@@ -94,6 +102,7 @@ private:
     std::shared_ptr<HeldTable> held; // the table's columns, when it is held in memory
     sqlite3_stmt *statement = nullptr;
     QString table;            // empty for a SELECT statement
+    bool columnsFromFile = true; // false: the statement names its columns itself
     QStringList names;        // every column of the result
     QList<int> resultColumn;  // for each name, its column in the statement; -1: not read yet
     QList<int> selected;      // table cursors: the columns read, in statement order

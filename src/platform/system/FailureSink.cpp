@@ -1,22 +1,27 @@
+#include "platform/system/Attempt.h"
 #include "platform/system/FailureSink.h"
+
+#include <QtGlobal>
 
 namespace sys {
 
-namespace {
-
-FailureSink *current = nullptr;
-
-} // namespace
-
-void setFailureSink(FailureSink *sink)
+void Attempts::passedOver(const char *failure) const
 {
-    current = sink;
+    if (sink)
+        sink->passedOver(QString::fromUtf8(failure));
 }
 
-void reportPassedOver(const char *failure)
+void Attempts::faulted(const char *fault) const
 {
-    if (current)
-        current->passedOver(QString::fromUtf8(failure));
+    if (sink) {
+        sink->faulted(QString::fromUtf8(fault));
+        return;
+    }
+#ifdef NDEBUG
+    qWarning("ZentDeckBuilder: a fault of the program: %s", fault);
+#else
+    qFatal("ZentDeckBuilder: a fault of the program: %s", fault);
+#endif
 }
 
 } // namespace sys

@@ -4,18 +4,15 @@
 
 namespace sys {
 
-// Told of every failure a handler passes over without a message. The program has none; a test
-// gives one, so that a fault of the program's own (a column that does not exist, a cursor not
-// open) is not hidden by the silence the user is owed.
+// Told of every failure a handler passes over without a message, and of every fault of the
+// program a step ran into. The program has none; a test gives one, so that a fault of the
+// program's own is not hidden by the silence the user is owed.
 class FailureSink
 {
 public:
     virtual ~FailureSink() = default;
     virtual void passedOver(const QString &failure) = 0;
+    virtual void faulted(const QString &fault) = 0;
 };
-
-// The sink the steps run by attempt() report to from now on; null for none.
-void setFailureSink(FailureSink *sink);
-void reportPassedOver(const char *failure);
 
 } // namespace sys

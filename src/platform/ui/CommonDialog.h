@@ -21,7 +21,6 @@ inline constexpr int cdlOFNOverwritePrompt = 0x2;     // save: ask before replac
 inline constexpr int cdlOFNPathMustExist = 0x800;     // open/save: the folder must exist
 inline constexpr int cdlOFNFileMustExist = 0x1000;    // open/save: only existing files
 inline constexpr int cdlOFNExplorer = 0x80000;        // open/save: explorer-style dialog
-inline constexpr int cdlPDSelection = 0x1;            // print: "Selection" chosen
 inline constexpr int cdlPDNoSelection = 0x4;          // print: no "Selection" choice
 inline constexpr int cdlPDNoPageNums = 0x8;           // print: no page range
 inline constexpr int cdlPDReturnDC = 0x100;           // print: give back a printer
@@ -39,7 +38,6 @@ struct CommonDialogSettings
     int filterIndex = 1;       // 1-based entry of the filter preselected (and chosen, afterwards)
     QString initDir;           // empty: the current folder
     int flags = 0;             // cdl... bits
-    bool cancelError = false;  // the window treats a cancelled dialog as a failure
     bool printSelection = false;  // print: offer "Selection" and preselect it (text is selected)
 
     // Results, also kept between uses.
@@ -66,8 +64,9 @@ void acceptChosenFont(CommonDialogSettings &settings, const QFont &font);
 
 // One window's common-dialog component (e.g. the main window's cdlOne): it owns the settings, so
 // they persist between uses, and shows the dialogs through the window's Dialogs service.
-// Each Show... returns false when the user cancelled. Whether a cancel is a failure for the
-// command is the window's decision: settings().cancelError records what the window asked for.
+// Each Show... returns false when the user cancelled; what a cancel means is the command's
+// decision. The Show... keep the program's own names; settings() is named as the rest of the
+// code is.
 class CommonDialog
 {
 public:

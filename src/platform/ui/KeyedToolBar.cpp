@@ -6,14 +6,10 @@
 
 namespace ui {
 
-KeyedButton::KeyedButton(QAction *action, const QString &key, KeyedButtonStyle style)
-    : buttonAction(action), buttonKey(key), buttonStyle(style)
+KeyedButton::KeyedButton(QAction *action, const QString &key, KeyedButtonStyle style,
+                         std::function<void()> command)
+    : buttonAction(action), buttonKey(key), buttonStyle(style), buttonCommand(std::move(command))
 {
-}
-
-QString KeyedButton::toolTip() const
-{
-    return buttonAction->toolTip();
 }
 
 bool KeyedButton::isEnabled() const
@@ -36,6 +32,12 @@ void KeyedButton::setPressed(bool pressed)
     buttonAction->setChecked(pressed);
 }
 
+void KeyedButton::run() const
+{
+    if (buttonCommand)
+        buttonCommand();
+}
+
 KeyedToolBar::KeyedToolBar(QWidget *parent)
     : QToolBar(parent)
 {
@@ -47,32 +49,44 @@ KeyedToolBar::KeyedToolBar(QWidget *parent)
 KeyedToolBar::~KeyedToolBar() = default;
 
 KeyedButton *KeyedToolBar::addButton(const QString &key, const QString &toolTip, const QIcon &icon,
-                                     KeyedButtonStyle style)
+                                     KeyedButtonStyle style, std::function<void()> command,
+                                     QAction *menuItem)
 {
     if (style == KeyedButtonStyle::Separator)
         return addSeparator();
 
-    // No text: the buttons show pictures only, and Qt would offer the text as tool tip to a
-    // button that has none.
-    auto *action = new QAction(icon, QString(), this);
-    action->setObjectName(key);
+    // A menu item carrying the picture, even hidden, widens its menu by the room for one: the
+    // items of check buttons carry it, as the Format menu always has, the others leave it to the
+    // button alone, and their menus as narrow as they always were.
+    const bool pictureOnButtonOnly = menuItem && style != KeyedButtonStyle::Check;
+    QAction *action = menuItem;
+    if (!action) {
+        // No text: the buttons show pictures only, and Qt would offer the text as tool tip to a
+        // button that has none.
+        action = new QAction(this);
+        action->setObjectName(key);
+    }
+    if (!pictureOnButtonOnly) {
+        action->setIcon(icon);
+        action->setIconVisibleInMenu(false);
+    }
     action->setToolTip(toolTip);
     action->setCheckable(style != KeyedButtonStyle::Push);
-    // triggered comes only from the user (or trigger()); code setting pressed emits toggled.
+    // triggered comes only from the user (or trigger()), on the button or the menu item; code
+    // setting pressed emits toggled.
     connect(action, &QAction::triggered, this, [this, key] { emit buttonClick(key); });
-    return place(key, action, style);
+    KeyedButton *button = place(key, toolTip, action, style, std::move(command));
+    // Qt gives the button the item's picture, none, again each time the action changes.
+    auto *shown = qobject_cast<QToolButton *>(widgetForAction(action));
+    if (shown && pictureOnButtonOnly) {
+        shown->setIcon(icon);
+        connect(action, &QAction::changed, shown, [shown, icon] { shown->setIcon(icon); });
+    }
+    return button;
 }
 
-KeyedButton *KeyedToolBar::addMenuItem(const QString &key, QAction *item, const QString &toolTip,
-                                       const QIcon &icon)
-{
-    item->setIcon(icon);
-    item->setIconVisibleInMenu(false);
-    item->setToolTip(toolTip);
-    return place(key, item, item->isCheckable() ? KeyedButtonStyle::Check : KeyedButtonStyle::Push);
-}
-
-KeyedButton *KeyedToolBar::place(const QString &key, QAction *action, KeyedButtonStyle style)
+KeyedButton *KeyedToolBar::place(const QString &key, const QString &toolTip, QAction *action,
+                                 KeyedButtonStyle style, std::function<void()> command)
 {
     addAction(action);
     if (style == KeyedButtonStyle::Group) {
@@ -84,9 +98,15 @@ KeyedButton *KeyedToolBar::place(const QString &key, QAction *action, KeyedButto
     }
     if (QWidget *widget = widgetForAction(action)) {
         widget->setObjectName(key);
-        widget->setAccessibleName(action->toolTip().isEmpty() ? key : action->toolTip());
+        widget->setAccessibleName(toolTip.isEmpty() ? key : toolTip);
+        // A button without a tool tip shows none, though Qt offers its menu item's caption
+        // instead, again each time the action changes.
+        if (toolTip.isEmpty() && !action->text().isEmpty()) {
+            widget->setToolTip(QString());
+            connect(action, &QAction::changed, widget, [widget] { widget->setToolTip(QString()); });
+        }
     }
-    entries.push_back(std::make_unique<KeyedButton>(action, key, style));
+    entries.push_back(std::make_unique<KeyedButton>(action, key, style, std::move(command)));
     return entries.back().get();
 }
 
@@ -123,14 +143,10 @@ QToolButton *KeyedToolBar::buttonWidget(const QString &key) const
     return found ? qobject_cast<QToolButton *>(widgetForAction(found->action())) : nullptr;
 }
 
-void runKeyed(const QString &key, KeyedCommands commands)
+void KeyedToolBar::run(const QString &key) const
 {
-    for (const auto &[known, command] : commands) {
-        if (key == QLatin1String(known)) {
-            command();
-            return;
-        }
-    }
+    if (const KeyedButton *found = button(key))
+        found->run();
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
+#include "platform/system/Fault.h"
 
 #include "QtPrinters.h"
 
@@ -100,6 +101,25 @@ TEST(Cursor, ACursorThatCannotReadOnFailsEveryReadAndNoCursorWrites)
                               "INSERT INTO tblNames (fldNames,fldID) VALUES ('C', '2') RETURNING *"})
         EXPECT_THROW(db.openCursor(write), DbError) << write;
     EXPECT_EQ(sqlite3Tool(path, "SELECT fldNames FROM tblNames"), "Beta");
+}
+
+// A column the file does not have is the file's failure; one the program's own statement does
+// not give, an index out of range and a closed cursor are the program's faults, never passed
+// over as failures are.
+TEST(Cursor, TheProgramsFaultsAreNotTheFilesFailures)
+{
+    TempDir dir;
+    const Database db = Database::open(writeCards(dir));
+    EXPECT_THROW(db.openCursor("tblZentDeck")->value("fldNoSuch"), DbError);
+    EXPECT_THROW(db.openCursor(" SELECT * FROM tblZentDeck ")->value("fldNoSuch"), DbError);
+    auto names = db.openCursor("SELECT fldName FROM tblZentDeck");
+    EXPECT_THROW(names->value("fldNotes"), sys::Fault);
+    EXPECT_THROW(names->value(1), sys::Fault);
+    EXPECT_NO_THROW(names->value(0));
+    names->close();
+    EXPECT_THROW(names->value(0), sys::Fault);
+    EXPECT_THROW(names->moveFirst(), sys::Fault);
+    EXPECT_THROW(names->moveNext(), sys::Fault);
 }
 
 // The name indexes make the statements the program sends quick; the rows still come back in
