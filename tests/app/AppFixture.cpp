@@ -88,7 +88,7 @@ void AppFixture::open(const QString &file)
 
 QString AppFixture::rows(const QString &file) const
 {
-    return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
+    return deckRows(file);
 }
 
 QList<catalogue_writer::CardRow> alphaBetaGamma()

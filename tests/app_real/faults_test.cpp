@@ -62,7 +62,7 @@ void killLater(qint64 id, std::chrono::milliseconds delay, const QByteArray &log
 TEST_F(OnADesktop, AnotherProgramsLocksDelayOrDropAnAddButNeitherWedgeTheWindowNorHurtTheFile)
 {
     ASSERT_FALSE(launch().isEmpty()) << said();
-    const auto deckRows = [&] {
+    const auto deckNames = [&] {
         return sqlite3Tool(catalogue,
                            "SELECT group_concat(fldNames) FROM (SELECT fldNames FROM tblNames ORDER BY fldID)");
     };
@@ -81,10 +81,10 @@ TEST_F(OnADesktop, AnotherProgramsLocksDelayOrDropAnAddButNeitherWedgeTheWindowN
         LockHolder browser(catalogue, LockHolder::Lock::Read, 500);
         ASSERT_TRUE(browser.holding());
         ASSERT_TRUE(answer("Pro Tip", "Return"));
-        EXPECT_TRUE(waitUntil(5000, [&] { return deckRows() == set; })) << deckRows().toStdString();
+        EXPECT_TRUE(waitUntil(5000, [&] { return deckNames() == set; })) << deckNames().toStdString();
     }
     ASSERT_TRUE(add("Ash-Tusk"));
-    EXPECT_TRUE(waitUntil(5000, [&] { return deckRows() == set + ",Ash-Tusk"; })) << deckRows().toStdString();
+    EXPECT_TRUE(waitUntil(5000, [&] { return deckNames() == set + ",Ash-Tusk"; })) << deckNames().toStdString();
 
     // A writer that never lets go: the add gives up, the card is listed but not kept, and the
     // window answers again.
@@ -95,12 +95,12 @@ TEST_F(OnADesktop, AnotherProgramsLocksDelayOrDropAnAddButNeitherWedgeTheWindowN
     EXPECT_TRUE(waitUntil(5000, [&] { return shownText("Hit Points:") == "60"; }));
     EXPECT_TRUE(control(mainTitle, "Pyrefox", "list item").has_value());
     EXPECT_EQ(shownText("Deck Total:"), "8");
-    EXPECT_EQ(deckRows(), set + ",Ash-Tusk");
+    EXPECT_EQ(deckNames(), set + ",Ash-Tusk");
     screenshot(shownWindow(mainTitle), "catalogue-locked");
     writer.release();
     ASSERT_TRUE(add("Scorchbeak"));
-    EXPECT_TRUE(waitUntil(5000, [&] { return deckRows() == set + ",Ash-Tusk,Scorchbeak"; }))
-        << deckRows().toStdString();
+    EXPECT_TRUE(waitUntil(5000, [&] { return deckNames() == set + ",Ash-Tusk,Scorchbeak"; }))
+        << deckNames().toStdString();
 
     ASSERT_TRUE(exitWithYes()) << said();
     EXPECT_FALSE(QFile::exists(catalogue + "-wal"));

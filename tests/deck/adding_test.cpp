@@ -108,10 +108,6 @@ struct Deck : sys::FailureSink
             names << lstZents.item(i)->text();
         return names.join(' ');
     }
-    QString rowsInFile() const
-    {
-        return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
-    }
     int copies() const { return counters.intCardCount.value(); }
 };
 
@@ -129,7 +125,7 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
     deck.fill(0);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
-    EXPECT_EQ(deck.rowsInFile(), "A|1 A|2 A|3 B|4 B|5 C|6");
+    EXPECT_EQ(deckRows(deck.file), "A|1 A|2 A|3 B|4 B|5 C|6");
     // A second copy never offers; a fifth is refused.
     deck.add("A");
     deck.dialogs.answerMessage(MessageAnswer::Ok);
@@ -181,7 +177,7 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
         deck.dialogs.answerMessage(MessageAnswer::No);
         deck.adding.addZentari();
     }
-    EXPECT_EQ(deck.rowsInFile(), "a|1 A|2 O'Typed|4");
+    EXPECT_EQ(deckRows(deck.file), "a|1 A|2 O'Typed|4");
     EXPECT_EQ(deck.added(), "a A Refused O'Typed");
     EXPECT_EQ(deck.txtCount.text(), "4");
 }
@@ -196,7 +192,7 @@ TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
     deck.add("Quarlith");
     EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{"Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?"});
     // Added whole, a fifth Skarnox among them.
-    EXPECT_EQ(deck.rowsInFile(), "Skarnox|1 Skarnox|2 Skarnox|3 Skarnox|4 Quarlith|5 Quarlith|6 Skarnox|7");
+    EXPECT_EQ(deckRows(deck.file), "Skarnox|1 Skarnox|2 Skarnox|3 Skarnox|4 Quarlith|5 Quarlith|6 Skarnox|7");
 
     // No answered, one is added; no offer with one already in the deck, at 58 cards, or for
     // another spelling.

@@ -2,6 +2,11 @@
 
 #include <QProcess>
 
+QString deckRows(const QString &file)
+{
+    return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
+}
+
 QString sqlite3Tool(const QString &file, const QString &sql)
 {
     QProcess tool;
