@@ -69,7 +69,7 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
     EXPECT_EQ(app.items("cboTrainers"), QStringList{"Beta"});
 }
 
-// At start as through File > Open (the real-window run opens one that way).
+// At start; File > Open takes the same way.
 TEST(HostileCatalogue, ACatalogueWithoutAWorkingDeckIsOpenedAndItsDeckStatementsFailSilently)
 {
     AppFixture app;

@@ -104,12 +104,6 @@ QString RealWindow::shownText(const QString &name, const QString &windowTitle) c
     return found ? reader.text(*found) : QString("<no box>");
 }
 
-bool RealWindow::leavePreview() const
-{
-    type("ctrl+x");
-    return answer("ZentDeckBuilder", "Return") && waitForWindowGone(previewTitle);
-}
-
 bool RealWindow::exitWithYes()
 {
     type("ctrl+x");

@@ -60,8 +60,6 @@ protected:
     std::optional<Accessible> control(const QString &windowTitle, const QString &name, const QString &role) const;
     // What a text box of the window holds, as a screen reader reads it.
     QString shownText(const QString &name, const QString &windowTitle = mainTitle) const;
-    // Ctrl+X in the preview, Yes to its discard question: the preview goes.
-    bool leavePreview() const;
     // File > Exit with its shortcut, Yes to its question: the program ends of itself.
     bool exitWithYes();
     // Saved beside the test for people to look at.

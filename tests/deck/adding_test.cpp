@@ -1,21 +1,6 @@
 // Adding creature and trainer cards, without a window: the limits, the recommended evolution
 // sets and the Quarlith combination, with the deck's controls on their own and a real catalogue.
-#include "CatalogueWriter.h"
-#include "ScriptedDialogs.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
-#include "catalogue/Catalogue.h"
-#include "deck/AddCards.h"
-#include "deck/WorkingDeck.h"
-#include "platform/db/StatementLog.h"
-#include "platform/system/FailureSink.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-
-#include <gtest/gtest.h>
+#include "DeckFixture.h"
 
 using catalogue_writer::CardRow;
 using ui::MessageAnswer;
@@ -40,77 +25,6 @@ const QList<CardRow> cards = {creature("A", "10", "1"),  creature("B", "10", "2"
                               creature("M4", "40", "4"), creature("Y", "50", "2"),  creature("Z", "50", "3"),
                               trainer("Quarlith"),       trainer("Potion"),         creature("X", "50", "1")};
 
-// The deck's subsystems on a catalogue file, driving controls of their own.
-struct Deck : sys::FailureSink
-{
-    TempDir folder;
-    const QString file = folder.file("cards.znt");
-    ui::ScriptedDialogs dialogs;
-    db::StatementLog statements;
-    catalogue::Catalogue catalogue{&statements, {}, this};
-    deck::DeckCounters counters;
-    QLineEdit txtCount, txtGroup, txtGroupLev;
-    QListWidget lstZents, lstId;
-    QComboBox cboName, cboTrainers;
-    QLabel labels[deck::energyKindCount];
-    deck::DeckControls controls{&txtCount, nullptr, nullptr, &lstZents, &lstId};
-    deck::EnergyStrip strip;
-    catalogue::CardControls card;
-    catalogue::TrainerControls trainers;
-    deck::WorkingDeck deck{catalogue, counters, controls, strip, card, dialogs, nullptr};
-    deck::AddCards adding{deck, catalogue, card, trainers, dialogs, nullptr};
-
-    explicit Deck(const QList<CardRow> &rows = cards)
-    {
-        EXPECT_TRUE(catalogue_writer::writeCatalogue(file, rows));
-        sqlite3Tool(file, "CREATE TRIGGER refuse BEFORE INSERT ON tblNames WHEN new.fldNames = 'Refused' "
-                          "BEGIN SELECT RAISE(ABORT, 'no'); END");
-        for (size_t i = 0; i < strip.columns.size(); ++i)
-            strip.columns[i].count = &labels[i];
-        for (QComboBox *list : {&cboName, &cboTrainers})
-            list->setEditable(true);
-        card.cboName = &cboName;
-        card.txtGroup = &txtGroup;
-        card.txtGroupLev = &txtGroupLev;
-        trainers.cboTrainers = &cboTrainers;
-        catalogue.open(file);
-        catalogue.openCatalogueCursor();
-        catalogue.pointDataControls();
-    }
-    void passedOver(const QString &) override {}
-    void faulted(const QString &fault) override { ADD_FAILURE() << fault.toStdString(); }
-
-    // A deck of that many copies of another card.
-    void fill(int copies)
-    {
-        deck.clear();
-        for (int i = 0; i < copies; ++i)
-            deck.addCopy("Filler", deck::InsertForm::Chosen);
-        dialogs.clear();
-        statements.clear();
-    }
-    // The card shown, as the card display leaves it, then its add button clicked.
-    void add(const QString &name)
-    {
-        for (const CardRow &row : cards)
-            if (row.value("fldName") == name || row.value("fldTrainers") == name) {
-                txtGroup.setText(row.value("fldZentGroup"));
-                txtGroupLev.setText(row.value("fldGroupLev"));
-            }
-        const bool isTrainer = name == "Quarlith" || name == "Potion";
-        (isTrainer ? cboTrainers : cboName).setEditText(name);
-        isTrainer ? adding.addTrainer() : adding.addZentari();
-    }
-    QString added(int from = 0) const
-    {
-        QStringList names;
-        for (int i = from; i < lstZents.count(); ++i)
-            names << lstZents.item(i)->text();
-        return names.join(' ');
-    }
-    int copies() const { return counters.intCardCount.value(); }
-};
-
 const QString offerOfThree = "Would you like to add the recommended evolution cards?\r\n"
                              "(3 basics, 2 first stage, and 1 second stage)";
 const QString offerOfTwo = "Would you like to add the recommended evolution cards?\r\n"
@@ -121,7 +35,7 @@ const QString fourCopies = "Only 4 cards of this type are allowed in a deck.";
 
 TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 {
-    Deck deck;
+    Deck deck(cards);
     deck.fill(0);
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
@@ -163,7 +77,7 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 
 TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
 {
-    Deck deck;
+    Deck deck(cards);
     deck.fill(0);
     // The catalogue finds "a" for "A"; the deck counts only exact names, so A's offer comes.
     deck.deck.addCopy("a", deck::InsertForm::Chosen);
@@ -184,7 +98,7 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
 
 TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
 {
-    Deck deck;
+    Deck deck(cards);
     deck.fill(0);
     for (int i = 0; i < 4; ++i)
         deck.deck.addCopy("Skarnox", deck::InsertForm::Chosen);
