@@ -4,11 +4,10 @@
 #include "platform/db/DbError.h"
 #include "platform/db/HeldTable.h"
 #include "platform/db/SqlDialect.h"
+#include "platform/db/Statement.h"
 #include "platform/system/Fault.h"
 
 #include <QRegularExpression>
-
-#include <sqlite3.h>
 
 namespace db {
 
@@ -45,8 +44,8 @@ Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
         static const QRegularExpression everyColumn("^\\s*SELECT\\s+\\*", QRegularExpression::CaseInsensitiveOption);
         columnsFromFile = everyColumn.match(source).hasMatch();
         prepare(toSqlite(source));
-        if (!sqlite3_stmt_readonly(statement)) {
-            finalize();
+        if (!statement->readOnly()) {
+            statement.reset();
             throw DbError("a cursor only reads: " + source);
         }
         names = statementColumns();
@@ -56,46 +55,24 @@ Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
     try {
         start();
     } catch (...) {
-        finalize();
+        statement.reset();
         throw;
     }
 }
 
-Cursor::~Cursor()
-{
-    finalize();
-}
-
-void Cursor::finalize()
-{
-    sqlite3_finalize(statement);
-    statement = nullptr;
-}
+Cursor::~Cursor() = default;
 
 void Cursor::prepare(const QString &sql)
 {
-    finalize();
-    const QByteArray text = sql.toUtf8();
-    const char *rest = nullptr;
-    if (sqlite3_prepare_v2(connection->handle(), text.constData(), int(text.size()), &statement,
-                           &rest)
-        != SQLITE_OK) {
-        const QString reason = connection->lastError();
-        finalize();
-        throw DbError(reason);
-    }
-    // Only blanks or a comment, or a second statement that would never run.
-    if (!statement || (rest && !QByteArray(rest).trimmed().isEmpty())) {
-        finalize();
-        throw DbError("not a single statement: " + sql);
-    }
+    statement.reset();
+    statement = std::make_unique<Statement>(*connection, sql);
 }
 
 QStringList Cursor::statementColumns() const
 {
     QStringList columns;
-    for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
-        columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+    for (int i = 0, n = statement->columnCount(); i < n; ++i)
+        columns << statement->columnName(i);
     return columns;
 }
 
@@ -137,30 +114,26 @@ void Cursor::select(const QList<int> &columns)
 
 void Cursor::start()
 {
-    sqlite3_reset(statement);
+    statement->reset();
     row = -1;
     step();
 }
 
 void Cursor::step()
 {
-    const int result = sqlite3_step(statement);
-    if (result == SQLITE_ROW) {
+    // Done or failed, the statement lets its read lock go at once, so other opens can write.
+    where = State::Failed;
+    if (statement->step()) {
         ++row;
         where = State::OnRow;
-        return;
+    } else {
+        where = State::PastEnd;
     }
-    // Done or failed: release the statement's read lock at once, so other opens can write.
-    const QString reason = connection->lastError();
-    sqlite3_reset(statement);
-    where = result == SQLITE_DONE ? State::PastEnd : State::Failed;
-    if (where == State::Failed)
-        throw DbError(reason);
 }
 
 void Cursor::close()
 {
-    finalize();
+    statement.reset();
     held.reset();
     where = State::Closed;
 }
@@ -310,7 +283,7 @@ QStringList Cursor::values()
 
 QString Cursor::text(int statementColumn) const
 {
-    return columnText(statement, statementColumn);
+    return statement->text(statementColumn);
 }
 
 } // namespace db

@@ -8,12 +8,11 @@
 #include <memory>
 #include <type_traits>
 
-struct sqlite3_stmt;
-
 namespace db {
 
 class Connection;
 class HeldTable;
+class Statement;
 
 // The index of a column among the names, compared without regard to case as the catalogue's
 // engine always did; -1 when there is no such column.
@@ -85,7 +84,6 @@ public:
 private:
     void prepare(const QString &sql);
     QStringList statementColumns() const;
-    void finalize();
     // Table cursors: read these columns too from now on, staying on the same row.
     void select(const QList<int> &columns);
     QString tableStatement() const;
@@ -100,7 +98,7 @@ private:
 
     std::shared_ptr<Connection> connection;
     std::shared_ptr<HeldTable> held; // the table's columns, when it is held in memory
-    sqlite3_stmt *statement = nullptr;
+    std::unique_ptr<Statement> statement;
     QString table;            // empty for a SELECT statement
     bool columnsFromFile = true; // false: the statement names its columns itself
     QStringList names;        // every column of the result

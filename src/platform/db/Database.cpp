@@ -7,8 +7,6 @@
 #include "platform/db/Statement.h"
 #include "platform/db/StatementLog.h"
 
-#include <sqlite3.h>
-
 namespace db {
 
 Database::Database(std::shared_ptr<Connection> opened, StatementLog *statementLog)
@@ -40,23 +38,12 @@ void Database::execute(const QString &statement) const
     if (log)
         log->add(statement);
     connection->prepareToWrite();
-    const QByteArray text = toSqlite(statement).toUtf8();
-    sqlite3_stmt *prepared = nullptr;
-    const char *rest = nullptr;
-    int result = sqlite3_prepare_v2(connection->handle(), text.constData(), int(text.size()),
-                                    &prepared, &rest);
-    // One statement at a time: trailing text would run unseen, so it is refused.
-    const bool trailing = rest && !QByteArray(rest).trimmed().isEmpty();
-    if (result == SQLITE_OK && prepared && !trailing)
-        result = sqlite3_step(prepared);
-    const QString reason = connection->lastError();
-    sqlite3_finalize(prepared);
-    if (result != SQLITE_DONE && result != SQLITE_ROW) {
+    try {
+        Statement(*connection, toSqlite(statement)).step();
+    } catch (const DbError &) {
         connection->endFailedTransaction();
-        throw DbError(reason);
+        throw;
     }
-    if (!prepared || trailing)
-        throw DbError("not a single statement: " + statement);
 }
 
 void Database::hold(const QString &table, const QStringList &walked)

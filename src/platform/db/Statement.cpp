@@ -11,9 +11,17 @@ namespace db {
 Statement::Statement(Connection &on, const QString &sql) : connection(on)
 {
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, nullptr)
-        != SQLITE_OK)
-        throw DbError(connection.lastError());
+    const char *rest = nullptr;
+    if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, &rest)
+        != SQLITE_OK) {
+        const QString reason = connection.lastError();
+        sqlite3_finalize(statement);
+        throw DbError(reason);
+    }
+    if (!statement || (rest && !QByteArray(rest).trimmed().isEmpty())) {
+        sqlite3_finalize(statement);
+        throw DbError("not a single statement: " + sql);
+    }
 }
 
 Statement::~Statement()
@@ -50,6 +58,11 @@ bool Statement::step()
 void Statement::reset()
 {
     sqlite3_reset(statement);
+}
+
+bool Statement::readOnly() const
+{
+    return sqlite3_stmt_readonly(statement) != 0;
 }
 
 int Statement::columnCount() const

@@ -9,11 +9,13 @@ namespace db {
 
 class Connection;
 
-// One prepared statement on a connection, finalized when it goes: the database layer's own
-// statements, and the catalogue tools' reads and writes. Every failure throws DbError.
+// One prepared statement on a connection, finalized when it goes: every statement of the
+// database layer, and the catalogue tools' reads and writes. Every failure throws DbError.
 class Statement
 {
 public:
+    // Exactly one statement: text after it would never run, so it is refused, as is text
+    // holding none.
     Statement(Connection &connection, const QString &sql);
     ~Statement();
     Statement(const Statement &) = delete;
@@ -28,6 +30,8 @@ public:
     // Back to before the first row, the bindings kept.
     void reset();
 
+    // Whether it leaves the file as it is.
+    bool readOnly() const;
     int columnCount() const;
     QString columnName(int column) const;
     // A column of the current row: as stored, null for NULL.
