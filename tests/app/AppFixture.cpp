@@ -86,11 +86,6 @@ void AppFixture::open(const QString &file)
     window->mnuFileOpen_Click();
 }
 
-QString AppFixture::rows(const QString &file) const
-{
-    return deckRows(file);
-}
-
 QList<catalogue_writer::CardRow> alphaBetaGamma()
 {
     return {

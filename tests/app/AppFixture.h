@@ -64,8 +64,6 @@ public:
     void choose(const char *nameList, const QString &name);
     // The user opens the file with File > Open.
     void open(const QString &file);
-    // The rows of tblNames as "name|id", one after the other.
-    QString rows(const QString &file) const;
 
     const QString startFolder = QDir::currentPath();
     TempDir folder; // the program folder, and the current folder while the fixture lives

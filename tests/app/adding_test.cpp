@@ -31,7 +31,7 @@ TEST(AddCards, TheChosenCardsLineIsOfferedAndTheKeyboardGoesBackToItsList)
     EXPECT_EQ(app.dialogs.shown().at(0).box(),
               "Would you like to add the recommended evolution cards?\r\n(3 basics, 2 first stage, and 1 second "
               "stage)|Pro Tip|-|Yes No");
-    EXPECT_EQ(app.rows(file), "A|1 A|2 A|3 B|4 B|5 C|6");
+    EXPECT_EQ(deckRows(file), "A|1 A|2 A|3 B|4 B|5 C|6");
     const QStringList sent = app.statements.texts();
     EXPECT_EQ(sent.filter("tblNames WHERE")[0], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
     EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '1')"));

@@ -87,12 +87,6 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     main.cmdToggle_Click();
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isVisible());
     EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isHidden());
-
-    // After a File > Open that failed, the cards still come from the catalogue the names come
-    // from.
-    app.open(app.folder.file("missing.znt"));
-    app.choose("cboName", "Kai'ro");
-    EXPECT_EQ(app.text("txtHitPoints"), "70");
 }
 
 TEST(Browsing, FindShowsACardOfExactlyThatNameOrSaysItWasNotFound)

@@ -9,16 +9,21 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergiesAsShown)
 {
     AppFixture app;
     const QString file = app.writeCatalogue(alphaBetaGamma());
+    frmZentMain &main = app.showMainWindow();
+    // A deck of energies only has no list: nothing is shown.
+    main.cmdColorlessUp_Click();
+    app.expectPassedOver("no current row");
+    main.mnuFileOutput_Click();
+    EXPECT_EQ(main.gstrOutput(), "");
+
     // A row an earlier run left behind is part of the deck list.
     sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Quarlith', 9)");
-    frmZentMain &main = app.showMainWindow();
     for (const char *name : {"Quarlith", "Skarnox", "Gamma"})
         main.workingDeckInUse().addCopy(name, deck::InsertForm::Chosen);
     // A delete gives the keyboard back to the creature list.
     app.control<QListWidget>("lstZents")->setCurrentRow(2);
     main.cmdDeleteZent_Click();
     EXPECT_TRUE(app.control<QComboBox>("cboName")->hasFocus());
-    main.cmdColorlessUp_Click();
     for (int i = 0; i < 3; ++i)
         main.cmdFireUp_Click();
     // The energy lines are what the count labels show.
@@ -32,13 +37,4 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergiesAsShown)
     EXPECT_EQ(main.gstrOutput(), "Current Deck:\r\n\r\nQuarlith\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
                                  "1  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n"
                                  "0  Water Energy\r\n0  Psychic Energy\r\n0  Lightning Energy\r\n12  Grass Energy");
-
-    // A deck of energies only has no list: nothing is shown and the last report stays.
-    AppFixture energies;
-    energies.writeCatalogue(alphaBetaGamma());
-    frmZentMain &other = energies.showMainWindow();
-    other.cmdFireUp_Click();
-    energies.expectPassedOver("no current row");
-    other.mnuFileOutput_Click();
-    EXPECT_EQ(other.gstrOutput(), "");
 }

@@ -37,11 +37,11 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndExitAsksAndEm
     ASSERT_EQ(app.dialogs.shown().size(), 1);
     EXPECT_EQ(app.dialogs.shown()[0].box(), "Are you sure you want to exit?|Exit?|-|Yes No");
     EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(app.rows(file), "Left over|3");
+    EXPECT_EQ(deckRows(file), "Left over|3");
     app.dialogs.answerMessage(MessageAnswer::Yes);
     main.mnuFileExit_Click();
     EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(app.rows(file), "");
+    EXPECT_EQ(deckRows(file), "");
     EXPECT_EQ(app.statements.texts().last(), "DELETE * FROM tblNames");
 }
 
@@ -82,7 +82,7 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     EXPECT_EQ(app.text("txtHitPoints"), "60");
     EXPECT_EQ(app.items("lstZents"), QStringList{"Alpha"});
     EXPECT_EQ(app.text("txtCount"), "1");
-    EXPECT_EQ(app.rows(second), "Delta|1");
+    EXPECT_EQ(deckRows(second), "Delta|1");
     EXPECT_EQ(main.catalogueInUse().database().path(), second);
 
     // A cancelled dialog changes nothing; the dialog kept the previous choice.
@@ -92,8 +92,8 @@ TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)
     EXPECT_EQ(app.items("cboName"), QStringList({"Delta"}));
 
     main.close();
-    EXPECT_EQ(app.rows(second), "");
-    EXPECT_EQ(app.rows(first), "Alpha|1");
+    EXPECT_EQ(deckRows(second), "");
+    EXPECT_EQ(deckRows(first), "Alpha|1");
 }
 
 TEST(MainWindow, TheToolbarAndTheKeyboardReachTheirCommands)

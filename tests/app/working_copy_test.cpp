@@ -48,7 +48,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
     EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files).filter(QRegularExpression("znt$")).size(), 3);
     app.open(legacy("bundled-2000.znt"));
     EXPECT_EQ(main.catalogueInUse().database().path(), copies.first());
-    EXPECT_EQ(app.rows(copies.first()), "bundled-2000.znt|1");
+    EXPECT_EQ(deckRows(copies.first()), "bundled-2000.znt|1");
     main.close();
     app.window.reset();
     EXPECT_EQ(filesUnder(app.temporary.path()), QStringList());
@@ -67,7 +67,7 @@ TEST(WorkingCopy, NotesWithLineBreaksOrNoneShowAndTheLegacyFilesDeckRowsComeAlon
     EXPECT_EQ(app.text("txtNotes"), "");
     // The rows a legacy file holds in its working deck come along, and the deck grows on them.
     main.workingDeckInUse().addCopy("Crème Brûlée", deck::InsertForm::Chosen);
-    EXPECT_EQ(app.rows(main.catalogueInUse().database().path()), "Leftover|1 Leftover|2 Crème Brûlée|1");
+    EXPECT_EQ(deckRows(main.catalogueInUse().database().path()), "Leftover|1 Leftover|2 Crème Brûlée|1");
 }
 
 TEST(WorkingCopy, ADamagedFileOrAFailingToolIsAFailedOpenThatLeavesNoCopy)
@@ -107,6 +107,6 @@ TEST(WorkingCopy, ADamagedFileOrAFailingToolIsAFailedOpenThatLeavesNoCopy)
         EXPECT_EQ(filesUnder(app.temporary.path(), QDir::Files), QStringList());
         EXPECT_EQ(readFile(damaged), bad.file);
         main.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
-        EXPECT_EQ(app.rows(file), "Gamma|1");
+        EXPECT_EQ(deckRows(file), "Gamma|1");
     }
 }
