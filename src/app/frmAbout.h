@@ -8,7 +8,8 @@ class QPushButton;
 
 // The about box: title, version, contact lines and the System Info button, which starts the
 // system's information program found through two registry values. Shown modally; OK, Enter and
-// Esc close it.
+// Esc close it. The handlers and procedures keep the program's own names; contactLines() is
+// named as the rest of the code is.
 class frmAbout : public ui::Form
 {
     Q_OBJECT

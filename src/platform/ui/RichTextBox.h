@@ -35,6 +35,7 @@ public:
     Coverage coverage(const std::function<bool(const QTextCharFormat &)> &has) const;
 
 signals:
+    // The control's two events keep the names its handlers (rtfMain_Change, ...) are known by.
     void Change();
     void SelChange();
 };
