@@ -1,4 +1,6 @@
-// The rules of a catalogue's content, which the program's offers and zentcat check share.
+// The rules of a catalogue's content, which the program's offers and zentcat check share. Which
+// sets are offered and the deck sizes they must fit are the deck's adding tests' to check; how a
+// file is known by its first bytes, zentcat's import tests'.
 #include "catalogue/Rules.h"
 
 #include <QStringList>
@@ -7,12 +9,13 @@
 
 using namespace catalogue;
 
-TEST(Rules, BasicsLinesAndSetsAreAsTheCatalogueEngineComparedThem)
+TEST(Rules, BasicsNamesAndLinesAreAsTheCatalogueEngineComparedThem)
 {
     for (const char *basic : {"1", "1.0", "01", " 1"})
         EXPECT_TRUE(isBasic(basic)) << basic;
     for (const char *other : {"2", "", "one", "1st", "z"})
         EXPECT_FALSE(isBasic(other)) << other;
+    // Only the exact "z" is no name: the name lists show every other.
     EXPECT_TRUE(isNoName(u"z"));
     for (const char16_t *name : {u"Z", u"z ", u""})
         EXPECT_FALSE(isNoName(name));
@@ -21,17 +24,6 @@ TEST(Rules, BasicsLinesAndSetsAreAsTheCatalogueEngineComparedThem)
     EXPECT_FALSE(inLine(QStringView(), u""));
     EXPECT_TRUE(inLine(u"", u""));
     EXPECT_FALSE(inLine(u"10", u"1"));
-
-    // Sets for lines of three and two, offered only when the whole set fits in 60 cards.
-    ASSERT_TRUE(recommendedSet(3) && recommendedSet(2));
-    EXPECT_EQ(recommendedSet(3)->cards(), 6);
-    EXPECT_EQ(recommendedSet(2)->secondStage, 0);
-    for (const int members : {0, 1, 4})
-        EXPECT_FALSE(recommendedSet(members)) << members;
-    EXPECT_TRUE(fitsDeck(6, 54));
-    EXPECT_FALSE(fitsDeck(6, 55));
-    EXPECT_TRUE(fitsDeck(3, 57));
-    EXPECT_FALSE(fitsDeck(3, 58));
 }
 
 TEST(Rules, TheStageAfterANameIsTheRowAfterItsFirstRowWalkedOnce)
@@ -49,13 +41,4 @@ TEST(Rules, TheStageAfterANameIsTheRowAfterItsFirstRowWalkedOnce)
     EXPECT_EQ(stageAfter("C", {"A", "B", "C"}), "C");
     EXPECT_EQ(stageAfter("A", {"A", "", "B"}), "A");
     EXPECT_EQ(stageAfter("a", {"A", "B"}), "a");
-}
-
-TEST(Rules, AFileIsKnownByItsFirstBytes)
-{
-    EXPECT_EQ(fileKind(QByteArray("SQLite format 3\0\x10\0", 19)), FileKind::Sqlite);
-    EXPECT_EQ(fileKind(QByteArray("\0\1\0\0Standard Jet DB", 19)), FileKind::Legacy);
-    EXPECT_EQ(fileKind(QByteArray("\0\1\0\0Standard ACE DB", 19)), FileKind::Legacy);
-    for (const QByteArray &other : {QByteArray(), QByteArray("SQLite format 2"), QByteArray("fldName\tfldTrainers")})
-        EXPECT_EQ(fileKind(other), FileKind::Other);
 }

@@ -1,10 +1,69 @@
-// The preview window: the report in its editor, save, open, print, exit.
-#include "PreviewFixture.h"
+// The preview window: the report in its editor; bold, italic, underline, alignment, font and
+// colour, with the check marks and buttons that follow the selection; save, open, print, exit.
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/RichTextBox.h"
+#include "report/frmPreview.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
 
+#include <gtest/gtest.h>
+
 using ui::MessageAnswer;
+
+namespace {
+
+const QString deckList = "Current Deck:\r\n\r\nQuarlith\r\nSkarnox\r\n\r\n * * * * * * * * * * * *\r\n"
+                         "1  Colorless Energy";
+
+// The preview shown over a window it returns to, as the deck list command shows it.
+struct Preview
+{
+    TempDir folder;
+    ui::ScriptedDialogs dialogs;
+    QWidget main;
+    int aboutShown = 0;
+    frmPreview window{{dialogs, folder.path(), deckList, [this](QWidget *) { ++aboutShown; }}, &main};
+    ui::RichTextBox &rtfMain = *window.findChild<ui::RichTextBox *>("rtfMain");
+    ui::KeyedToolBar &tbrMain = *window.findChild<ui::KeyedToolBar *>("tbrMain");
+    report::PreviewFormatting &format = window.formatting();
+
+    Preview()
+    {
+        main.show();
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void select(int from, int to)
+    {
+        QTextCursor cursor = rtfMain.textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        rtfMain.setTextCursor(cursor);
+    }
+    // The format of the character at that place of the document.
+    QTextCharFormat at(int position) const
+    {
+        QTextCursor cursor(rtfMain.document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    }
+    // "1-1" when bold's check mark and toolbar button are on, "0-0" when both are off.
+    QString shownBold() const
+    {
+        return QString("%1-%2").arg(window.findChild<QAction *>("mnuFormatBold")->isChecked())
+            .arg(tbrMain.button("Bold")->isPressed());
+    }
+};
+
+} // namespace
 
 TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
 {
@@ -55,8 +114,7 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     preview.dialogs.answerMessage(MessageAnswer::Yes);
     preview.dialogs.cancel(ui::ScriptedDialogs::Kind::Open);
     window.OpenDeckFile();
-    const ui::CommonDialogSettings &open = preview.dialogs.shown()[1].settings;
-    EXPECT_EQ(open.flags, 0x81800);
+    EXPECT_EQ(preview.dialogs.shown()[1].settings.flags, 0x81800);
     EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
     EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
 
@@ -83,25 +141,31 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_TRUE(window.isModified());
 
-    // The toolbar: Help shows the about box; a key it does not know does nothing; every button
-    // shows its picture.
+    // The toolbar: Help shows the about box; every button shows its picture.
     window.tbrMain_ButtonClick("Help");
-    window.tbrMain_ButtonClick("help");
     EXPECT_EQ(preview.aboutShown, 1);
-    EXPECT_EQ(preview.dialogs.shown().size(), 6);
     for (const ui::KeyedButton *button : preview.tbrMain.buttons())
-        EXPECT_TRUE(button->key().isEmpty()
-                    || !preview.tbrMain.buttonWidget(button->key())->icon().isNull())
+        EXPECT_TRUE(button->key().isEmpty() || !preview.tbrMain.buttonWidget(button->key())->icon().isNull())
             << button->key().toStdString();
 }
 
 TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)
 {
     Preview preview;
-    // Each page ends in its number.
-    EXPECT_EQ(preview.printed(true), "Quarlith 1");
-    EXPECT_EQ(preview.printed(false), "Current Deck: Quarlith Skarnox ************ "
-                                      "1 Colorless Energy 1");
+    // What a PDF reader finds in what was printed of "Quarlith", or of everything: each page
+    // ends in its number.
+    for (const auto &[selection, text] : {std::pair{true, "Quarlith 1"},
+                                          std::pair{false, "Current Deck: Quarlith Skarnox ************ "
+                                                           "1 Colorless Energy 1"}}) {
+        const QString pdf = preview.folder.file("printed.pdf");
+        preview.select(15, selection ? 23 : 15);
+        preview.dialogs.answerPrinter(pdf);
+        preview.window.PrintDeckList();
+        QProcess reader;
+        reader.start("pdftotext", {pdf, "-"});
+        reader.waitForFinished(10000);
+        EXPECT_EQ(QString::fromUtf8(reader.readAllStandardOutput()).simplified(), text);
+    }
     const ui::CommonDialogSettings &print = preview.dialogs.shown()[0].settings;
     EXPECT_EQ(print.flags, 0x108);
     EXPECT_TRUE(print.printSelection);
@@ -110,4 +174,78 @@ TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)
     preview.window.resize(600, 500);
     EXPECT_LT(preview.rtfMain.width(), 600);
     EXPECT_GT(preview.rtfMain.width(), 580);
+}
+
+TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
+{
+    Preview f;
+    // "Quarlith" is 15..23 of the document's text; "Skarnox" 24..31.
+    f.select(15, 23);
+    f.format.ToggleBold();
+    EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
+    EXPECT_EQ(f.shownBold(), "1-1");
+    // Partly bold becomes wholly bold; wholly bold loses it.
+    f.select(15, 31);
+    EXPECT_EQ(f.shownBold(), "0-0"); // partly bold counts as not set, and stays as it is
+    EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
+    QTest::mouseClick(f.tbrMain.buttonWidget("Bold"), Qt::LeftButton); // one click, one toggle
+    EXPECT_TRUE(f.at(26).fontWeight() > QFont::Normal);
+    QTest::keyClick(&f.rtfMain, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_FALSE(f.at(17).fontWeight() > QFont::Normal);
+    EXPECT_EQ(f.shownBold(), "0-0");
+
+    // The caret moving into bold text presses Bold and checks the menu; out again, releases.
+    f.select(15, 23);
+    f.format.ToggleBold();
+    f.select(17, 17);
+    EXPECT_EQ(f.shownBold(), "1-1");
+    f.select(27, 27);
+    EXPECT_EQ(f.shownBold(), "0-0");
+    // With nothing selected, a toggle gives what is typed next its attribute.
+    f.format.ToggleItalic();
+    QTest::keyClicks(&f.rtfMain, "x");
+    EXPECT_TRUE(f.at(27).fontItalic());
+    EXPECT_TRUE(f.window.findChild<QAction *>("mnuFormatItalic")->isChecked());
+
+    // Centre presses its group button and centres the selection's paragraphs only.
+    QTest::mouseClick(f.tbrMain.buttonWidget("Center"), Qt::LeftButton);
+    EXPECT_EQ(f.rtfMain.document()->findBlock(27).blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_NE(f.rtfMain.document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    f.select(1, 1);
+    EXPECT_TRUE(f.tbrMain.button("Center")->isPressed());
+}
+
+TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNothing)
+{
+    Preview f;
+    f.select(24, 31);
+    QFont chosen("Liberation Serif", 14, QFont::Bold);
+    chosen.setUnderline(true);
+    chosen.setStrikeOut(true);
+    f.dialogs.answerFont(chosen);
+    f.format.mnuFormatFonts_Click();
+    const ui::CommonDialogSettings &asked = f.dialogs.shown()[0].settings;
+    EXPECT_EQ(asked.flags, 0x101);
+    EXPECT_EQ(asked.fontSize, 12); // not primed from the selection: what it gave last, or 12
+    const QTextCharFormat beta = f.at(26);
+    EXPECT_EQ(beta.fontFamilies().toStringList(), QStringList{"Liberation Serif"});
+    EXPECT_EQ(beta.fontPointSize(), 14);
+    EXPECT_TRUE(beta.fontWeight() > QFont::Normal && beta.fontUnderline() && !beta.fontItalic());
+    EXPECT_FALSE(beta.fontStrikeOut()); // the effects' strikeout is not applied
+    EXPECT_EQ(f.shownBold(), "1-1");
+    EXPECT_TRUE(f.tbrMain.button("Underline")->isPressed());
+
+    f.dialogs.answerColor(Qt::red);
+    f.format.mnuOptionsColor_Click();
+    EXPECT_EQ(f.at(26).foreground().color(), QColor(Qt::red));
+
+    // Cancelled, each leaves the text as it was; the font dialog opens with its last answer.
+    f.select(15, 23);
+    f.dialogs.cancel(ui::ScriptedDialogs::Kind::Font);
+    f.format.mnuFormatFonts_Click();
+    EXPECT_EQ(f.dialogs.shown()[2].settings.fontName, "Liberation Serif");
+    f.dialogs.cancel(ui::ScriptedDialogs::Kind::Color);
+    f.format.mnuOptionsColor_Click();
+    EXPECT_EQ(f.at(17).fontPointSize(), f.at(0).fontPointSize());
+    EXPECT_NE(f.at(17).foreground().color(), QColor(Qt::red));
 }

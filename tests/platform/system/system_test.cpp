@@ -1,0 +1,164 @@
+// The system layer: steps that pass failures over, files and programs, the registry of this
+// system, and the user's working folder.
+#include "platform/system/Attempt.h"
+#include "platform/system/Failure.h"
+#include "platform/system/FailureSink.h"
+#include "platform/system/Files.h"
+#include "platform/system/Programs.h"
+#include "platform/system/Registry.h"
+#include "platform/system/WorkingFolder.h"
+
+#include "TempDir.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+
+using namespace sys;
+
+namespace {
+
+struct Heard : FailureSink
+{
+    void passedOver(const QString &failure) override { failures << failure; }
+    void faulted(const QString &fault) override { faults << fault; }
+    QStringList failures, faults;
+};
+
+// The user's temporary folder is the test's own while it lives.
+class TemporaryFolder : public ::testing::Test
+{
+protected:
+    TemporaryFolder() : before(qgetenv("TMPDIR")) { qputenv("TMPDIR", temp.path().toLocal8Bit()); }
+    ~TemporaryFolder() override { qputenv("TMPDIR", before); }
+    QStringList entries() const { return filesUnder(temp.path()); }
+
+    TempDir temp;
+    QByteArray before;
+};
+
+} // namespace
+
+// A failure of the world and a counter out of range are passed over; a fault of the program
+// ends the step as well, but is heard as a fault; anything else is not caught at all.
+TEST(Attempts, PassOverFailuresAndReportFaults)
+{
+    Heard sink;
+    const Attempts attempt(&sink);
+    EXPECT_TRUE(attempt([] {}));
+    EXPECT_FALSE(attempt([] { throw Failure("missing.znt is not a file"); }));
+    EXPECT_FALSE(attempt([] { throw std::overflow_error("Overflow"); }));
+    EXPECT_FALSE(attempt([] { throw Fault("the statement gives no column fldNmae"); }));
+    EXPECT_EQ(sink.failures, QStringList({"missing.znt is not a file", "Overflow"}));
+    EXPECT_EQ(sink.faults, QStringList{"the statement gives no column fldNmae"});
+    EXPECT_THROW(attempt([] { throw std::bad_alloc(); }), std::bad_alloc);
+}
+
+TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
+{
+    TempDir folder;
+    const QString script = folder.file("MSINFO32.EXE");
+    ASSERT_TRUE(writeProgram(script, "#!/bin/sh\ntouch \"$0.ran\"\n"));
+    ASSERT_TRUE(makePipe(folder.file("pipe")));
+
+    // "\" is a folder separator, doubled or not; names depend on letter case.
+    EXPECT_EQ(fileExists(folder.path() + "\\\\MSINFO32.EXE"), "MSINFO32.EXE");
+    for (const QString &none : {folder.file("msinfo32.exe"), folder.file("pipe"), folder.path(), QString()})
+        EXPECT_EQ(fileExists(none), "") << none.toStdString();
+
+    EXPECT_TRUE(startProgram(folder.path() + "\\MSINFO32.EXE"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(script + ".ran"); }, 5000));
+    EXPECT_FALSE(startProgram(folder.path()));
+}
+
+TEST(Files, APrivateCopyIsTheUsersToWriteWhateverTheOriginalsPermissions)
+{
+    TempDir folder;
+    const QString original = folder.file("catalogue.znt");
+    const QByteArray content = QByteArray(3 << 20, 'c') + "end";
+    ASSERT_TRUE(writeFile(original, content));
+    QFile::setPermissions(original, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    copyPrivately(original, folder.file("copy.znt"));
+    EXPECT_TRUE(readFile(folder.file("copy.znt")) == content);
+    EXPECT_EQ(QFile::permissions(folder.file("copy.znt")) & 0x0777, QFile::ReadUser | QFile::WriteUser);
+    // Nothing is copied over an existing file, nor from a missing one.
+    EXPECT_THROW(copyPrivately(original, folder.file("copy.znt")), Failure);
+    EXPECT_THROW(copyPrivately(folder.file("missing"), folder.file("none.znt")), Failure);
+    EXPECT_FALSE(QFile::exists(folder.file("none.znt")));
+    EXPECT_TRUE(canWriteInPlace(folder.file("copy.znt")));
+    EXPECT_FALSE(canWriteInPlace(folder.file("missing")));
+}
+
+// The about box's own tests read values through the classic calls; here, what they do not reach.
+TEST(Registry, ThisSystemNamesItsSystemInformationProgramAndABufferTooSmallGetsNothing)
+{
+    TempDir first, second;
+    for (const QString &program : {first.file("lxtask"), second.file("hardinfo")})
+        ASSERT_TRUE(writeProgram(program));
+    const QByteArray savedPath = qgetenv("PATH");
+    // hardinfo comes first in the order tried, wherever it stands on the PATH.
+    qputenv("PATH", (first.path() + ":" + second.path()).toLocal8Bit());
+    Registry registry = Registry::forThisSystem();
+    qputenv("PATH", savedPath);
+
+    quint32 handle = 0, type = 0, size = 4;
+    ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\microsoft\\shared tools\\msinfo", 0,
+                                     KEY_READ, &handle), ERROR_SUCCESS);
+    QByteArray buffer(1024, 'x');
+    EXPECT_EQ(registry.RegQueryValueExA(handle, "PATH", &type, buffer, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(buffer.left(4), "xxxx");
+    size = 1024;
+    EXPECT_EQ(registry.RegQueryValueExA(handle, "path", &type, buffer, &size), ERROR_SUCCESS);
+    EXPECT_EQ(buffer.left(size), second.file("hardinfo").toLocal8Bit() + '\0');
+    EXPECT_EQ(registry.RegCloseKey(handle), ERROR_SUCCESS);
+    EXPECT_EQ(registry.RegCloseKey(handle), ERROR_INVALID_HANDLE);
+}
+
+// That the window's working copies go with it is the working-copy tests' to check; here, the
+// folder itself and what a killed run left.
+TEST_F(TemporaryFolder, AWorkingFolderIsTheUsersAloneAndStaleOnesGo)
+{
+    // Left by a killed run: nobody holds it any more. Folders of other names are no concern.
+    QDir(temp.path()).mkpath("zentdeck-work-killed/inner");
+    QDir(temp.path()).mkpath("zentdeck-test-killed");
+
+    std::optional<WorkingFolder> running(std::in_place);
+    const QString name = QFileInfo(running->path()).fileName();
+    EXPECT_EQ(QFileInfo(running->path()).path(), temp.path());
+    EXPECT_EQ(QFile::permissions(running->path()) & 0x0077, QFile::Permissions()); // no group or others
+    EXPECT_EQ(entries(), QStringList({"zentdeck-test-killed", name}));
+
+    // A second program's start leaves the running one's folder alone.
+    ASSERT_TRUE(writeFile(running->path() + "/catalogue-1.znt", "x"));
+    WorkingFolder::removeStale();
+    EXPECT_EQ(entries(), QStringList({"zentdeck-test-killed", name, name + "/catalogue-1.znt"}));
+    running.reset();
+    EXPECT_EQ(entries(), QStringList{"zentdeck-test-killed"});
+
+    // Without a temporary folder to make it in, there is no working folder.
+    qputenv("TMPDIR", temp.file("missing").toLocal8Bit());
+    EXPECT_THROW(WorkingFolder{}, Failure);
+}
+
+TEST_F(TemporaryFolder, AProgramRunsToItsEndOrIsKilledAtTheLimitAndTheWindowsKeepTheirTimers)
+{
+    EXPECT_TRUE(runProgram("sh", {"-c", "head -c 5000000 /dev/zero; head -c 5000000 /dev/zero >&2"}, 10000));
+    EXPECT_FALSE(runProgram("sh", {"-c", "exit 3"}, 10000));
+    EXPECT_FALSE(runProgram("sh", {"-c", "kill -SEGV $$"}, 10000));
+    EXPECT_FALSE(runProgram(temp.file("missing"), {}, 10000));
+
+    // A program that never ends is killed at the limit; meanwhile the timers still fire.
+    const QString pidFile = temp.file("pid");
+    bool timerFired = false;
+    QTimer::singleShot(10, [&] { timerFired = true; });
+    EXPECT_FALSE(runProgram("sh", {"-c", "echo $$ > " + pidFile + "; exec sleep 60"}, 500));
+    EXPECT_TRUE(timerFired);
+    const pid_t pid = readFile(pidFile).trimmed().toInt();
+    ASSERT_GT(pid, 0);
+    EXPECT_NE(::kill(pid, 0), 0);
+}

@@ -1,0 +1,251 @@
+// The user-interface layer on real widgets. The real dialogs, set up as the program's commands
+// set them: the real-window tests answer message boxes, the input box and the file and colour
+// dialogs as a user does; here, what they cannot see. Windows' activation and unload events, and
+// the keyed toolbar: a button that is a menu item too, and the click that reaches its key's
+// command.
+#include "platform/ui/CommonDialog.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/KeyedToolBar.h"
+#include "platform/ui/QtDialogs.h"
+
+#include "TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace ui;
+
+namespace {
+
+// Answers the next modal dialog of type T once it is up, the way a user would.
+template <typename T>
+void whenShown(std::function<void(T *)> answer)
+{
+    QTimer::singleShot(0, qApp, [answer] {
+        T *dialog = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = qobject_cast<T *>(QApplication::activeModalWidget())); }));
+        answer(dialog);
+    });
+}
+
+// A window that writes its events into a shared log as "name.Event".
+class LoggedForm : public Form
+{
+public:
+    LoggedForm(const char *formName, QStringList &events) : name(formName), log(events) { resize(200, 150); }
+    void Form_Activate() override { log.append(name + ".Activate"); }
+    void Form_Unload() override { log.append(name + ".Unload"); }
+
+private:
+    QString name;
+    QStringList &log;
+};
+
+// Runs the action once the window is up and active, from inside its modal event loop.
+void whenActive(QWidget &window, std::function<void()> action)
+{
+    QTimer::singleShot(0, &window, [&window, action] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        action();
+    });
+}
+
+// A table that would lose a click does not pass the check its window's build makes.
+struct Window
+{
+};
+struct Items
+{
+    QAction *item = nullptr;
+};
+using Row = KeyedCommand<Window, Items>;
+constexpr void (*runs)(Window &) = [](Window &) {};
+constexpr Row wellKeyed[] = {{}, {"A", nullptr, "Open", KeyedButtonStyle::Push, runs},
+                             {"B", "b", "Bold", KeyedButtonStyle::Check, runs, &Items::item}};
+constexpr Row repeatedKey[] = {{"A", nullptr, "Open", KeyedButtonStyle::Push, runs},
+                               {"A", nullptr, "Save", KeyedButtonStyle::Push, runs}};
+constexpr Row noCommand[] = {{"A", nullptr, "Open", KeyedButtonStyle::Push}};
+static_assert(isWellKeyed(wellKeyed) && !isWellKeyed(repeatedKey) && !isWellKeyed(noCommand));
+
+} // namespace
+
+TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
+{
+    const QString before = QDir::currentPath();
+    TempDir folder;
+    QFile(folder.file("deck.txt")).open(QIODevice::WriteOnly);
+    QtDialogs dialogs;
+    CommonDialog cdlText(dialogs);
+    CommonDialogSettings &settings = cdlText.settings();
+
+    // Every filter description exactly as written, the odd bracket included; the entry chosen
+    // and the chosen file's folder are kept.
+    settings.filter = "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf";
+    settings.filterIndex = 2;
+    settings.initDir = folder.path();
+    settings.flags = cdlOFNExplorer | cdlOFNFileMustExist | cdlOFNPathMustExist;
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        auto *types = dialog->findChild<QComboBox *>("fileTypeCombo");
+        EXPECT_EQ(types->itemText(0), "Text Files (*.txt");
+        EXPECT_EQ(types->currentIndex(), 1);
+        types->setCurrentIndex(0);
+        types->activated(0);
+        dialog->selectFile("deck.txt");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    ASSERT_TRUE(cdlText.ShowOpen());
+    EXPECT_EQ(settings.fileTitle, "deck.txt");
+    EXPECT_EQ(settings.filterIndex, 1);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
+    QDir::setCurrent(before);
+
+    // Print: the selection offered and preselected; no page range to be seen.
+    settings.flags = cdlPDReturnDC | cdlPDNoPageNums;
+    settings.printSelection = true;
+    QPrinter printer;
+    whenShown<QPrintDialog>([](QPrintDialog *dialog) {
+        const auto *range = dialog->findChild<QWidget *>("gbPrintRange");
+        for (const char *shown : {"printAll", "printSelection"})
+            EXPECT_TRUE(dialog->findChild<QWidget *>(shown)->isVisibleTo(range)) << shown;
+        for (const char *hidden : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+            EXPECT_FALSE(dialog->findChild<QWidget *>(hidden)->isVisibleTo(range)) << hidden;
+        EXPECT_EQ(dialog->printer()->printRange(), QPrinter::Selection);
+        dialog->reject();
+    });
+    EXPECT_FALSE(cdlText.ShowPrinter(printer));
+
+    // Font, the first time: size 12, regular, no face; OK without choosing one gives no face.
+    // Once a face was chosen, the dialog opens on it.
+    for (const QString face : {"", "Liberation Serif"}) {
+        whenShown<QFontDialog>([face](QFontDialog *dialog) {
+            const auto *faces = dialog->findChild<QListView *>();
+            EXPECT_EQ(faces->selectionModel()->selectedIndexes().size(), face.isEmpty() ? 0 : 1);
+            EXPECT_EQ(dialog->findChild<QLineEdit *>()->text(), face);
+            EXPECT_FALSE(dialog->currentFont().bold() || dialog->currentFont().italic());
+            EXPECT_EQ(dialog->currentFont().pointSizeF(), 12);
+            dialog->accept();
+        });
+        ASSERT_TRUE(cdlText.ShowFont());
+        EXPECT_EQ(settings.fontName, face);
+        EXPECT_EQ(settings.fontSize, 12);
+        EXPECT_FALSE(settings.fontBold || settings.fontItalic || settings.fontUnderline);
+        settings.fontName = "Liberation Serif";
+    }
+}
+
+TEST(QtDialogs, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    // Under openbox a title bar holds the window's icon and three buttons besides the title:
+    // measured there, a box 90 pixels wider than its title in bold cuts it, 120 do not. A
+    // title wider than the box's text and buttons widens the box.
+    const auto expectWholeTitle = [](QDialog *box) {
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 110);
+        box->reject();
+    };
+    QtDialogs dialogs;
+    whenShown<QMessageBox>(expectWholeTitle);
+    dialogs.messageBox(nullptr, {"Discard Changes?", "ZentDeckBuilder", MessageIcon::Question, MessageButtons::YesNo});
+    whenShown<QInputDialog>(expectWholeTitle);
+    dialogs.inputBox(nullptr, "Find?", "Search Trainers, Zentari and Energies");
+}
+
+TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
+{
+    QStringList log;
+    LoggedForm main("main", log);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 1; }));
+
+    // Returning from a message box is no new activation.
+    QtDialogs dialogs;
+    QTimer::singleShot(0, &main, [] {
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+    });
+    messageBox(dialogs, &main, "Hello");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log, QStringList{"main.Activate"});
+
+    // Modal windows nest; each returns when closed or hidden, and the window beneath is
+    // activated again. Hiding is no unload.
+    LoggedForm preview("preview", log);
+    LoggedForm about("about", log);
+    whenActive(preview, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &preview);
+        whenActive(about, [&] { about.close(); });
+        about.showModal();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() == 5; }));
+        preview.hide();
+    });
+    preview.showModal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 6; }));
+    EXPECT_EQ(log, (QStringList{"main.Activate", "preview.Activate", "about.Activate", "about.Unload",
+                                "preview.Activate", "main.Activate"}));
+
+    // Closed twice, unloaded once; quitting unloads the windows still open.
+    main.close();
+    main.close();
+    LoggedForm open("open", log);
+    open.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 8; }));
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    EXPECT_EQ(log.mid(6), (QStringList{"main.Unload", "open.Activate", "open.Unload"}));
+}
+
+// That a click on a button that is a menu item too runs its command once is the main window's
+// and the preview's tests' to check; here, the item and the key.
+TEST(KeyedToolBar, AMenuItemRunsItsButtonsCommandOnceAndTheButtonKeepsItsPictureAndToolTip)
+{
+    QMainWindow window;
+    QAction *about = window.menuBar()->addMenu("Help")->addAction("About");
+    auto *bar = new KeyedToolBar(&window);
+    window.addToolBar(bar);
+    QStringList ran;
+    const ImageList pictures({"HelpQ", "Open"});
+    bar->addButton("Help", QString(), pictures.icon("HelpQ"), KeyedButtonStyle::Push, [&] { ran << "Help"; }, about);
+    bar->addButton("Open", "Open a file", pictures.icon("Open"), KeyedButtonStyle::Push, [] {});
+    QObject::connect(bar, &KeyedToolBar::buttonClick, bar, [bar](const QString &key) { bar->run(key); });
+    window.show();
+
+    // The menu item runs the command once; only the exact key runs one.
+    about->trigger();
+    for (const char *other : {"help", "", "Help ", "About"})
+        bar->run(other);
+    EXPECT_EQ(ran, QStringList({"Help"}));
+
+    // Whatever becomes of the item, its button keeps its picture and offers no tool tip of the
+    // item's caption; screen readers know it by its key. The menu shows no picture.
+    about->setEnabled(false);
+    EXPECT_FALSE(bar->buttonWidget("Help")->isEnabled());
+    about->setEnabled(true);
+    const QToolButton *help = bar->buttonWidget("Help");
+    EXPECT_FALSE(help->icon().isNull());
+    EXPECT_EQ(help->toolTip(), "");
+    EXPECT_EQ(help->accessibleName(), "Help");
+    EXPECT_EQ(bar->buttonWidget("Open")->toolTip(), "Open a file");
+    EXPECT_TRUE(about->icon().isNull());
+}
