@@ -2,7 +2,6 @@
 
 #include "PrivateDesktop.h"
 #include "QtPrinters.h"
-#include "ScopedProcess.h"
 #include "ScreenReader.h"
 #include "Sqlite3Tool.h"
 #include "TempDir.h"
@@ -15,32 +14,70 @@
 inline const QString mainTitle = "Zentari Deck Builder";
 inline const QString previewTitle = "Zentari Deck Builder - Print Preview";
 
-// A user at a desktop of the test's own, with a copy of the program folder (or the installed
-// program, started by its launcher from a folder of the user's own): the windows as xdotool
-// sees them, the controls as a screen reader finds them, keys typed to whichever window has the
+// A user at a desktop of the test's own, with a copy of the program folder or, when the package
+// test (scripts/package-test.sh) names its launcher in ZENT_INSTALLED_LAUNCHER, the installed
+// program, started by the launcher from a folder of the user's own: the windows as xdotool sees
+// them, the controls as a screen reader finds them, keys typed to whichever window has the
 // keyboard. The program runs with a home and a temporary folder of its own, so what it leaves
 // there can be seen.
 class RealWindow : public ::testing::Test
 {
 protected:
-    explicit RealWindow(PrivateDesktop::Kind kind, const QString &installedLauncher = {})
-        : desktop(temp.path(), kind), launcher(installedLauncher)
+    explicit RealWindow(PrivateDesktop::Kind kind) : desktop(temp.path(), kind) {}
+    void SetUp() override
     {
+        ASSERT_TRUE(desktop.ready() && reader.connected()) << desktop.log().toStdString();
+        ASSERT_TRUE(!launcher.isEmpty() || QProcess::execute("cp", {"-R", ZENT_PROGRAM_DIR, programFolder}) == 0);
+        ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(tmp) && QDir().mkpath(currentFolder));
     }
-    void SetUp() override;
 
-    // Starts the program; the main window's id once it is shown, or empty.
-    QString launch(const QStringList &arguments = {});
-    QString waitForMainWindow();
-    QString xdotool(const QStringList &arguments) const { return runTool("xdotool", arguments, desktop.environment()); }
-    QString shownWindow(const QString &title) const; // its id, or ""
-    QString waitForWindow(const QString &title) const;
-    bool waitForWindowGone(const QString &title) const
+    // Starts the program: the splash alone for seven seconds, then the main window in its
+    // place, whose id comes back (or empty, when none showed in twenty seconds).
+    QString launch(const QStringList &arguments = {})
     {
-        return waitUntil(5000, [&] { return shownWindow(title).isEmpty(); });
+        QProcessEnvironment environment = desktop.environment();
+        environment.insert("HOME", home);
+        environment.insert("TMPDIR", tmp);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+        QElapsedTimer clock;
+        clock.start();
+        program.start(launcher.isEmpty() ? programFolder + "/zentdeck" : launcher, arguments, environment,
+                      currentFolder);
+        bool splashSeen = false;
+        QString mainId;
+        waitUntil(20000, [&] {
+            splashSeen = splashSeen || !windows("Form1").isEmpty();
+            return !(mainId = windows(mainTitle).value(0)).isEmpty() || !program.running();
+        });
+        EXPECT_TRUE(splashSeen);
+        EXPECT_GE(clock.elapsed(), 7000);
+        EXPECT_TRUE(waitForWindow("Form1", false));
+        return mainId;
+    }
+    QString xdotool(const QStringList &arguments) const { return runTool("xdotool", arguments, desktop.environment()); }
+    // The ids of the windows shown with exactly that title.
+    QStringList windows(const QString &title) const
+    {
+        // xdotool matches titles with a POSIX extended regular expression.
+        QString pattern = "^";
+        for (const QChar c : title)
+            pattern += (QStringLiteral(".[]{}()\\*+?|^$").contains(c) ? "\\" : "") + QString(c);
+        return xdotool({"search", "--onlyvisible", "--name", pattern + "$"}).split('\n', Qt::SkipEmptyParts);
+    }
+    // Waits for a window with that title to show (or, given false, to go).
+    bool waitForWindow(const QString &title, bool shown = true) const
+    {
+        return waitUntil(5000, [&] { return windows(title).isEmpty() != shown; });
     }
     // Waits for the box, types the keys that answer it, and waits for it to go.
-    bool answer(const QString &title, const QString &keys) const;
+    bool answer(const QString &title, const QString &keys) const
+    {
+        const bool shown = waitForWindow(title);
+        type(keys);
+        return shown && waitForWindow(title, false);
+    }
     // Key names, blank-separated: "Down Down Return".
     void type(const QString &keys) const { xdotool(QStringList{"key", "--delay", "50"} + keys.split(' ')); }
     void typeText(const QString &text) const { xdotool({"type", "--delay", "30", text}); }
@@ -50,20 +87,52 @@ protected:
     {
         xdotool({"mousemove", QString::number(where.x()), QString::number(where.y()), "click", "1"});
     }
-    // Clicks a control of a shown window, found by name (or label) and role the first time and
-    // remembered where it is, as a user learns the window.
-    bool clickOn(const QString &windowTitle, const QString &name, const QString &role);
+    // Clicks a control of a shown window, found by name (or label) and role the first time
+    // (waiting for it) and remembered where it is, as a user learns the window.
+    bool clickOn(const QString &windowTitle, const QString &name, const QString &role)
+    {
+        QPoint &place = places[windowTitle + "/" + name];
+        std::optional<Accessible> found;
+        if (place.isNull() && waitUntil(5000, [&] { return (found = control(windowTitle, name, role)).has_value(); }))
+            place = reader.extents(*found).center();
+        if (!place.isNull())
+            click(place);
+        return !place.isNull();
+    }
     // A name picked with the mouse from the drop-down of a name list of the main window.
-    bool pick(const QString &list, const QString &name);
-    // Find > Find Zentari or Find Trainer, with the name typed into its box.
-    bool find(const QString &menuItem, const QString &boxTitle, const QString &name);
-    std::optional<Accessible> control(const QString &windowTitle, const QString &name, const QString &role) const;
+    bool pick(const QString &list, const QString &name)
+    {
+        const auto box = control(mainTitle, list, "combo box");
+        if (box)
+            click({reader.extents(*box).right() - 8, reader.extents(*box).center().y()});
+        return box && clickOn(mainTitle, name, "list item");
+    }
+    std::optional<Accessible> control(const QString &windowTitle, const QString &name, const QString &role) const
+    {
+        const auto window = reader.window(windowTitle);
+        return window ? reader.find(*window, name, role) : std::nullopt;
+    }
     // What a text box of the window holds, as a screen reader reads it.
-    QString shownText(const QString &name, const QString &windowTitle = mainTitle) const;
+    QString shownText(const QString &name, const QString &windowTitle = mainTitle) const
+    {
+        const auto found = control(windowTitle, name, "text");
+        return found ? reader.text(*found) : QString("<no box>");
+    }
     // File > Exit with its shortcut, Yes to its question: the program ends of itself.
-    bool exitWithYes();
-    // Saved beside the test for people to look at.
-    QImage screenshot(const QString &windowId, const QString &name) const;
+    bool exitWithYes()
+    {
+        type("ctrl+x");
+        return answer("Exit?", "Return") && program.waitForEnd(5000) && program.endedNormally();
+    }
+    // Saved beside the test for people to look at (a test run as another user may not write the
+    // build folder: it names a folder of its own).
+    QImage screenshot(const QString &windowId, const QString &name) const
+    {
+        const QString file = qEnvironmentVariable("ZENT_SCREENSHOT_DIR", ZENT_TEST_OUTPUT_DIR) + "/" + name + ".png";
+        QFile::remove(file);
+        runTool("import", {"-window", windowId, file}, desktop.environment());
+        return QImage(file);
+    }
     // What the program and the desktop said, for failure messages.
     std::string said() const
     {
@@ -71,23 +140,21 @@ protected:
     }
 
     TempDir temp;
+    const QString launcher = qEnvironmentVariable("ZENT_INSTALLED_LAUNCHER"); // empty: the copy
     const QString programFolder = temp.file("zentdeck");
     const QString catalogue = programFolder + "/zentdeck.znt";
     const QString home = temp.file("home");
     const QString tmp = temp.file("tmp"); // the program's TMPDIR
-    PrivateDesktop desktop;
-    const QString launcher; // empty: the copy of the built program folder is started in it
+    // The copy is started in its own folder, the installed program by its launcher elsewhere.
     const QString currentFolder = launcher.isEmpty() ? programFolder : temp.file("current");
+    PrivateDesktop desktop;
     ScreenReader reader{desktop.environment().value("DBUS_SESSION_BUS_ADDRESS")};
     ScopedProcess program{temp.path(), "zentdeck"};
-    bool splashSeen = false;
     QHash<QString, QPoint> places;
 };
 
 template <PrivateDesktop::Kind kind>
-class On : public RealWindow
-{
-protected:
+struct On : RealWindow {
     On() : RealWindow(kind) {}
 };
 using OnADesktop = On<PrivateDesktop::Kind::WithWindowManager>;
