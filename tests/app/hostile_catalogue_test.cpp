@@ -90,28 +90,6 @@ TEST(HostileCatalogue, ACatalogueWithoutAWorkingDeckIsOpenedAndItsDeckStatements
     EXPECT_EQ(app.dialogs.shownTexts(), QStringList());
 }
 
-TEST(HostileCatalogue, ADamagedPageKeepsTheNamesReadBeforeIt)
-{
-    AppFixture app;
-    QList<catalogue_writer::CardRow> rows;
-    for (int i = 0; i < 2000; ++i)
-        rows.append({{"fldName", QString("Card %1").arg(i)}, {"fldTrainers", "z"}, {"fldNotes", QString(40, 'n')}});
-    const QString file = app.writeCatalogue(rows);
-    const QStringList pages = sqlite3Tool(file, "SELECT pageno FROM dbstat WHERE name = 'tblZentDeck' "
-                                                "AND pagetype = 'leaf' ORDER BY pageno").split('\n');
-    QFile damaged(file);
-    ASSERT_TRUE(pages.size() > 10 && damaged.open(QIODevice::ReadWrite));
-    damaged.seek((pages[pages.size() / 2].toLongLong() - 1) * 4096);
-    damaged.write(QByteArray(4096, '\xee'));
-    damaged.close();
-
-    openSilently(app, file);
-    const QStringList listed = app.items("cboName");
-    ASSERT_GT(listed.size(), 100);
-    EXPECT_LT(listed.size(), 2000);
-    EXPECT_EQ(listed.first(), "Card 0");
-}
-
 TEST(HostileCatalogue, NamesAreShownAndFoundExactlyAsStoredAndTheWindowFits)
 {
     AppFixture app;

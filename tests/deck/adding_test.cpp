@@ -40,11 +40,18 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("A");
     EXPECT_EQ(deckRows(deck.file), "A|1 A|2 A|3 B|4 B|5 C|6");
+    // The statements as the program writes them: its copies counted, the chosen card's rows
+    // and a later stage's.
+    const QStringList sent = deck.statements.texts();
+    EXPECT_EQ(sent.filter("tblNames WHERE")[0], "SELECT * FROM tblNames WHERE fldNames =  'A' ");
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('A', '1')"));
+    EXPECT_TRUE(sent.contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('B','4') "));
     // A second copy never offers; a fifth is refused.
     deck.add("A");
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("A");
-    EXPECT_EQ(deck.dialogs.shownTexts(), QStringList({offerOfThree, fourCopies}));
+    EXPECT_EQ(deck.dialogs.shown().at(0).box(), offerOfThree + "|Pro Tip|-|Yes No");
+    EXPECT_EQ(deck.dialogs.shown().at(1).box(), fourCopies + "|Please don't Cheat|!|OK");
     EXPECT_EQ(deck.added().count("A"), 4);
 
     // The thresholds count creature and trainer copies: below 55 for three, below 58 for two.
@@ -107,6 +114,7 @@ TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
     EXPECT_EQ(deck.dialogs.shownTexts(), QStringList{"Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?"});
     // Added whole, a fifth Skarnox among them.
     EXPECT_EQ(deckRows(deck.file), "Skarnox|1 Skarnox|2 Skarnox|3 Skarnox|4 Quarlith|5 Quarlith|6 Skarnox|7");
+    EXPECT_TRUE(deck.statements.texts().contains("INSERT INTO tblNames (fldNames,fldID) VALUES ('Skarnox','7') "));
 
     // No answered, one is added; no offer with one already in the deck, at 58 cards, or for
     // another spelling.
@@ -130,16 +138,3 @@ TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
     EXPECT_EQ(deck.added().count("Potion"), 4);
 }
 
-TEST(AddCards, ARowWithoutALineIsInNoLine)
-{
-    // Three rows whose evolution line is NULL: the basic among them is in no line of three.
-    const QString null;
-    Deck deck({{{"fldName", "N1"}, {"fldTrainers", "z"}, {"fldZentGroup", null}, {"fldGroupLev", "1"}},
-               {{"fldName", "N2"}, {"fldTrainers", "z"}, {"fldZentGroup", null}, {"fldGroupLev", "2"}},
-               {{"fldName", "z"}, {"fldTrainers", "Potion"}, {"fldZentGroup", null}}});
-    deck.cboName.setEditText("N1");
-    deck.txtGroupLev.setText("1");
-    deck.adding.addZentari();
-    EXPECT_EQ(deck.dialogs.shownTexts(), QStringList());
-    EXPECT_EQ(deck.added(), "N1");
-}

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -147,13 +148,7 @@ sqlite3_vfs vfs;
 
 const char *name(Kind kind)
 {
-    switch (kind) {
-    case Kind::Busy: return "busy";
-    case Kind::IoErr: return "I/O error";
-    case Kind::Full: return "disk full";
-    case Kind::ReadOnly: return "read-only";
-    }
-    return "";
+    return std::array{"busy", "I/O error", "disk full", "read-only"}[int(kind)];
 }
 
 void install()

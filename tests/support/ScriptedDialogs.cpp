@@ -64,40 +64,23 @@ QString ScriptedDialogs::inputBox(QWidget *, const QString &prompt, const QStrin
     return answer ? answer->value.toString() : QString();
 }
 
-bool ScriptedDialogs::showFile(Kind kind, CommonDialogSettings &settings)
+bool ScriptedDialogs::showCommon(Kind kind, CommonDialogSettings &settings,
+                                  const std::function<void(const QVariant &)> &accept)
 {
     const Answer *answer = take({kind, {}, settings.dialogTitle, {}, {}, settings});
     if (answer)
-        acceptChosenFile(settings, answer->value.toString());
+        accept(answer->value);
     return answer;
 }
 
 bool ScriptedDialogs::showPrinter(QWidget *, CommonDialogSettings &settings, QPrinter &printer)
 {
-    const Answer *answer = take({Kind::Printer, {}, settings.dialogTitle, {}, {}, settings});
-    if (!answer)
-        return false;
     // OK with the range the dialog preselected.
-    printer.setPrintRange(settings.printSelection ? QPrinter::Selection : QPrinter::AllPages);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(answer->value.toString());
-    return true;
-}
-
-bool ScriptedDialogs::showFont(QWidget *, CommonDialogSettings &settings)
-{
-    const Answer *answer = take({Kind::Font, {}, settings.dialogTitle, {}, {}, settings});
-    if (answer)
-        acceptChosenFont(settings, answer->value.value<QFont>());
-    return answer;
-}
-
-bool ScriptedDialogs::showColor(QWidget *, CommonDialogSettings &settings)
-{
-    const Answer *answer = take({Kind::Color, {}, settings.dialogTitle, {}, {}, settings});
-    if (answer)
-        settings.color = answer->value.value<QColor>();
-    return answer;
+    return showCommon(Kind::Printer, settings, [&](const QVariant &pdf) {
+        printer.setPrintRange(settings.printSelection ? QPrinter::Selection : QPrinter::AllPages);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf.toString());
+    });
 }
 
 } // namespace ui

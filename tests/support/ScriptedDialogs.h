@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <deque>
+#include <functional>
 
 namespace ui {
 
@@ -54,8 +55,14 @@ public:
     bool showOpen(QWidget *, CommonDialogSettings &settings) override { return showFile(Kind::Open, settings); }
     bool showSave(QWidget *, CommonDialogSettings &settings) override { return showFile(Kind::Save, settings); }
     bool showPrinter(QWidget *parent, CommonDialogSettings &settings, QPrinter &printer) override;
-    bool showFont(QWidget *parent, CommonDialogSettings &settings) override;
-    bool showColor(QWidget *parent, CommonDialogSettings &settings) override;
+    bool showFont(QWidget *, CommonDialogSettings &settings) override
+    {
+        return showCommon(Kind::Font, settings, [&](const QVariant &font) { acceptChosenFont(settings, font.value<QFont>()); });
+    }
+    bool showColor(QWidget *, CommonDialogSettings &settings) override
+    {
+        return showCommon(Kind::Color, settings, [&](const QVariant &color) { settings.color = color.value<QColor>(); });
+    }
 
 private:
     struct Answer
@@ -68,7 +75,12 @@ private:
     // The next answer if it is of this kind and no cancel; otherwise null (a failure when
     // unscripted or of another kind).
     const Answer *take(const Shown &shownNow);
-    bool showFile(Kind kind, CommonDialogSettings &settings);
+    bool showFile(Kind kind, CommonDialogSettings &settings)
+    {
+        return showCommon(kind, settings, [&](const QVariant &path) { acceptChosenFile(settings, path.toString()); });
+    }
+    // A common dialog: the next answer, if there is one of its kind, handed to accept.
+    bool showCommon(Kind kind, CommonDialogSettings &settings, const std::function<void(const QVariant &)> &accept);
 
     std::deque<Answer> answers;
     Answer current;
