@@ -2,10 +2,10 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/HeldTable.h"
+#include "platform/db/Statement.h"
 #include "platform/system/Files.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -71,11 +71,13 @@ void Connection::prepareToWrite()
 {
     if (written || mode == Mode::ReadOnly)
         return;
-    sqlite3_stmt *query = nullptr;
-    if (sqlite3_prepare_v2(sqlite, "PRAGMA journal_mode=WAL", -1, &query, nullptr) == SQLITE_OK
-        && sqlite3_step(query) == SQLITE_ROW)
-        written = qstricmp(reinterpret_cast<const char *>(sqlite3_column_text(query, 0)), "wal") == 0;
-    sqlite3_finalize(query);
+    // When the log cannot be taken (another program holds the file), the write goes on in the
+    // journal the file has.
+    try {
+        Statement journal(*this, "PRAGMA journal_mode=WAL");
+        written = journal.step() && journal.text(0).compare("wal", Qt::CaseInsensitive) == 0;
+    } catch (const DbError &) {
+    }
 }
 
 void Connection::endFailedTransaction()
@@ -121,7 +123,7 @@ std::shared_ptr<Connection> Connection::create(const QString &path)
     if (QFileInfo::exists(path))
         throw DbError(path + " exists already");
     sqlite3 *handle = nullptr;
-    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle,
+    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::shared_ptr<Connection> connection(new Connection(handle, path, Mode::ReadWrite));
     if (result != SQLITE_OK)
