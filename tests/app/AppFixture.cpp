@@ -1,9 +1,5 @@
 #include "AppFixture.h"
 
-#include <QApplication>
-#include <QImage>
-
-
 AppFixture::AppFixture()
     : context{dialogs, registry, folder.path(), {ZENT_PROGRAM_DIR "/zentcat"}, &statements, this}
 {

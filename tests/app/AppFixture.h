@@ -1,24 +1,13 @@
 #pragma once
 
+#include "Testing.h"
 #include "CatalogueWriter.h"
-#include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
 #include "app/AppContext.h"
 #include "platform/db/StatementLog.h"
 #include "platform/system/FailureSink.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/PictureBox.h"
-
-// The controls the tests reach most.
-#include <QComboBox>
-#include <QDir>
-#include <QListWidget>
-#include <QString>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 

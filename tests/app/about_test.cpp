@@ -1,8 +1,6 @@
 #include "AppFixture.h"
 #include "app/frmAbout.h"
 
-#include <QLabel>
-
 using namespace sys;
 
 namespace {

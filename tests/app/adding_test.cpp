@@ -2,8 +2,6 @@
 // boxes and statements are the deck's own tests'.
 #include "AppFixture.h"
 
-#include <QLineEdit>
-
 using catalogue_writer::CardRow;
 using ui::MessageAnswer;
 

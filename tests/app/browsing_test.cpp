@@ -1,9 +1,6 @@
 // Choosing a card from the name lists, the attack toggle, and Find.
 #include "AppFixture.h"
 
-#include <QGroupBox>
-#include <QLineEdit>
-
 using catalogue_writer::CardRow;
 
 namespace {

@@ -2,9 +2,6 @@
 // energy strip are the deck's own tests'.
 #include "AppFixture.h"
 
-#include <QLabel>
-#include <QTimer>
-
 TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergiesAsShown)
 {
     AppFixture app;

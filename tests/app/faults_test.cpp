@@ -9,10 +9,6 @@
 
 #include "platform/db/Connection.h"
 
-#include <QListWidget>
-#include <QRegularExpression>
-#include <QTimer>
-
 #include <sqlite3.h>
 
 #include <functional>

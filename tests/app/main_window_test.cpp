@@ -2,11 +2,6 @@
 
 #include "platform/ui/KeyedToolBar.h"
 
-#include <QAction>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QToolButton>
-
 using ui::MessageAnswer;
 
 TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndExitAsksAndEmptiesTheDeckOnYes)

@@ -3,8 +3,6 @@
 // never written, and the copy goes with the window.
 #include "AppFixture.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 QString legacy(const QString &name)

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "TempDir.h"
-
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QThread>
+#include "Testing.h"
 
 // Polls until the check holds or the time is up.
 template <typename Check>

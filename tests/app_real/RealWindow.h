@@ -1,15 +1,7 @@
 #pragma once
 
 #include "PrivateDesktop.h"
-#include "QtPrinters.h"
 #include "ScreenReader.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
-
-#include <QHash>
-#include <QImage>
-
-#include <gtest/gtest.h>
 
 inline const QString mainTitle = "Zentari Deck Builder";
 inline const QString previewTitle = "Zentari Deck Builder - Print Preview";

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "Testing.h"
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QRect>
-#include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>

@@ -3,8 +3,6 @@
 // files under the engine are the offscreen tests' to put in.)
 #include "RealWindow.h"
 
-#include <QCryptographicHash>
-
 #include <atomic>
 #include <chrono>
 #include <iostream>

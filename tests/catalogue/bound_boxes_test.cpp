@@ -1,16 +1,9 @@
+#include "Testing.h"
 #include "CatalogueWriter.h"
-#include "QtPrinters.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
 #include "catalogue/BoundBoxes.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
-
-#include <QLineEdit>
-#include <QTextEdit>
-
-#include <gtest/gtest.h>
 
 using namespace db;
 

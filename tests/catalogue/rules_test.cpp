@@ -1,11 +1,8 @@
 // The rules of a catalogue's content, which the program's offers and zentcat check share. Which
 // sets are offered and the deck sizes they must fit are the deck's adding tests' to check; how a
 // file is known by its first bytes, zentcat's import tests'.
+#include "Testing.h"
 #include "catalogue/Rules.h"
-
-#include <QStringList>
-
-#include <gtest/gtest.h>
 
 using namespace catalogue;
 

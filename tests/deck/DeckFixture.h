@@ -1,23 +1,14 @@
 #pragma once
 
+#include "Testing.h"
 #include "CatalogueWriter.h"
-#include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
 #include "catalogue/Catalogue.h"
 #include "deck/AddCards.h"
 #include "deck/Energies.h"
 #include "deck/WorkingDeck.h"
 #include "platform/db/StatementLog.h"
 #include "platform/system/FailureSink.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-
-#include <gtest/gtest.h>
 
 // The deck's subsystems on a catalogue file of the test's own, driving controls of their own:
 // no window. The catalogue refuses rows for "Refused". A fault of the program fails the test

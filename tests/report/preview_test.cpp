@@ -1,20 +1,10 @@
 // The preview window: the report in its editor; bold, italic, underline, alignment, font and
 // colour, with the check marks and buttons that follow the selection; save, open, print, exit.
-#include "QtPrinters.h"
+#include "Testing.h"
 #include "ScriptedDialogs.h"
-#include "TempDir.h"
 #include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/RichTextBox.h"
 #include "report/frmPreview.h"
-
-#include <QAction>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QTest>
-#include <QTextBlock>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
 
 using ui::MessageAnswer;
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QProcess>
-#include <QString>
+#include "Testing.h"
 
 // Another program on a catalogue file: the sqlite3 tool holding a read or a write lock on it,
 // as a database browser, a backup or another copy of the program would.

@@ -1,10 +1,9 @@
+#include "Testing.h"
 #include "ScriptedDialogs.h"
 
 #include <QPrinter>
 
 #include <array>
-
-#include <gtest/gtest.h>
 
 namespace ui {
 

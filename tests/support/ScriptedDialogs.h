@@ -1,12 +1,7 @@
 #pragma once
 
+#include "Testing.h"
 #include "platform/ui/Dialogs.h"
-
-#include <QColor>
-#include <QFont>
-#include <QList>
-#include <QString>
-#include <QVariant>
 
 #include <deque>
 #include <functional>

@@ -3,22 +3,11 @@
 // Access-format files were written with and with mdb-export's reading of them. Then the bundled
 // catalogue: what would surprise players is zentcat check's to find; here, with the sqlite3
 // tool as an independent reader, what it does not look at.
+#include "Testing.h"
 #include "CatalogueWriter.h"
 #include "LegacyReader.h"
-#include "QtPrinters.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
 
 #include "catalogue/Columns.h"
-
-#include <QImageReader>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-
-#include <gtest/gtest.h>
 
 namespace {
 

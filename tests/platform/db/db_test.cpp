@@ -1,17 +1,13 @@
 // The database layer on real files: statements as the program writes them, another program's
 // locks, and cursors, held or read from the file, and what they do when the file changes or the
 // program errs. The sqlite3 tool reads the files independently.
+#include "Testing.h"
 #include "CatalogueWriter.h"
 #include "LockHolder.h"
-#include "QtPrinters.h"
-#include "Sqlite3Tool.h"
-#include "TempDir.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
 #include "platform/system/Fault.h"
-
-#include <gtest/gtest.h>
 
 using namespace db;
 

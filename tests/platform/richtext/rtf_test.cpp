@@ -1,20 +1,11 @@
 // RTF: reading it as other programs write it and reading damaged RTF; writing documents and
 // files and reading them back; and RTF between us and other programs: LibreOffice, and files
 // other word processors and text tools wrote, kept beside the project and read when there.
+#include "Testing.h"
 #include "platform/richtext/RichText.h"
 #include "platform/richtext/RtfReader.h"
 
-#include "QtPrinters.h"
-#include "TempDir.h"
-
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <cmath>
-#include <gtest/gtest.h>
 
 using richtext::readRtf;
 using richtext::writeRtf;

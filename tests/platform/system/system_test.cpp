@@ -1,5 +1,6 @@
 // The system layer: steps that pass failures over, files and programs, the registry of this
 // system, and the user's working folder.
+#include "Testing.h"
 #include "platform/system/Attempt.h"
 #include "platform/system/Failure.h"
 #include "platform/system/FailureSink.h"
@@ -7,13 +8,6 @@
 #include "platform/system/Programs.h"
 #include "platform/system/Registry.h"
 #include "platform/system/WorkingFolder.h"
-
-#include "TempDir.h"
-
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <optional>

@@ -3,33 +3,14 @@
 // dialogs as a user does; here, what they cannot see. Windows' activation and unload events, and
 // the keyed toolbar: a button that is a menu item too, and the click that reaches its key's
 // command.
+#include "Testing.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/QtDialogs.h"
 
-#include "TempDir.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QFontDialog>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QListView>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
 
 using namespace ui;
 

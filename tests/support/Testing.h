@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+// What every test has at hand: Qt's widgets and test tools, GoogleTest, a folder of its own, the
+// file helpers, and the sqlite3 tool as an independent reader of what the program wrote.
+#include <QtTest>
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include <ostream>
 
 // A fresh folder for one test; removed with everything in it when the test ends.
 class TempDir
@@ -29,3 +32,21 @@ bool makePipe(const QString &path);
 QByteArray digest(const QString &path);
 // Every entry under the folder (of the kinds the filter names), as paths relative to it, sorted.
 QStringList filesUnder(const QString &folder, QDir::Filters filter = QDir::AllEntries);
+
+// Runs the sqlite3 command-line tool on a file and returns its output without the last line break.
+QString sqlite3Tool(const QString &file, const QString &sql);
+// The rows of the file's working deck as "name|id", one after the other, in stored order.
+QString deckRows(const QString &file);
+
+// Readable Qt values in test failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &list, std::ostream *out)
+{
+    *out << '{';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *out << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
+    *out << '}';
+}

@@ -1,7 +1,4 @@
-#include "TempDir.h"
-
-#include <QCryptographicHash>
-#include <QDirIterator>
+#include "Testing.h"
 
 #include <sys/stat.h>
 
@@ -46,4 +43,17 @@ QStringList filesUnder(const QString &folder, QDir::Filters filter)
         files << QDir(folder).relativeFilePath(found.next());
     files.sort();
     return files;
+}
+QString deckRows(const QString &file)
+{
+    return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
+}
+
+QString sqlite3Tool(const QString &file, const QString &sql)
+{
+    QProcess tool;
+    tool.start("sqlite3", {file, sql});
+    if (!tool.waitForFinished(10000))
+        return "<sqlite3 did not finish>";
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
