@@ -21,7 +21,7 @@ tests=(
   libgtest-dev libbenchmark-dev sqlite3 mdbtools
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-daemon
-  fonts-dejavu-core libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
+  fonts-dejavu-core libreoffice-writer-nogui poppler-utils
   # The package's checks.
   lintian desktop-file-utils appstream
 )

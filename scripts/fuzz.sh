@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes for SECONDS each (default 60), under AddressSanitizer and UndefinedBehaviorSanitizer:
-# the rich-text reader, from the shared RTF samples when they are beside the project, and whole
-# catalogue files, from small synthetic catalogues. Exits non-zero when a fuzzer finds a crash,
-# a hang or a leak; the input that did it is kept in build-fuzz/fuzz-artifacts/. Catalogues start
-# from small synthetic ones and from legacy (Access-format) ones, which the program reads through
-# the catalogue tool.
+# the rich-text reader, from its own seeds and from the shared RTF samples when they are beside
+# the project, and whole catalogue files, from small synthetic ones and from legacy
+# (Access-format) ones, which the program reads through the catalogue tool. Exits non-zero when
+# a fuzzer finds a crash, a hang or a leak; the input that did it is kept in
+# build-fuzz/fuzz-artifacts/.
 # FUZZ_BUILD_DIR chooses another build folder.
 set -euo pipefail
 bash "$(dirname "$0")/deps.sh" tests
@@ -21,10 +21,12 @@ cmake --build "$build" --target fuzz_rtf_reader fuzz_catalogue zentgen zentcat -
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/rtf" "$work/catalogue" "$build/fuzz-artifacts"
+# Inputs the fuzzer once found, kept so that every run tries them first.
+cp "$root"/fuzz/rtf-seeds/*.rtf "$work/rtf"/
 if compgen -G "$shared/rtf-samples/*.rtf" >/dev/null; then
   cp "$shared"/rtf-samples/*.rtf "$work/rtf"/
 else
-  echo "fuzz.sh: no samples in $shared/rtf-samples; the RTF fuzzer starts from nothing" >&2
+  echo "fuzz.sh: no samples in $shared/rtf-samples; the RTF fuzzer starts from its own seeds" >&2
 fi
 for rows in 5 8; do
   ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \

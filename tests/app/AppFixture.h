@@ -5,7 +5,6 @@
 #include "ScriptedDialogs.h"
 #include "app/AppContext.h"
 #include "platform/db/StatementLog.h"
-#include "platform/system/FailureSink.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/PictureBox.h"
 
@@ -15,26 +14,14 @@ class frmZentMain;
 
 // A program folder of the test's own, with a catalogue made for the case, scripted dialogs and
 // an empty registry; the main window is created on it as the splash would. The failures the
-// window passes over silently come here, and so do the faults of the program, each of which
-// fails the test; a test that expects a silent skip names the failure it expects, which must
-// then come.
-class AppFixture : public sys::FailureSink
+// window passes over silently are heard here, and so are the faults of the program; a test that
+// expects a silent skip names the failure it expects, which must then come.
+class AppFixture : public HeardFailures
 {
 public:
     AppFixture();
     ~AppFixture() override;
     void expectPassedOver(const QString &failure) { expected << failure; }
-    void passedOver(const QString &failure) override { failures << failure; }
-    // A fault of the program fails the test at once, whatever the window does with it, unless
-    // the test planted it.
-    void faulted(const QString &fault) override
-    {
-        if (!plantsFaults)
-            ADD_FAILURE() << "a fault of the program: " << fault.toStdString();
-        faults << fault;
-    }
-    bool plantsFaults = false;
-    QStringList faults;
 
     // Writes <program folder>/<fileName> with the rows; each row's picture is drawn there too
     // when its fldImage is set. The program folder is the test's folder unless the test says.
@@ -61,7 +48,7 @@ public:
     ui::ScriptedDialogs dialogs;
     sys::Registry registry;
     db::StatementLog statements;   // every statement the window sends, in order
-    QStringList failures, expected; // passed over, and expected to be
+    QStringList expected; // failures the test expects to be passed over
     AppContext context;
     std::unique_ptr<frmZentMain> window;
 };

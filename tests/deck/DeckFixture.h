@@ -8,12 +8,11 @@
 #include "deck/Energies.h"
 #include "deck/WorkingDeck.h"
 #include "platform/db/StatementLog.h"
-#include "platform/system/FailureSink.h"
 
 // The deck's subsystems on a catalogue file of the test's own, driving controls of their own:
 // no window. The catalogue refuses rows for "Refused". A fault of the program fails the test
 // unless the test planted it.
-struct Deck : sys::FailureSink
+struct Deck : HeardFailures
 {
     const QList<catalogue_writer::CardRow> rows;
     TempDir folder;
@@ -33,8 +32,6 @@ struct Deck : sys::FailureSink
     deck::WorkingDeck deck{catalogue, counters, controls, strip, card, dialogs, nullptr};
     deck::AddCards adding{deck, catalogue, card, trainers, dialogs, nullptr};
     deck::Energies energies{deck, dialogs, nullptr};
-    bool plantsFaults = false;
-    QStringList faults;
 
     explicit Deck(const QList<catalogue_writer::CardRow> &cards) : rows(cards)
     {
@@ -52,13 +49,6 @@ struct Deck : sys::FailureSink
         catalogue.open(file);
         catalogue.openCatalogueCursor();
         catalogue.pointDataControls();
-    }
-    void passedOver(const QString &) override {}
-    void faulted(const QString &fault) override
-    {
-        if (!plantsFaults)
-            ADD_FAILURE() << fault.toStdString();
-        faults << fault;
     }
 
     // A deck of that many copies of another card.

@@ -2,6 +2,8 @@
 
 // What every test has at hand: Qt's widgets and test tools, GoogleTest, a folder of its own, the
 // file helpers, and the sqlite3 tool as an independent reader of what the program wrote.
+#include "platform/system/FailureSink.h"
+
 #include <QtTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
@@ -37,6 +39,21 @@ QStringList filesUnder(const QString &folder, QDir::Filters filter = QDir::AllEn
 QString sqlite3Tool(const QString &file, const QString &sql);
 // The rows of the file's working deck as "name|id", one after the other, in stored order.
 QString deckRows(const QString &file);
+
+// Hears what a subsystem passes over and the faults of the program; a fault fails the test at
+// once, whatever the subsystem does with it, unless the test planted it.
+struct HeardFailures : sys::FailureSink
+{
+    void passedOver(const QString &failure) override { failures << failure; }
+    void faulted(const QString &fault) override
+    {
+        if (!plantsFaults)
+            ADD_FAILURE() << "a fault of the program: " << fault.toStdString();
+        faults << fault;
+    }
+    bool plantsFaults = false;
+    QStringList failures, faults;
+};
 
 // Readable Qt values in test failure messages.
 inline void PrintTo(const QString &text, std::ostream *out)
