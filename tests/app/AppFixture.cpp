@@ -36,18 +36,13 @@ QString AppFixture::writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
     return path;
 }
 
-frmZentMain &AppFixture::openMainWindow()
-{
-    window = std::make_unique<frmZentMain>(context);
-    return *window;
-}
-
 frmZentMain &AppFixture::showMainWindow()
 {
-    frmZentMain &main = window ? *window : openMainWindow();
-    main.show();
-    QApplication::setActiveWindow(&main);
-    return main;
+    if (!window)
+        window = std::make_unique<frmZentMain>(context);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    return *window;
 }
 
 QString AppFixture::text(const char *name) const

@@ -27,8 +27,8 @@ public:
     // when its fldImage is set. The program folder is the test's folder unless the test says.
     QString writeCatalogue(const QList<catalogue_writer::CardRow> &rows,
                            const QString &fileName = "zentdeck.znt");
-    frmZentMain &openMainWindow();
-    // Shows the window as the active one, so its shortcuts and default button work.
+    // Creates the window, if not yet made, and shows it as the active one, so its shortcuts and
+    // default button work.
     frmZentMain &showMainWindow();
 
     template <typename Widget>

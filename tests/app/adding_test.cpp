@@ -2,17 +2,7 @@
 // boxes and statements are the deck's own tests'.
 #include "AppFixture.h"
 
-using catalogue_writer::CardRow;
 using ui::MessageAnswer;
-
-namespace {
-
-CardRow creature(const QString &name, const QString &group, const QString &level)
-{
-    return {{"fldName", name}, {"fldTrainers", "z"}, {"fldZentGroup", group}, {"fldGroupLev", level}};
-}
-
-} // namespace
 
 // The card chosen from the list brings its line's offer, and the keyboard goes back to the list
 // the card came from.
@@ -20,7 +10,7 @@ TEST(AddCards, TheChosenCardsLineIsOfferedAndTheKeyboardGoesBackToItsList)
 {
     AppFixture app;
     const QString file = app.writeCatalogue({creature("A", "10", "1"), creature("B", "10", "2"),
-                                             creature("C", "10", "3"), {{"fldName", "z"}, {"fldTrainers", "Potion"}}});
+                                             creature("C", "10", "3"), trainer("Potion")});
     frmZentMain &main = app.showMainWindow();
     app.dialogs.answerMessage(MessageAnswer::Yes);
     app.choose("cboName", "A");

@@ -209,7 +209,7 @@ TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
         for (const bool persistent : {false, true}) {
             for (int at = 1; at <= points; ++at) {
                 SCOPED_TRACE(QString("%1, %2 fault at point %3 of %4")
-                                 .arg(faulty_files::name(kind), persistent ? "lasting" : "one", QString::number(at),
+                                 .arg(faulty_files::names[int(kind)], persistent ? "lasting" : "one", QString::number(at),
                                       QString::number(points))
                                  .toStdString());
                 Campaign app;

@@ -29,45 +29,36 @@ inline QString runTool(const QString &program, const QStringList &arguments, con
 
 // A program run for one test. Its output goes to files in a log folder, so a full pipe never
 // stalls it, and it is ended when this object goes, whatever happened in the test.
-class ScopedProcess
+class ScopedProcess : public QProcess
 {
 public:
-    ScopedProcess(const QString &logFolder, const QString &name)
-        : logs(logFolder + "/" + name)
+    ScopedProcess(const QString &logFolder, const QString &name) : logs(logFolder + "/" + name)
     {
-        process.setStandardOutputFile(logs + ".out");
-        process.setStandardErrorFile(logs + ".err");
+        setStandardOutputFile(logs + ".out");
+        setStandardErrorFile(logs + ".err");
     }
-    ~ScopedProcess()
+    ~ScopedProcess() override
     {
-        // A polite end first, so a bus can tell the services it started to go too.
-        process.terminate();
-        if (running() && !process.waitForFinished(3000)) {
-            process.kill();
-            process.waitForFinished(3000);
-        }
+        // A polite end first, so a bus can tell the services it started to go too; what still
+        // runs after that, QProcess kills.
+        terminate();
+        waitForFinished(3000);
     }
 
     void start(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
                const QString &workingFolder = {})
     {
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(workingFolder);
-        process.start(program, arguments);
-        process.waitForStarted(10000);
+        setProcessEnvironment(environment);
+        setWorkingDirectory(workingFolder);
+        QProcess::start(program, arguments);
+        waitForStarted(10000);
     }
+    bool running() const { return state() != NotRunning; }
     QString output() const { return QString::fromLocal8Bit(readFile(logs + ".out")); } // so far
-    bool running() const { return process.state() != QProcess::NotRunning; }
-    // The system's id of the running program, for a signal sent to it from elsewhere; 0 when none.
-    qint64 processId() const { return process.processId(); }
-    bool waitForEnd(int timeoutMs) { return process.waitForFinished(timeoutMs); }
-    // Ended of itself with exit code 0.
-    bool endedNormally() const { return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0; }
     QString errorOutput() const { return QString::fromLocal8Bit(readFile(logs + ".err")); } // so far
 
 private:
     const QString logs; // the folder and the name its output files start with
-    QProcess process;
 };
 
 // A desktop of the test's own: a virtual X display, a session bus and, as on a user's desktop,

@@ -114,7 +114,8 @@ protected:
     bool exitWithYes()
     {
         type("ctrl+x");
-        return answer("Exit?", "Return") && program.waitForEnd(5000) && program.endedNormally();
+        return answer("Exit?", "Return") && program.waitForFinished(5000)
+               && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
     }
     // Saved beside the test for people to look at (a test run as another user may not write the
     // build folder: it names a folder of its own).
@@ -145,10 +146,6 @@ protected:
     QHash<QString, QPoint> places;
 };
 
-template <PrivateDesktop::Kind kind>
-struct On : RealWindow {
-    On() : RealWindow(kind) {}
-};
-using OnADesktop = On<PrivateDesktop::Kind::WithWindowManager>;
+struct OnADesktop : RealWindow { OnADesktop() : RealWindow(PrivateDesktop::Kind::WithWindowManager) {} };
 // Without a window manager nobody hands the keyboard back when a box closes: the program must.
-using OnABareDisplay = On<PrivateDesktop::Kind::BareDisplay>;
+struct OnABareDisplay : RealWindow { OnABareDisplay() : RealWindow(PrivateDesktop::Kind::BareDisplay) {} };

@@ -82,7 +82,7 @@ TEST_F(OnADesktop, KilledWhileAddingTheCatalogueStaysWholeAndTheNextRunOpensItAn
             ++sets;
         EXPECT_TRUE(killed) << "a step failed before the kill; " << said();
         killer.join();
-        ASSERT_TRUE(program.waitForEnd(5000));
+        ASSERT_TRUE(program.waitForFinished(5000));
 
         // Read from a copy, with the log or journal the kill left, so that the next run of the
         // program is the first to find them beside the catalogue.

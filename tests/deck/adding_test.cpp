@@ -7,16 +7,6 @@ using ui::MessageAnswer;
 
 namespace {
 
-CardRow creature(const QString &name, const QString &group, const QString &level)
-{
-    return {{"fldName", name}, {"fldTrainers", "z"}, {"fldZentGroup", group}, {"fldGroupLev", level}};
-}
-
-CardRow trainer(const QString &name)
-{
-    return {{"fldName", "z"}, {"fldTrainers", name}};
-}
-
 // A line of three, a line of two, a lone basic, a line of four, a basic stored last whose line
 // has its other stages before it, and two trainers. The catalogue refuses rows for "Refused".
 const QList<CardRow> cards = {creature("A", "10", "1"),  creature("B", "10", "2"),  creature("C", "10", "3"),

@@ -100,19 +100,12 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     ASSERT_TRUE(preview.rtfMain.saveFile(preview.folder.file("saved.rtf")));
     preview.rtfMain.setPlainContent("changed");
 
-    // Cancelled: caption, content and the unsaved mark stay.
-    preview.dialogs.answerMessage(MessageAnswer::Yes);
-    preview.dialogs.cancel(ui::ScriptedDialogs::Kind::Open);
-    window.OpenDeckFile();
-    EXPECT_EQ(preview.dialogs.shown()[1].settings.flags, 0x81800);
-    EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
-    EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
-
     // A file that does not load: the caption already names it, the content stays. (Ctrl+O, the
     // menu item that is the toolbar's Open too, opens once.)
     preview.dialogs.answerMessage(MessageAnswer::Yes);
     preview.dialogs.answerOpen(preview.folder.file("notes.rtf"));
     QTest::keyClick(&preview.rtfMain, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(preview.dialogs.shown()[1].settings.flags, 0x81800);
     EXPECT_EQ(window.windowTitle(), "notes.rtf");
     EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
 
@@ -123,15 +116,12 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_TRUE(window.isModified());
 
-    // The toolbar: Help shows the about box; every button shows its picture.
+    // Help shows the about box.
     window.tbrMain_ButtonClick("Help");
     EXPECT_EQ(preview.aboutShown, 1);
-    for (const ui::KeyedButton *button : preview.tbrMain.buttons())
-        EXPECT_TRUE(button->key().isEmpty() || !preview.tbrMain.buttonWidget(button->key())->icon().isNull())
-            << button->key().toStdString();
 }
 
-TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)
+TEST(Preview, PrintsTheSelectionOrEverything)
 {
     Preview preview;
     // What a PDF reader finds in what was printed of "Quarlith", or of everything: each page
@@ -151,11 +141,6 @@ TEST(Preview, PrintsTheSelectionOrEverythingAndFitsTheEditorToTheWindow)
     const ui::CommonDialogSettings &print = preview.dialogs.shown()[0].settings;
     EXPECT_EQ(print.flags, 0x108);
     EXPECT_TRUE(print.printSelection);
-
-    // The editor follows the window's size.
-    preview.window.resize(600, 500);
-    EXPECT_LT(preview.rtfMain.width(), 600);
-    EXPECT_GT(preview.rtfMain.width(), 580);
 }
 
 TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)

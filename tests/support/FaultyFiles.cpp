@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -17,7 +16,6 @@ struct State
     int at = 0;
     bool persistent = false;
     int points = 0;
-    bool struck = false;
 };
 State state;
 sqlite3_vfs *engine = nullptr; // the engine's own file layer
@@ -29,11 +27,8 @@ int fault(Kind kind, int error, bool mayLast = true)
     if (!state.armed || state.kind != kind)
         return SQLITE_OK;
     ++state.points;
-    if (state.at > 0 && (state.points == state.at || (mayLast && state.persistent && state.points > state.at))) {
-        state.struck = true;
-        return error;
-    }
-    return SQLITE_OK;
+    const bool strikes = state.at > 0 && (state.points == state.at || (mayLast && state.persistent && state.points > state.at));
+    return strikes ? error : SQLITE_OK;
 }
 
 // The first of the faults that strikes at this point; each one armed counts it.
@@ -146,11 +141,6 @@ sqlite3_vfs vfs;
 
 } // namespace
 
-const char *name(Kind kind)
-{
-    return std::array{"busy", "I/O error", "disk full", "read-only"}[int(kind)];
-}
-
 void install()
 {
     if (engine)
@@ -169,18 +159,13 @@ void install()
 
 void arm(Kind kind, int at, bool persistent)
 {
-    state = {true, kind, at, persistent, 0, false};
+    state = {true, kind, at, persistent, 0};
 }
 
 int disarm()
 {
     state.armed = false;
     return state.points;
-}
-
-bool struck()
-{
-    return state.struck;
 }
 
 } // namespace faulty_files

@@ -14,7 +14,7 @@ enum class Kind {
     ReadOnly, // a file turned read-only: SQLITE_READONLY on each write, no file opened to write
 };
 inline constexpr Kind kinds[] = {Kind::Busy, Kind::IoErr, Kind::Full, Kind::ReadOnly};
-const char *name(Kind kind);
+inline constexpr const char *names[] = {"busy", "I/O error", "disk full", "read-only"}; // of each kind
 
 void install();
 // From now on, fault point `at` of that kind fails (1 is the first), and every one after it
@@ -24,7 +24,5 @@ void arm(Kind kind, int at, bool persistent);
 inline void count(Kind kind) { arm(kind, 0, false); }
 // No more faults; returns the points of the armed kind reached since arm().
 int disarm();
-// Whether a fault was put in since arm().
-bool struck();
 
 } // namespace faulty_files

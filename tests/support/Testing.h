@@ -40,6 +40,19 @@ QString sqlite3Tool(const QString &file, const QString &sql);
 // The rows of the file's working deck as "name|id", one after the other, in stored order.
 QString deckRows(const QString &file);
 
+// Catalogue rows: a creature, in an evolution line at a stage when one is given, and a trainer.
+inline QHash<QString, QString> creature(const QString &name, const QString &line = {}, const QString &stage = {})
+{
+    QHash<QString, QString> row{{"fldName", name}, {"fldTrainers", "z"}};
+    if (!line.isNull())
+        row.insert({{"fldZentGroup", line}, {"fldGroupLev", stage}});
+    return row;
+}
+inline QHash<QString, QString> trainer(const QString &name)
+{
+    return {{"fldName", "z"}, {"fldTrainers", name}};
+}
+
 // Hears what a subsystem passes over and the faults of the program; a fault fails the test at
 // once, whatever the subsystem does with it, unless the test planted it.
 struct HeardFailures : sys::FailureSink

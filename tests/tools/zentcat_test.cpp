@@ -18,45 +18,23 @@ struct Outcome
     QString err;
 };
 
-// Runs a tool of the build.
-Outcome run(const QString &tool, const QStringList &arguments)
+Outcome runZentcat(const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     process.setProcessEnvironment(environment);
-    process.start(tool, arguments);
+    process.start(ZENTCAT_PATH, arguments);
     if (!process.waitForFinished(120000))
         return {-1, {}, "<the tool did not finish>"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-Outcome runZentcat(const QStringList &arguments)
-{
-    return run(ZENTCAT_PATH, arguments);
-}
-
 // Every row of a table as sqlite3 reads it: a JSON array of the rows, each an array of its values.
 QString rowsOf(const QString &file, const QString &table, const QStringList &columns)
 {
     return sqlite3Tool(file, "SELECT json_group_array(json_array(" + columns.join(", ") + ")) FROM " + table);
-}
-
-// The fields of mdb-export's CSV, row by row; an empty field without quotes is a NULL, shown as
-// "<NULL>".
-QList<QStringList> readCsv(const QString &path)
-{
-    static const QRegularExpression field(R"re((?:"((?:[^"]|"")*)"|([^,\n"]*))([,\n]))re");
-    QList<QStringList> rows{{}};
-    for (const QRegularExpressionMatch &match : field.globalMatch(QString::fromUtf8(readFile(path)))) {
-        rows.last() << (match.capturedStart(1) >= 0 ? match.captured(1).replace("\"\"", "\"")
-                        : match.captured(2).isEmpty() ? "<NULL>" : match.captured(2));
-        if (match.captured(3) == "\n")
-            rows.append(QStringList());
-    }
-    rows.removeLast();
-    return rows;
 }
 
 } // namespace
@@ -88,20 +66,22 @@ TEST(Zentcat, ImportsEveryAccessFormatValueForValueInStoredOrder)
                                                        "OR length(fldNotes) = 10000"), "2");
 }
 
+// Written out as mdb-export writes its CSV: the column names, then the rows, text quoted.
 TEST(Zentcat, ReadsAccess97TextWithItsCodePage)
 {
     for (const auto &[name, columns] : {std::pair{"testIndexCodesV1997", QStringList{"name", "data"}},
                                         std::pair{"delColTestV1997", QStringList{"id", "id2", "data", "data2"}}}) {
         SCOPED_TRACE(name);
         zentcat::LegacyReader reader(legacy + "jet3/" + name + ".mdb");
-        QList<QStringList> rows{columns};
-        EXPECT_TRUE(reader.readTable("Table1", columns, [&](const QByteArrayList &values) {
-            rows.append(QStringList());
-            for (const QByteArray &value : values)
-                rows.last() << (value.isNull() ? "<NULL>" : QString::fromUtf8(value));
+        QByteArray csv = columns.join(',').toUtf8() + '\n';
+        EXPECT_TRUE(reader.readTable("Table1", columns, [&](QByteArrayList values) {
+            for (QByteArray &value : values)
+                if (bool number = false; value.toLongLong(&number), !number && !value.isNull())
+                    value = '"' + value.replace('"', "\"\"") + '"';
+            csv += values.join(',') + '\n';
             return true;
         })) << reader.error().toStdString();
-        EXPECT_EQ(rows, readCsv(legacy + "jet3/" + name + ".Table1.csv"));
+        EXPECT_EQ(csv, readFile(legacy + "jet3/" + name + ".Table1.csv"));
     }
 }
 
@@ -195,12 +175,6 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
     const Outcome bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
     EXPECT_EQ(bundled.code, 0);
     EXPECT_EQ(bundled.out, ZENT_PROGRAM_DIR "/zentdeck.znt: nothing in it will surprise its users.\n");
-    // An Access-format catalogue without its deck table or pictures.
-    const Outcome legacyRun = runZentcat({"check", legacy + "no-names-table-2000.znt"});
-    EXPECT_EQ(legacyRun.code, 1);
-    EXPECT_EQ(legacyRun.out, "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep a deck in it.\n"
-                             "None of the 4 card pictures is there: they are looked for beside the catalogue, in "
-                             + QDir::cleanPath(legacy) + ".\n");
 }
 
 TEST(Zentcat, BadInputGivesOneLineAndNoFile)
@@ -241,7 +215,4 @@ TEST(Zentcat, BadInputGivesOneLineAndNoFile)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(filesUnder(dir.path()), before);
     }
-    const Outcome help = runZentcat({"--help"});
-    EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: zentcat import")) << help.out.toStdString();
 }

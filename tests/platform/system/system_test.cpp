@@ -109,7 +109,6 @@ TEST_F(TemporaryFolder, AWorkingFolderIsTheUsersAloneAndStaleOnesGo)
 TEST_F(TemporaryFolder, AProgramRunsToItsEndOrIsKilledAtTheLimitAndTheWindowsKeepTheirTimers)
 {
     EXPECT_TRUE(runProgram("sh", {"-c", "head -c 5000000 /dev/zero; head -c 5000000 /dev/zero >&2"}, 10000));
-    EXPECT_FALSE(runProgram("sh", {"-c", "exit 3"}, 10000));
 
     // A program that never ends is killed at the limit; meanwhile the timers still fire.
     const QString pidFile = temp.file("pid");

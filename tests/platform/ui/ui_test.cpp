@@ -53,16 +53,10 @@ void whenActive(QWidget &window, std::function<void()> action)
 struct Window
 {
 };
-struct Items
-{
-    QAction *item = nullptr;
-};
-using Row = KeyedCommand<Window, Items>;
+using Row = KeyedCommand<Window, Window>;
 constexpr void (*runs)(Window &) = [](Window &) {};
-constexpr Row wellKeyed[] = {{}, {"A", nullptr, "Open", KeyedButtonStyle::Push, runs},
-                             {"B", "b", "Bold", KeyedButtonStyle::Check, runs, &Items::item}};
-constexpr Row repeatedKey[] = {{"A", nullptr, "Open", KeyedButtonStyle::Push, runs},
-                               {"A", nullptr, "Save", KeyedButtonStyle::Push, runs}};
+constexpr Row wellKeyed[] = {{}, {"A", nullptr, "Open", KeyedButtonStyle::Push, runs}};
+constexpr Row repeatedKey[] = {wellKeyed[1], {"A", nullptr, "Save", KeyedButtonStyle::Push, runs}};
 constexpr Row noCommand[] = {{"A", nullptr, "Open", KeyedButtonStyle::Push}};
 static_assert(isWellKeyed(wellKeyed) && !isWellKeyed(repeatedKey) && !isWellKeyed(noCommand));
 
@@ -114,24 +108,6 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
         dialog->reject();
     });
     EXPECT_FALSE(cdlText.ShowPrinter(printer));
-
-    // Font, the first time: size 12, regular, no face; OK without choosing one gives no face.
-    // Once a face was chosen, the dialog opens on it.
-    for (const QString face : {"", "Liberation Serif"}) {
-        whenShown<QFontDialog>([face](QFontDialog *dialog) {
-            const auto *faces = dialog->findChild<QListView *>();
-            EXPECT_EQ(faces->selectionModel()->selectedIndexes().size(), face.isEmpty() ? 0 : 1);
-            EXPECT_EQ(dialog->findChild<QLineEdit *>()->text(), face);
-            EXPECT_FALSE(dialog->currentFont().bold() || dialog->currentFont().italic());
-            EXPECT_EQ(dialog->currentFont().pointSizeF(), 12);
-            dialog->accept();
-        });
-        ASSERT_TRUE(cdlText.ShowFont());
-        EXPECT_EQ(settings.fontName, face);
-        EXPECT_EQ(settings.fontSize, 12);
-        EXPECT_FALSE(settings.fontBold || settings.fontItalic || settings.fontUnderline);
-        settings.fontName = "Liberation Serif";
-    }
 }
 
 TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
