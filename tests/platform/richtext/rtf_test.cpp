@@ -208,7 +208,7 @@ TEST(RtfRoundTrip, KeepsTextAndEveryAttributeInMemoryAndInFilesAndFailuresChange
 }
 
 // What LibreOffice, an independent word processor, makes of our file, written out as RTF again,
-// is our document. (Reading what other word processors write is the samples' to check.)
+// is our document. (What other word processors write seeds the fuzzer.)
 TEST(RtfLibreOffice, ReadsWhatWeWriteAndWritesItBackTheSame)
 {
     if (QStandardPaths::findExecutable("soffice").isEmpty())

@@ -49,12 +49,13 @@ void whenActive(QWidget &window, std::function<void()> action)
     });
 }
 
-// A table that would lose a click does not pass the check its window's build makes.
-struct Window
+// A table that would lose a click does not pass the check its window's build makes. (Which
+// window runs the commands and which menu items they have is of no concern here.)
+struct None
 {
 };
-using Row = KeyedCommand<Window, Window>;
-constexpr void (*runs)(Window &) = [](Window &) {};
+using Row = KeyedCommand<None, None>;
+constexpr void (*runs)(None &) = [](None &) {};
 constexpr Row wellKeyed[] = {{}, {"A", nullptr, "Open", KeyedButtonStyle::Push, runs}};
 constexpr Row repeatedKey[] = {wellKeyed[1], {"A", nullptr, "Save", KeyedButtonStyle::Push, runs}};
 constexpr Row noCommand[] = {{"A", nullptr, "Open", KeyedButtonStyle::Push}};
