@@ -9,8 +9,6 @@
 
 #include "platform/db/Connection.h"
 
-#include <sqlite3.h>
-
 #include <functional>
 
 using catalogue_writer::CardRow;
@@ -40,48 +38,20 @@ QList<CardRow> catalogueB()
     return {card("B", "Birch", "5", "1"), card("B", "Bloom", "", "", true), card("B", "Bark", "6", "1")};
 }
 
-// An independent reader of the file, on the engine's own files, which waits for nothing.
-class Checker
+// Nothing of the program holds the file: another program may take it whole at once.
+bool isFree(const SqliteConnection &file)
 {
-public:
-    explicit Checker(const QString &file) { sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix"); }
-    ~Checker() { sqlite3_close_v2(db); }
-    Checker(const Checker &) = delete;
-    Checker &operator=(const Checker &) = delete;
-
-    // The rows of the statements, each as its values joined by "|"; "<error>" when one fails.
-    QStringList rows(const char *sql) const
-    {
-        QStringList rows;
-        const auto row = [](void *out, int n, char **values, char **) {
-            QStringList joined;
-            for (int i = 0; i < n; ++i)
-                joined << QString::fromUtf8(values[i]);
-            static_cast<QStringList *>(out)->append(joined.join('|'));
-            return 0;
-        };
-        if (sqlite3_exec(db, sql, row, &rows, nullptr) != SQLITE_OK)
-            rows << "<error: " + QString(sqlite3_errmsg(db)) + ">";
-        return rows;
-    }
-    // Nothing of the program holds the file: another program may take it whole at once.
-    bool free() const
-    {
-        if (rows("PRAGMA journal_mode") == QStringList{"wal"})
-            return rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).startsWith("0|");
-        return rows("BEGIN EXCLUSIVE; ROLLBACK") == QStringList();
-    }
-
-private:
-    sqlite3 *db = nullptr;
-};
+    if (file.rows("PRAGMA journal_mode") == QStringList{"wal"})
+        return file.rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).startsWith("0|");
+    return file.rows("BEGIN EXCLUSIVE; ROLLBACK") == QStringList();
+}
 
 struct Campaign : AppFixture
 {
     const QString fileA = writeCatalogue(catalogueA());
     const QString fileB = writeCatalogue(catalogueB(), "other.znt");
-    const QStringList cardsA = Checker(fileA).rows("SELECT * FROM tblZentDeck");
-    const QStringList cardsB = Checker(fileB).rows("SELECT * FROM tblZentDeck");
+    const QStringList cardsA = SqliteConnection(fileA).rows("SELECT * FROM tblZentDeck");
+    const QStringList cardsB = SqliteConnection(fileB).rows("SELECT * FROM tblZentDeck");
 
     frmZentMain &main() { return *window; }
     void add(const char *list, const QString &name)
@@ -142,10 +112,10 @@ const Action actions[] = {
 void check(Campaign &app, const Action &action, const QString &notesBefore)
 {
     for (const QString &file : {app.fileA, app.fileB}) {
-        const Checker checker(file);
-        EXPECT_TRUE(checker.free()) << file.toStdString();
-        EXPECT_EQ(checker.rows("PRAGMA integrity_check"), QStringList{"ok"});
-        EXPECT_EQ(checker.rows("SELECT * FROM tblZentDeck"), file == app.fileA ? app.cardsA : app.cardsB);
+        const SqliteConnection reader(file);
+        EXPECT_TRUE(isFree(reader)) << file.toStdString();
+        EXPECT_EQ(reader.rows("PRAGMA integrity_check"), QStringList{"ok"});
+        EXPECT_EQ(reader.rows("SELECT * FROM tblZentDeck"), file == app.fileA ? app.cardsA : app.cardsB);
     }
     if (QString(action.name) == "exit") {
         // The next run starts on the file as the fault left it.
@@ -169,7 +139,7 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     // list starts empty, whatever the last one left).
     if (!open.isEmpty() && QString(action.name) != "exit") {
         const QStringList lines = app.items("lstZents"), ids = app.items("lstId");
-        for (const QString &row : Checker(open).rows("SELECT fldNames, fldID FROM tblNames")) {
+        for (const QString &row : SqliteConnection(open).rows("SELECT fldNames, fldID FROM tblNames")) {
             const qsizetype line = ids.indexOf(row.section('|', 1));
             EXPECT_TRUE(line >= 0 && lines[line] == row.section('|', 0, 0)) << row.toStdString();
         }
@@ -178,10 +148,10 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     app.dialogs.clear();
     app.open(open.isEmpty() ? app.fileA : open);
     const QString chosen = letter == "B" ? "Bark" : "Amber";
-    const QStringList before = Checker(app.openFile()).rows("SELECT fldID FROM tblNames");
+    const QStringList before = SqliteConnection(app.openFile()).rows("SELECT fldID FROM tblNames");
     app.add("cboName", chosen);
     EXPECT_EQ(app.text("txtNotes"), letter + ": " + chosen);
-    const QStringList after = Checker(app.openFile()).rows("SELECT fldNames, fldID FROM tblNames");
+    const QStringList after = SqliteConnection(app.openFile()).rows("SELECT fldNames, fldID FROM tblNames");
     EXPECT_EQ(after.size(), before.size() + 1);
     EXPECT_EQ(after.value(after.size() - 1), chosen + "|" + app.items("lstId").constLast());
 }

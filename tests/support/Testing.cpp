@@ -1,5 +1,7 @@
 #include "Testing.h"
 
+#include <sqlite3.h>
+
 #include <sys/stat.h>
 
 TempDir::TempDir() : dir(QDir::tempPath() + "/zentdeck-test-XXXXXX") {}
@@ -56,4 +58,29 @@ QString sqlite3Tool(const QString &file, const QString &sql)
     if (!tool.waitForFinished(10000))
         return "<sqlite3 did not finish>";
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+SqliteConnection::SqliteConnection(const QString &file)
+{
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    sqlite3_close_v2(db);
+}
+
+QStringList SqliteConnection::rows(const char *sql) const
+{
+    QStringList rows;
+    const auto row = [](void *out, int n, char **values, char **) {
+        QStringList joined;
+        for (int i = 0; i < n; ++i)
+            joined << QString::fromUtf8(values[i]);
+        static_cast<QStringList *>(out)->append(joined.join('|'));
+        return 0;
+    };
+    if (sqlite3_exec(db, sql, row, &rows, nullptr) != SQLITE_OK)
+        rows << "<error: " + QString(sqlite3_errmsg(db)) + ">";
+    return rows;
 }

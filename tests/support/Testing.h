@@ -40,6 +40,26 @@ QString sqlite3Tool(const QString &file, const QString &sql);
 // The rows of the file's working deck as "name|id", one after the other, in stored order.
 QString deckRows(const QString &file);
 
+struct sqlite3;
+
+// A connection of the test's own to a file, through SQLite's C API on the engine's own files
+// (never a fault put in under the program), which waits for nothing: an independent reader of
+// what the program wrote, or another program holding the file.
+class SqliteConnection
+{
+public:
+    explicit SqliteConnection(const QString &file);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection &) = delete;
+    SqliteConnection &operator=(const SqliteConnection &) = delete;
+    // The rows of the statements, each as its values joined by "|"; "<error: ...>" last when
+    // one fails.
+    QStringList rows(const char *sql) const;
+
+private:
+    sqlite3 *db = nullptr;
+};
+
 // Catalogue rows: a creature, in an evolution line at a stage when one is given, and a trainer.
 inline QHash<QString, QString> creature(const QString &name, const QString &line = {}, const QString &stage = {})
 {

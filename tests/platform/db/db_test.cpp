@@ -8,8 +8,6 @@
 #include "platform/db/DbError.h"
 #include "platform/system/Fault.h"
 
-#include <sqlite3.h>
-
 #include <thread>
 
 using namespace db;
@@ -33,32 +31,23 @@ QString writeCards(const TempDir &dir)
 }
 
 // Another program on the file, as a database browser, a backup or another copy of the program:
-// a read transaction that has read a page, or a write transaction, held by a connection of its
-// own for heldMs or to its end. The engine keeps two connections' locks apart as two programs'.
-class LockHeld
+// a transaction that has read a page, or a write transaction, begun by a connection of its own
+// and ended after heldMs or with the test. The engine keeps two connections' locks apart as two
+// programs'.
+struct LockHeld
 {
-public:
-    LockHeld(const QString &path, const char *begin, int heldMs = -1)
+    LockHeld(const QString &path, const char *begin, int heldMs = -1) : other(path)
     {
-        sqlite3_open(path.toUtf8().constData(), &other);
-        holding = sqlite3_exec(other, begin, nullptr, nullptr, nullptr) == SQLITE_OK;
+        holding = other.rows(begin).filter("<error").isEmpty();
         if (heldMs >= 0)
             letGo = std::jthread([this, heldMs] {
                 std::this_thread::sleep_for(std::chrono::milliseconds(heldMs));
-                sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+                other.rows("COMMIT");
             });
     }
-    ~LockHeld()
-    {
-        if (letGo.joinable())
-            letGo.join();
-        sqlite3_close_v2(other);
-    }
+    SqliteConnection other;
     bool holding = false;
-
-private:
-    sqlite3 *other = nullptr;
-    std::jthread letGo;
+    std::jthread letGo; // gone first, so the commit has run before the connection closes
 };
 const char *const readLock = "BEGIN; SELECT count(*) FROM sqlite_schema", *const writeLock = "BEGIN IMMEDIATE";
 
