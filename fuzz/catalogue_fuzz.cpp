@@ -5,6 +5,7 @@
 // go, as in the program, through the catalogue tool in a process of its own: the tool may die
 // on a hostile file or be killed at its time limit, the program must not.
 #include "app/frmZentMain.h"
+#include "platform/db/Engine.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/Dialogs.h"
 
@@ -68,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     sys::Registry registry;
     // Well below the fuzzer's -timeout, so a tool that hangs is the tool's failure, not a hang.
     const catalogue::CatalogueTool tool{ZENT_PROGRAM_DIR "/zentcat", 2000};
-    frmZentMain main(AppContext{dialogs, registry, programFolder->path(), tool});
+    const db::Engine engine;
+    frmZentMain main(AppContext{dialogs, registry, engine, programFolder->path(), tool});
     main.mnuFileOpen_Click();
     return 0;
 }

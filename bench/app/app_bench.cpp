@@ -108,7 +108,7 @@ struct MainWindowRun
 {
     explicit MainWindowRun(const Folder *folder)
         : inFolder(QDir::setCurrent(folder->path)),
-          main(AppContext{dialogs, registry, folder->path, {ZENT_PROGRAM_DIR "/zentcat"}})
+          main(AppContext{dialogs, registry, engine, folder->path, {ZENT_PROGRAM_DIR "/zentcat"}})
     {
     }
     // Shows the window and waits for its first paint, so that what is timed next is the
@@ -124,6 +124,7 @@ struct MainWindowRun
     bool inFolder;
     OpenAnswer dialogs;
     sys::Registry registry;
+    db::Engine engine;
     frmZentMain main;
 };
 
@@ -131,7 +132,8 @@ void createToFirstPaint(benchmark::State &state, const Folder *folder)
 {
     OpenAnswer dialogs;
     sys::Registry registry;
-    const AppContext context{dialogs, registry, folder->path};
+    const db::Engine engine;
+    const AppContext context{dialogs, registry, engine, folder->path};
     QDir::setCurrent(folder->path);
     for (auto _ : state) {
         auto main = std::make_unique<frmZentMain>(context);
@@ -225,7 +227,8 @@ void deckStep(benchmark::State &state, const Folder *folder, int step)
 // The middle one of the creatures whose line has that many members.
 QString basicOfLine(const QString &folder, int members)
 {
-    const db::Database catalogue = db::Database::open(folder + "/zentdeck.znt");
+    const db::Engine engine;
+    const db::Database catalogue = db::Database::open(engine, folder + "/zentdeck.znt");
     auto basics = catalogue.openCursor(QString(
         "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
         "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));

@@ -5,6 +5,7 @@
 #include "platform/db/Cursor.h"
 #include "platform/db/DataControl.h"
 #include "platform/db/Database.h"
+#include "platform/db/Engine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,11 +27,12 @@ struct Catalogue
     const char *label;
     QString path;
     QString name; // a creature about halfway down the table
+    const Engine *engine = nullptr;
 };
 
-QString middleCreature(const QString &path)
+QString middleCreature(const Engine &engine, const QString &path)
 {
-    const Database db = Database::open(path);
+    const Database db = Database::open(engine, path);
     auto cursor = db.openCursor("SELECT fldName FROM tblZentDeck WHERE fldName <> 'z'");
     QStringList names;
     for (; !cursor->eof(); cursor->moveNext())
@@ -43,13 +45,13 @@ QString middleCreature(const QString &path)
 void openDatabase(benchmark::State &state, const Catalogue *c)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Database::open(c->path));
+        benchmark::DoNotOptimize(Database::open(*c->engine, c->path));
 }
 
 void openAndWalk(benchmark::State &state, const Catalogue *c)
 {
     for (auto _ : state) {
-        const Database db = Database::open(c->path);
+        const Database db = Database::open(*c->engine, c->path);
         auto cursor = db.openCursor("tblZentDeck");
         const int fldName = cursor->columnIndex("fldName");
         const int fldTrainers = cursor->columnIndex("fldTrainers");
@@ -62,7 +64,7 @@ void openAndWalk(benchmark::State &state, const Catalogue *c)
 
 void selectByName(benchmark::State &state, const Catalogue *c)
 {
-    DataControl datZents;
+    DataControl datZents(*c->engine);
     catalogue::BoundBoxes boxes(datZents);
     QLineEdit name;
     boxes.bind(&name, "fldName");
@@ -75,7 +77,7 @@ void selectByName(benchmark::State &state, const Catalogue *c)
 
 void copyCount(benchmark::State &state, const Catalogue *c)
 {
-    const Database db = Database::open(c->path);
+    const Database db = Database::open(*c->engine, c->path);
     for (auto _ : state) {
         auto cursor = db.openCursor(statements::countCopies(c->name));
         int copies = 0;
@@ -87,7 +89,7 @@ void copyCount(benchmark::State &state, const Catalogue *c)
 
 void insertDelete(benchmark::State &state, const Catalogue *c)
 {
-    const Database db = Database::open(c->path);
+    const Database db = Database::open(*c->engine, c->path);
     for (auto _ : state) {
         db.execute(statements::addCopy(c->name, 7));
         db.execute(statements::deleteCopy("7"));
@@ -176,6 +178,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const Engine engine;
     static Catalogue catalogues[] = {
         {"bundled", qEnvironmentVariable("ZENT_BENCH_BUNDLED", ZENT_PROGRAM_DIR "/zentdeck.znt"), {}},
         {"synthetic20000",
@@ -194,7 +197,8 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "skipping %s: %s is missing\n", c.label, qPrintable(c.path));
             continue;
         }
-        c.name = middleCreature(c.path);
+        c.engine = &engine;
+        c.name = middleCreature(engine, c.path);
         for (const auto &[name, fn] : work)
             benchmark::RegisterBenchmark((std::string(c.label) + "/" + name).c_str(), fn, &c)
                 ->Unit(benchmark::kMicrosecond);

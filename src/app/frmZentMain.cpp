@@ -21,7 +21,7 @@
 
 
 frmZentMain::frmZentMain(AppContext appContext)
-    : context(appContext), catalogueFile(appContext.statementLog, appContext.catalogueTool, appContext.failures),
+    : context(appContext), catalogueFile(appContext.engine, appContext.statementLog, appContext.catalogueTool, appContext.failures),
       cdlOne(appContext.dialogs, this)
 {
     setObjectName("frmZentMain");

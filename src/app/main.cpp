@@ -2,6 +2,7 @@
 #include "app/frmSplash.h"
 #include "app/frmZentMain.h"
 #include "app/Logos.h"
+#include "platform/db/Engine.h"
 #include "platform/system/Registry.h"
 #include "platform/system/WorkingFolder.h"
 #include "platform/ui/QtDialogs.h"
@@ -41,7 +42,8 @@ int main(int, char **argv)
     ui::QtDialogs dialogs;
     sys::Registry registry = sys::Registry::forThisSystem();
     const QString programFolder = QApplication::applicationDirPath();
-    const AppContext context{dialogs, registry, programFolder, {programFolder + "/zentcat"}};
+    const db::Engine engine;
+    const AppContext context{dialogs, registry, engine, programFolder, {programFolder + "/zentcat"}};
     // Working copies that a killed run left behind go now, whether or not this run makes any.
     sys::WorkingFolder::removeStale();
 

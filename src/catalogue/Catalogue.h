@@ -14,6 +14,7 @@
 #include <optional>
 
 namespace db {
+class Engine;
 class StatementLog;
 }
 
@@ -26,6 +27,7 @@ struct CatalogueTool
 {
     QString path;
     int timeLimitMs = 10000;
+    qint64 memoryLimitBytes = qint64(1) << 30; // far above what a catalogue takes to read
 };
 
 // The main window's handles on the open catalogue file: the database gdbZents, the cursors
@@ -41,7 +43,7 @@ class Catalogue
 public:
     // A log, when given, receives every statement text sent to the file; a sink, when given,
     // hears of the failures the handlers working on the catalogue pass over.
-    explicit Catalogue(db::StatementLog *log = nullptr, CatalogueTool tool = {},
+    explicit Catalogue(const db::Engine &engine, db::StatementLog *log = nullptr, CatalogueTool tool = {},
                        sys::FailureSink *failures = nullptr);
 
     // How the handlers working on the catalogue run a step whose failure they pass over.
@@ -63,7 +65,13 @@ public:
     db::Cursor &catalogueCursor(); // throws DbError when rsCatalogue is not open
     db::Cursor &namesCursor();
 
-    void execute(const QString &statement) const { database().execute(statement); }
+    // A statement refused for a passing reason fails, or with OnPassingFailure::Keep is kept
+    // and written once the file takes writes again, before the deck is next read.
+    void execute(const QString &statement,
+                 db::Database::OnPassingFailure onFailure = db::Database::OnPassingFailure::Fail) const
+    {
+        database().execute(statement, onFailure);
+    }
 
     // Points both data controls at the catalogue open (at its working copy when it has one),
     // or at no file while none is: datZents at the cards, datNames at the working deck. So the
@@ -78,11 +86,20 @@ public:
     const db::DataControl &datNames() const { return names; }
 
 private:
-    // The file to open for the one chosen: a new working copy when it needs one, else itself.
-    QString fileToOpen(const QString &path);
-    QString makeWorkingCopy(const QString &path, bool legacy);
+    // Why a chosen file is used through a working copy of it.
+    enum class WorkingCopy {
+        Legacy,   // a catalogue in the older Access format, turned into one of the program's own
+        ReadOnly, // a file the user may not change where it lies
+        InUse,    // a file another running copy of the program writes its deck into
+    };
+    // The copy a file needs before anything else is known of it; none for a file used in place.
+    // Throws DbError for a file of neither kind.
+    std::optional<WorkingCopy> copyNeeded(const QString &path) const;
+    QString makeWorkingCopy(const QString &path, WorkingCopy kind);
 
-    // Declared first, so the folder goes after everything that may hold its files open.
+    const db::Engine &engine;
+    // Declared first of what it holds, so the folder goes after everything that may hold its
+    // files open.
     std::optional<sys::WorkingFolder> folder;
     CatalogueTool tool;
     QString openFile; // the file gdbZents has open: the chosen file or its working copy

@@ -40,7 +40,9 @@ void WorkingDeck::addCopy(const QString &name, InsertForm form)
     const QString insert = form == InsertForm::Chosen       ? statements::addCopy(name, id)
                            : form == InsertForm::LaterStage ? statements::addLaterStage(name, id)
                                                             : statements::addSkarnox(id);
-    attempt([&] { catalogue.execute(insert); });
+    // The copy is listed whether or not its row is written now: a row refused only for a
+    // passing reason is kept and written once the file takes writes again.
+    attempt([&] { catalogue.execute(insert, db::Database::OnPassingFailure::Keep); });
     attempt([&] { catalogue.datNames().refresh(); });
     deck.lstZents->addItem(name);
     deck.lstId->addItem(next.text());

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
-AppFixture::AppFixture()
-    : context{dialogs, registry, folder.path(), {ZENT_PROGRAM_DIR "/zentcat"}, &statements, this}
+AppFixture::AppFixture(db::Limits limits)
+    : engine(limits), context{dialogs, registry, engine, folder.path(), {ZENT_PROGRAM_DIR "/zentcat"}, &statements, this}
 {
     // The program runs from its own folder, where relative picture paths resolve.
     QDir::setCurrent(folder.path());

@@ -4,6 +4,7 @@
 #include "CatalogueWriter.h"
 #include "ScriptedDialogs.h"
 #include "app/AppContext.h"
+#include "platform/db/Engine.h"
 #include "platform/db/StatementLog.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/PictureBox.h"
@@ -19,7 +20,7 @@ class frmZentMain;
 class AppFixture : public HeardFailures
 {
 public:
-    AppFixture();
+    explicit AppFixture(db::Limits limits = {});
     ~AppFixture() override;
     void expectPassedOver(const QString &failure) { expected << failure; }
 
@@ -48,6 +49,7 @@ public:
     ui::ScriptedDialogs dialogs;
     sys::Registry registry;
     db::StatementLog statements;   // every statement the window sends, in order
+    db::Engine engine;
     QStringList expected; // failures the test expects to be passed over
     AppContext context;
     std::unique_ptr<frmZentMain> window;

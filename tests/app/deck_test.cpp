@@ -5,7 +5,7 @@
 TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergiesAsShown)
 {
     AppFixture app;
-    const QString file = app.writeCatalogue(alphaBetaGamma());
+    app.writeCatalogue(alphaBetaGamma());
     frmZentMain &main = app.showMainWindow();
     // A deck of energies only has no list: nothing is shown.
     main.cmdColorlessUp_Click();
@@ -13,8 +13,10 @@ TEST(WorkingDeck, TheDeckListReportsTheRowsOfTheTableAndTheEnergiesAsShown)
     main.mnuFileOutput_Click();
     EXPECT_EQ(main.gstrOutput(), "");
 
-    // A row an earlier run left behind is part of the deck list.
-    sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Quarlith', 9)");
+    // A row an earlier run left behind in a catalogue is part of its deck list.
+    const QString left = app.writeCatalogue(alphaBetaGamma(), "left.znt");
+    sqlite3Tool(left, "INSERT INTO tblNames VALUES ('Quarlith', 9)");
+    app.open(left);
     for (const char *name : {"Quarlith", "Skarnox", "Gamma"})
         main.workingDeckInUse().addCopy(name, deck::InsertForm::Chosen);
     // A delete gives the keyboard back to the creature list.

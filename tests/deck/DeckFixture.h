@@ -7,6 +7,7 @@
 #include "deck/AddCards.h"
 #include "deck/Energies.h"
 #include "deck/WorkingDeck.h"
+#include "platform/db/Engine.h"
 #include "platform/db/StatementLog.h"
 
 // The deck's subsystems on a catalogue file of the test's own, driving controls of their own:
@@ -19,7 +20,8 @@ struct Deck : HeardFailures
     const QString file = folder.file("cards.znt");
     ui::ScriptedDialogs dialogs;
     db::StatementLog statements;
-    catalogue::Catalogue catalogue{&statements, {}, this};
+    db::Engine engine;
+    catalogue::Catalogue catalogue{engine, &statements, {}, this};
     deck::DeckCounters counters;
     QLineEdit txtCount, txtGroup, txtGroupLev;
     QListWidget lstZents, lstId;
@@ -36,8 +38,8 @@ struct Deck : HeardFailures
     explicit Deck(const QList<catalogue_writer::CardRow> &cards) : rows(cards)
     {
         EXPECT_TRUE(catalogue_writer::writeCatalogue(file, rows));
-        sqlite3Tool(file, "CREATE TRIGGER refuse BEFORE INSERT ON tblNames WHEN new.fldNames = 'Refused' "
-                          "BEGIN SELECT RAISE(ABORT, 'no'); END");
+        sqlite3Tool(file, "DROP TABLE tblNames; CREATE TABLE tblNames (fldNames TEXT COLLATE NOCASE "
+                          "CHECK (fldNames <> 'Refused'), fldID INTEGER)");
         for (size_t i = 0; i < strip.columns.size(); ++i)
             strip.columns[i].count = &labels[i];
         for (QComboBox *list : {&cboName, &cboTrainers})

@@ -1,6 +1,7 @@
 // Deleting, clearing and the energy strip, without a window: the deck's rows, both lists and the
 // counters stay in step whatever the catalogue refuses.
 #include "DeckFixture.h"
+#include "FaultyFiles.h"
 
 using deck::EnergyKind;
 using deck::InsertForm;
@@ -26,9 +27,6 @@ void expectInStep(const Deck &d)
 TEST(WorkingDeck, DeleteTakesTheHighlightedCopyOnlyAndNoIdentifierIsUsedTwice)
 {
     Deck d(cards);
-    // The catalogue refuses to let Beta go.
-    sqlite3Tool(d.file, "CREATE TRIGGER keep BEFORE DELETE ON tblNames WHEN old.fldNames = 'Beta' "
-                        "BEGIN SELECT RAISE(ABORT, 'kept'); END");
     for (const char *name : {"Alpha", "Alpha", "Alpha", "Alpha", "Beta"})
         d.deck.addCopy(name, InsertForm::Chosen);
 
@@ -49,7 +47,9 @@ TEST(WorkingDeck, DeleteTakesTheHighlightedCopyOnlyAndNoIdentifierIsUsedTwice)
     d.lstZents.item(1)->setSelected(false);
     d.deck.deleteSelected();
     d.lstZents.setCurrentRow(3);
+    faulty_files::arm(faulty_files::Kind::ReadOnly, 1, true);
     d.deck.deleteSelected();
+    faulty_files::disarm();
     EXPECT_EQ(d.added(), "Alpha Alpha Alpha Beta Alpha");
     expectInStep(d);
 
@@ -82,10 +82,12 @@ TEST(WorkingDeck, ClearEmptiesEverythingOrStopsAtTheFirstStepTheCatalogueRefuses
     d.deck.addCopy("Beta", InsertForm::Chosen);
     EXPECT_EQ(deckRows(d.file), "Beta|1");
 
-    // A clear whose statement fails still shows zeros; the lists stay as the table does.
-    sqlite3Tool(d.file, "CREATE TRIGGER keep BEFORE DELETE ON tblNames BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    // A clear whose statement fails (the file turned read-only) still shows zeros; the lists
+    // stay as the table does.
     d.energies.up(EnergyKind::Fire);
+    faulty_files::arm(faulty_files::Kind::ReadOnly, 1, true);
     d.deck.clear();
+    faulty_files::disarm();
     EXPECT_EQ(d.shown(EnergyKind::Fire) + d.txtCount.text(), "00");
     EXPECT_EQ(d.added(), "Beta");
     EXPECT_EQ(deckRows(d.file), "Beta|1");

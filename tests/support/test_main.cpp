@@ -1,4 +1,5 @@
 
+#include "FaultyFiles.h"
 #include "Testing.h"
 
 namespace {
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // Under every catalogue a test opens, so any test may put a fault in.
+    faulty_files::install();
     QApplication app(argc, argv);
     qInstallMessageHandler(failOnWarning);
     return RUN_ALL_TESTS();

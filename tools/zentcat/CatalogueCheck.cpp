@@ -206,6 +206,7 @@ void checkDuplicates(const QList<Card> &cards, bool creatures, QStringList *find
 
 bool findSurprises(CatalogueSource &source, const QString &folder, QStringList *findings)
 {
+    *findings << source.refusedParts();
     const bool cardsThere = source.hasTable(catalogue::cardTable);
     if (!cardsThere)
         *findings << "The catalogue has no card table (tblZentDeck): the program lists no card from it.";

@@ -25,6 +25,8 @@ public:
     // Hands every row of the table to take, in stored order. Fails when the table or one of
     // the columns is missing, or the file cannot be read.
     virtual bool readTable(const QString &table, const QStringList &columns, const TakeRow &take) = 0;
+    // What of the file the program never runs or reads, and why, one sentence each.
+    virtual QStringList refusedParts() const { return {}; }
     // Why the last step failed.
     const QString &error() const { return reason; }
 

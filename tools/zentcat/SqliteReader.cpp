@@ -10,7 +10,7 @@ namespace zentcat {
 SqliteReader::SqliteReader(const QString &path)
 {
     try {
-        connection = db::Connection::open(path, db::Connection::Mode::ReadOnly);
+        connection = db::Connection::open(engine, path, db::Connection::Mode::ReadOnly);
         db::Statement list(*connection, "SELECT name FROM sqlite_master WHERE type = 'table'");
         while (list.step())
             tables << list.text(0);
@@ -21,6 +21,11 @@ SqliteReader::SqliteReader(const QString &path)
 }
 
 SqliteReader::~SqliteReader() = default;
+
+QStringList SqliteReader::refusedParts() const
+{
+    return connection ? connection->refusedParts() : QStringList();
+}
 
 bool SqliteReader::hasTable(const QString &table) const
 {

@@ -1,58 +1,321 @@
 #include "platform/db/Connection.h"
 
-#include "platform/db/DbError.h"
 #include "platform/db/HeldTable.h"
 #include "platform/db/Statement.h"
 #include "platform/system/Files.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include <sqlite3.h>
+
+#include <chrono>
+#include <utility>
 
 namespace db {
 
 namespace {
-
-// The handles open now, by the file's canonical path; used on the user-interface thread alone.
-QHash<QString, std::weak_ptr<Connection>> &openHandles()
-{
-    static QHash<QString, std::weak_ptr<Connection>> handles;
-    return handles;
-}
 
 QString canonical(const QString &path)
 {
     return QFileInfo(path).canonicalFilePath();
 }
 
+qint64 steadyNowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The engine's limits, lowered to what a catalogue needs: a card's longest text, the program's
+// statements (which hold a name or two), a card table's 22 columns. A file that needs more is
+// refused, or the value that needs more cannot be read.
+constexpr std::pair<int, int> limits[] = {
+    {SQLITE_LIMIT_LENGTH, 1'000'000},     {SQLITE_LIMIT_SQL_LENGTH, 100'000},
+    {SQLITE_LIMIT_COLUMN, 100},           {SQLITE_LIMIT_EXPR_DEPTH, 10},
+    {SQLITE_LIMIT_COMPOUND_SELECT, 3},    {SQLITE_LIMIT_VDBE_OP, 25'000},
+    {SQLITE_LIMIT_FUNCTION_ARG, 8},       {SQLITE_LIMIT_ATTACHED, 0},
+    {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 50}, {SQLITE_LIMIT_VARIABLE_NUMBER, 10},
+    {SQLITE_LIMIT_TRIGGER_DEPTH, 10},     {SQLITE_LIMIT_WORKER_THREADS, 0},
+};
+
+// Switches that keep a file's schema from acting: no trigger fires, no view is read, no
+// function but the engine's harmless ones runs from the schema, and no statement can write the
+// schema or the file's inner structure.
+constexpr std::pair<int, int> switches[] = {
+    {SQLITE_DBCONFIG_DEFENSIVE, 1},     {SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0},
+    {SQLITE_DBCONFIG_ENABLE_TRIGGER, 0}, {SQLITE_DBCONFIG_ENABLE_VIEW, 0},
+    {SQLITE_DBCONFIG_ENABLE_FKEY, 0},   {SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0},
+    {SQLITE_DBCONFIG_WRITABLE_SCHEMA, 0}, {SQLITE_DBCONFIG_DQS_DML, 0},
+    {SQLITE_DBCONFIG_DQS_DDL, 0},
+};
+
+// What the program's own statements use, and nothing more.
+const QSet<QString> allowedPragmas = {"journal_mode", "quick_check", "cell_size_check", "mmap_size"};
+const QSet<QString> allowedFunctions = {"count", "max", "char"};
+const QSet<QString> schemaTables = {"sqlite_master", "sqlite_schema", "sqlite_temp_master",
+                                    "sqlite_temp_schema"};
+
 } // namespace
 
-Connection::Connection(sqlite3 *handle, const QString &path, Mode openMode)
-    : sqlite(handle), filePath(path), mode(openMode)
+Connection::Connection(sqlite3 *handle, const QString &path, Mode openMode, std::shared_ptr<Engine::State> state,
+                       std::shared_ptr<FileWatch> fileWatch)
+    : sqlite(handle), filePath(path), mode(openMode), engine(std::move(state)), watch(std::move(fileWatch))
 {
 }
 
 Connection::~Connection()
 {
+    // The last chance for writes still kept: one more try, then they are lost with the handle.
+    if (!kept.empty())
+        writeKept();
     sqlite3_update_hook(sqlite, nullptr, nullptr);
-    // Back to the rollback journal, so the file is left as other programs expect it. Another
-    // program (or another handle of this one) still using it keeps the log: it stays, harmless.
-    if (written) {
-        sqlite3_busy_handler(sqlite, nullptr, nullptr);
-        sqlite3_exec(sqlite, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-    }
     sqlite3_close_v2(sqlite);
-    const QString key = canonical(filePath);
-    const auto found = openHandles().find(key);
-    if (found != openHandles().end() && found->expired())
-        openHandles().erase(found);
+    if (engine) {
+        const auto found = engine->handles.find(canonical(filePath));
+        if (found != engine->handles.end() && found->expired())
+            engine->handles.erase(found);
+    }
+}
+
+std::shared_ptr<Connection> Connection::open(const Engine &with, const QString &path, Mode mode)
+{
+    const std::shared_ptr<Engine::State> &state = with.state();
+    // SQLite would take a pipe for an empty database and then wait on it for ever.
+    if (!sys::isRegularFile(path))
+        throw DbError("not a file: " + path);
+    const QString key = canonical(path);
+    if (const std::shared_ptr<Connection> shared = state->handles.value(key).lock();
+        shared && !shared->replaced() && (mode == Mode::ReadOnly || shared->mode == Mode::ReadWrite))
+        return shared;
+    std::shared_ptr<FileWatch> watch = state->files.watch(path);
+    if (!watch)
+        throw DbError("cannot read " + path);
+    // Two running copies of the program writing one deck table would take each other's rows.
+    if (mode == Mode::ReadWrite && !watch->claim())
+        throw DbError(path + " is open in another copy of the program", DbError::Cause::InUse);
+    // Without SQLITE_OPEN_CREATE a missing file fails rather than becoming a new database.
+    // Every handle is used on the user-interface thread alone: no lock around each call.
+    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE)
+                      | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE;
+    sqlite3 *handle = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, state->files.name());
+    std::shared_ptr<Connection> connection(new Connection(handle, path, mode, state, watch));
+    if (result != SQLITE_OK)
+        throw DbError("cannot open " + path + ": " + connection->lastError());
+    connection->treatAsData();
+    connection->checkWhole();
+    state->handles.insert(key, connection);
+    return connection;
+}
+
+std::shared_ptr<Connection> Connection::create(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(path + " exists already");
+    sqlite3 *handle = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX
+                                           | SQLITE_OPEN_EXRESCODE,
+                                       nullptr);
+    std::shared_ptr<Connection> connection(new Connection(handle, path, Mode::ReadWrite, nullptr, nullptr));
+    if (result != SQLITE_OK)
+        throw DbError("cannot make " + path + ": " + connection->lastError());
+    return connection;
+}
+
+void Connection::treatAsData()
+{
+    for (const auto &[option, value] : switches)
+        sqlite3_db_config(sqlite, option, value, nullptr);
+    for (const auto &[limit, value] : limits)
+        sqlite3_limit(sqlite, limit, value);
+    // No virtual table's code ever runs on what a file holds: the engine's modules are gone
+    // from the handle, so a virtual table in a catalogue is a table that cannot be read.
+    sqlite3_drop_modules(sqlite, nullptr);
+    sqlite3_busy_handler(sqlite, &Connection::busy, this);
+    sqlite3_progress_handler(sqlite, 1000, &Connection::progress, this);
+    sqlite3_set_authorizer(sqlite, &Connection::authorize, this);
+    // Every cell's size checked as it is read, and every page read rather than mapped: a
+    // damaged page is an error, never a read out of bounds.
+    run("PRAGMA cell_size_check = ON");
+    run("PRAGMA mmap_size = 0");
+}
+
+void Connection::checkWhole()
+{
+    // SQLite reads a file's header only on first use: a foreign file fails here, and a damaged
+    // one is refused before anything of it is read.
+    Statement check(*this, "PRAGMA quick_check(1)");
+    const QString verdict = check.step() ? check.text(0) : QString("no verdict");
+    if (verdict != "ok")
+        throw DbError(filePath + " is damaged: " + verdict);
+    // The tables a statement may read or write by name: never a view, nor a virtual table,
+    // whose code is the engine's and whose data is whatever the file says.
+    Statement schema(*this, "SELECT type, name, tbl_name, sql FROM sqlite_schema");
+    while (schema.step()) {
+        const QString type = schema.text(0), name = schema.text(1);
+        if (type == "trigger")
+            refused << "The trigger " + name + " on " + schema.text(2) + " never runs: the program runs nothing a catalogue holds.";
+        else if (type == "view")
+            refused << name + " is a view, which the program never reads.";
+        else if (type == "table" && schema.text(3).trimmed().startsWith("CREATE VIRTUAL", Qt::CaseInsensitive))
+            refused << name + " is a virtual table, which the program never reads.";
+        else if (type == "table")
+            tables.insert(name.toLower());
+    }
+    tablesKnown = true;
+}
+
+QString Connection::lastError() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(sqlite));
+}
+
+bool Connection::replaced()
+{
+    return watch && watch->look(true) != OutsideChange::None;
+}
+
+DbError Connection::failure(int result)
+{
+    using Cause = DbError::Cause;
+    if (replaced())
+        return DbError(filePath + " was moved, deleted or overwritten by another program", Cause::Replaced);
+    if (result == SQLITE_INTERRUPT && interrupted)
+        return DbError(filePath + ": a statement ran past the time limit", Cause::Refused);
+    switch (result & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PROTOCOL:
+        return DbError(lastError(), Cause::Passing);
+    case SQLITE_READONLY:
+        return DbError(lastError(), result == SQLITE_READONLY_DBMOVED ? Cause::Replaced : Cause::Passing);
+    default:
+        return DbError(lastError(), Cause::Refused);
+    }
+}
+
+void Connection::run(const char *sql)
+{
+    const int result = sqlite3_exec(sqlite, sql, nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK)
+        throw failure(sqlite3_extended_errcode(sqlite));
+}
+
+void Connection::allowWrites(const QString &table)
+{
+    writable.insert(table.toLower());
+}
+
+void Connection::prepareToWrite()
+{
+    if (readyToWrite || mode == Mode::ReadOnly)
+        return;
+    // A file left on the write-ahead log (by another program, or by an older copy of this one)
+    // goes back to the journal: a log outlives the write, and would be played into whatever
+    // file another program puts in this one's place.
+    const auto journalMode = [this](const char *pragma) {
+        Statement journal(*this, pragma);
+        return journal.step() ? journal.text(0).toLower() : QString();
+    };
+    if (journalMode("PRAGMA journal_mode") == "wal") {
+        if (journalMode("PRAGMA journal_mode = DELETE") != "delete")
+            throw DbError("another program keeps the log of " + filePath + " in use", DbError::Cause::Passing);
+    }
+    readyToWrite = true;
+}
+
+void Connection::endFailedTransaction()
+{
+    if (!sqlite3_get_autocommit(sqlite))
+        sqlite3_exec(sqlite, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Connection::write(const QString &sql, OnPassingFailure onFailure)
+{
+    writeKept();
+    if (!kept.empty()) {
+        // In order: nothing is written before the writes kept before it.
+        if (onFailure == OnPassingFailure::Fail)
+            throw DbError(keptBecause, DbError::Cause::Passing);
+        keep(sql, DbError(keptBecause, DbError::Cause::Passing));
+        return;
+    }
+    try {
+        prepareToWrite();
+        Statement(*this, sql).step();
+    } catch (const DbError &error) {
+        endFailedTransaction();
+        if (onFailure == OnPassingFailure::Keep && error.cause() == DbError::Cause::Passing) {
+            keep(sql, error);
+            return;
+        }
+        throw;
+    }
+}
+
+void Connection::keep(const QString &sql, const DbError &failure)
+{
+    kept.push_back(sql);
+    keptBecause = failure.message();
+    // What the program holds of the tables it writes no longer says what the file will hold.
+    for (const QString &table : std::as_const(writable))
+        if (const auto found = held.find(table); found != held.end())
+            found->table.reset();
+}
+
+void Connection::writeKept()
+{
+    if (kept.empty() || writingKept)
+        return;
+    writingKept = true;
+    while (!kept.empty()) {
+        try {
+            prepareToWrite();
+            Statement(*this, kept.front()).step();
+            kept.pop_front();
+        } catch (const DbError &error) {
+            endFailedTransaction();
+            if (error.cause() == DbError::Cause::Passing) {
+                keptBecause = error.message();
+                break;
+            }
+            // A write the file now refuses for good is never written; on a file another
+            // program has taken over, none is.
+            if (error.cause() == DbError::Cause::Replaced)
+                kept.clear();
+            else
+                kept.pop_front();
+        }
+    }
+    writingKept = false;
+}
+
+void Connection::beforeStatement(const QSet<QString> &named)
+{
+    if (kept.empty() || writingKept || !named.intersects(writable))
+        return;
+    writeKept();
+    if (!kept.empty())
+        throw DbError(keptBecause, DbError::Cause::Passing);
+}
+
+void Connection::beforeStep()
+{
+    stepStarted = steadyNowMs();
+    waitedInStep = 0;
+    interrupted = false;
 }
 
 int Connection::busy(void *connection, int tries)
 {
     auto *self = static_cast<Connection *>(connection);
+    const int busyWaitMs = self->engine->limits.busyWaitMs;
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (tries == 0)
         self->waitingSince = now;
@@ -64,26 +327,50 @@ int Connection::busy(void *connection, int tries)
         return 0;
     }
     sqlite3_sleep(5);
+    self->waitedInStep += 5;
     return 1;
 }
 
-void Connection::prepareToWrite()
+int Connection::progress(void *connection)
 {
-    if (written || mode == Mode::ReadOnly)
-        return;
-    // When the log cannot be taken (another program holds the file), the write goes on in the
-    // journal the file has.
-    try {
-        Statement journal(*this, "PRAGMA journal_mode=WAL");
-        written = journal.step() && journal.text(0).compare("wal", Qt::CaseInsensitive) == 0;
-    } catch (const DbError &) {
-    }
+    // Waiting for another program's lock has a bound of its own; this one is for the engine's
+    // work, which nothing in a file may make endless.
+    auto *self = static_cast<Connection *>(connection);
+    self->interrupted = steadyNowMs() - self->stepStarted - self->waitedInStep > self->engine->limits.statementMs;
+    return self->interrupted ? 1 : 0;
 }
 
-void Connection::endFailedTransaction()
+int Connection::authorize(void *connection, int action, const char *first, const char *second, const char *,
+                          const char *)
 {
-    if (!sqlite3_get_autocommit(sqlite))
-        sqlite3_exec(sqlite, "ROLLBACK", nullptr, nullptr, nullptr);
+    auto *self = static_cast<Connection *>(connection);
+    const QString name = QString::fromUtf8(action == SQLITE_FUNCTION ? second : first).toLower();
+    bool allowed = false;
+    switch (action) {
+    case SQLITE_SELECT:
+    case SQLITE_TRANSACTION:
+        allowed = true;
+        break;
+    case SQLITE_READ:
+        // While the file is checked at open, only its schema is read.
+        allowed = schemaTables.contains(name) || self->tables.contains(name) || !self->tablesKnown;
+        break;
+    case SQLITE_INSERT:
+    case SQLITE_DELETE:
+        allowed = self->tables.contains(name) && self->writable.contains(name);
+        break;
+    case SQLITE_PRAGMA:
+        allowed = allowedPragmas.contains(name);
+        break;
+    case SQLITE_FUNCTION:
+        allowed = allowedFunctions.contains(name);
+        break;
+    default:
+        break;
+    }
+    if (allowed && self->touched && (action == SQLITE_READ || action == SQLITE_INSERT || action == SQLITE_DELETE))
+        self->touched->insert(name);
+    return allowed ? SQLITE_OK : SQLITE_DENY;
 }
 
 void Connection::hold(const QString &table, const QStringList &walked)
@@ -112,63 +399,22 @@ void Connection::rowChanged(void *connection, int, const char *, const char *tab
         found->table.reset();
 }
 
-void Connection::run(const char *sql)
+void Connection::backUpTo(const QString &copy)
 {
-    if (sqlite3_exec(sqlite, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw DbError(lastError());
-}
-
-std::shared_ptr<Connection> Connection::create(const QString &path)
-{
-    if (QFileInfo::exists(path))
-        throw DbError(path + " exists already");
-    sqlite3 *handle = nullptr;
-    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    std::shared_ptr<Connection> connection(new Connection(handle, path, Mode::ReadWrite));
-    if (result != SQLITE_OK)
-        throw DbError("cannot make " + path + ": " + connection->lastError());
-    return connection;
-}
-
-QString Connection::lastError() const
-{
-    return QString::fromUtf8(sqlite3_errmsg(sqlite));
-}
-
-std::shared_ptr<Connection> Connection::open(const QString &path, Mode mode)
-{
-    // SQLite would take a pipe for an empty database and then wait on it for ever.
-    if (!sys::isRegularFile(path))
-        throw DbError("not a file: " + path);
-    const QString key = canonical(path);
-    if (const std::shared_ptr<Connection> shared = openHandles().value(key).lock()) {
-        if (mode == Mode::ReadOnly || shared->mode == Mode::ReadWrite)
-            return shared;
+    std::shared_ptr<Connection> target = create(copy);
+    sqlite3_backup *backup = sqlite3_backup_init(target->handle(), "main", sqlite, "main");
+    int result = backup ? sqlite3_backup_step(backup, -1) : sqlite3_extended_errcode(target->handle());
+    if (backup)
+        sqlite3_backup_finish(backup);
+    const bool copied = result == SQLITE_DONE
+                        && QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    const DbError why = failure(result);
+    target.reset();
+    if (!copied) {
+        QFile::remove(copy);
+        QFile::remove(copy + "-journal");
+        throw DbError("cannot copy " + filePath + ": " + why.message(), why.cause());
     }
-    // Without SQLITE_OPEN_CREATE a missing file fails rather than becoming a new database.
-    // Every handle is used on the user-interface thread alone: no lock around each call.
-    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE)
-                      | SQLITE_OPEN_NOMUTEX;
-    sqlite3 *handle = nullptr;
-    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
-    std::shared_ptr<Connection> connection(new Connection(handle, path, mode));
-    if (result != SQLITE_OK)
-        throw DbError("cannot open " + path + ": " + connection->lastError());
-    // A quoted column name that names no column fails, rather than being read as text.
-    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-    sqlite3_busy_handler(handle, &Connection::busy, connection.get());
-    // With the write-ahead log, a commit need not wait for the disk: the file stays whole
-    // whenever the program stops, and only the last rows written before a power loss may be lost.
-    sqlite3_exec(handle, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
-
-    // SQLite reads a file's header only on first use; read the schema now so a foreign file
-    // fails here rather than at the first statement.
-    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr)
-        != SQLITE_OK)
-        throw DbError(path + " is not a catalogue file: " + connection->lastError());
-    openHandles().insert(key, connection);
-    return connection;
 }
 
 } // namespace db

@@ -6,7 +6,7 @@
 
 namespace db {
 
-DataControl::DataControl(StatementLog *statementLog) : log(statementLog) {}
+DataControl::DataControl(const Engine &opener, StatementLog *statementLog) : engine(opener), log(statementLog) {}
 
 DataControl::~DataControl() = default;
 
@@ -34,7 +34,7 @@ void DataControl::refresh()
     if (log)
         log->add(source);
     if (!connection)
-        connection = Connection::open(fileName, readOnly ? Connection::Mode::ReadOnly
+        connection = Connection::open(engine, fileName, readOnly ? Connection::Mode::ReadOnly
                                                          : Connection::Mode::ReadWrite);
     QStringList columns;
     QStringList values;

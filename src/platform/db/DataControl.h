@@ -9,6 +9,7 @@
 namespace db {
 
 class Connection;
+class Engine;
 class StatementLog;
 
 // A data control: a catalogue file and a record source (a table name or a SELECT statement). A
@@ -17,7 +18,7 @@ class StatementLog;
 class DataControl
 {
 public:
-    explicit DataControl(StatementLog *log = nullptr);
+    explicit DataControl(const Engine &engine, StatementLog *log = nullptr);
     ~DataControl();
 
     // Kept until changed; nothing is read until the next refresh.
@@ -39,6 +40,7 @@ public:
     QString value(const QString &column) const; // "" without a current row
 
 private:
+    const Engine &engine;
     StatementLog *log;
     QString fileName;
     QString source;

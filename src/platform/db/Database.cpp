@@ -14,9 +14,9 @@ Database::Database(std::shared_ptr<Connection> opened, StatementLog *statementLo
 {
 }
 
-Database Database::open(const QString &path, StatementLog *log)
+Database Database::open(const Engine &engine, const QString &path, StatementLog *log)
 {
-    return Database(Connection::open(path, Connection::Mode::ReadWrite), log);
+    return Database(Connection::open(engine, path, Connection::Mode::ReadWrite), log);
 }
 
 const QString &Database::path() const
@@ -33,17 +33,16 @@ bool Database::hasTable(const QString &name) const
     return query.step();
 }
 
-void Database::execute(const QString &statement) const
+void Database::execute(const QString &statement, OnPassingFailure onFailure) const
 {
     if (log)
         log->add(statement);
-    connection->prepareToWrite();
-    try {
-        Statement(*connection, toSqlite(statement)).step();
-    } catch (const DbError &) {
-        connection->endFailedTransaction();
-        throw;
-    }
+    connection->write(toSqlite(statement), onFailure);
+}
+
+void Database::allowWrites(const QString &table)
+{
+    connection->allowWrites(table);
 }
 
 void Database::hold(const QString &table, const QStringList &walked)

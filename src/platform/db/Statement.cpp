@@ -12,11 +12,13 @@ Statement::Statement(Connection &on, const QString &sql) : connection(on)
 {
     const QByteArray text = sql.toUtf8();
     const char *rest = nullptr;
-    if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, &rest)
-        != SQLITE_OK) {
-        const QString reason = connection.lastError();
+    connection.touched = &tables;
+    const int prepared = sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, &rest);
+    connection.touched = nullptr;
+    if (prepared != SQLITE_OK) {
+        const DbError failure = connection.failure(sqlite3_extended_errcode(connection.handle()));
         sqlite3_finalize(statement);
-        throw DbError(reason);
+        throw failure;
     }
     if (!statement || (rest && !QByteArray(rest).trimmed().isEmpty())) {
         sqlite3_finalize(statement);
@@ -44,20 +46,28 @@ void Statement::bind(int parameter, qint64 number)
 
 bool Statement::step()
 {
+    if (!started)
+        connection.beforeStatement(tables);
+    started = true;
+    connection.beforeStep();
     const int result = sqlite3_step(statement);
     if (result == SQLITE_ROW)
         return true;
     // Done or failed: the statement lets its locks go at once.
-    const QString reason = connection.lastError();
+    started = false;
+    if (result == SQLITE_DONE) {
+        sqlite3_reset(statement);
+        return false;
+    }
+    const DbError failure = connection.failure(result);
     sqlite3_reset(statement);
-    if (result != SQLITE_DONE)
-        throw DbError(reason);
-    return false;
+    throw failure;
 }
 
 void Statement::reset()
 {
     sqlite3_reset(statement);
+    started = false;
 }
 
 bool Statement::readOnly() const

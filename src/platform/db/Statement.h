@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 struct sqlite3_stmt;
@@ -25,7 +26,8 @@ public:
     // read at each step, so it must outlive them.
     void bind(int parameter, const QByteArray &text);
     void bind(int parameter, qint64 number);
-    // True on a row, false past the last; throws DbError when the engine fails.
+    // True on a row, false past the last; throws DbError when the engine fails, or when writes
+    // kept for later still wait for a table it reads or writes.
     bool step();
     // Back to before the first row, the bindings kept.
     void reset();
@@ -43,6 +45,8 @@ public:
 private:
     Connection &connection;
     sqlite3_stmt *statement = nullptr;
+    QSet<QString> tables; // the tables it reads or writes, in lower case
+    bool started = false; // stepped since it was made or reset
 };
 
 } // namespace db
