@@ -2,14 +2,19 @@
 // the n-th lock, read, write, sync or open fails (once, or from then on), for every n the action
 // reaches. Whatever fails, the window stays usable: no transaction is left open and no lock
 // held, the file stays whole, its cards unchanged, the lists and the card shown come from the
-// catalogue open, the deck table holds no row the deck list does not show, and once the fault
-// is gone the next card added lands in the file.
+// catalogue open, the deck table holds no row the deck list does not show; once the fault is
+// gone and the file is opened again, it holds exactly the deck shown, and the next card added
+// lands in it. Then for each action another program renames a newer catalogue over the file,
+// copies one over it or deletes it, right after each call the engine makes, and the program is
+// killed after the action: every file is whole, and no row of one is in another.
 #include "AppFixture.h"
 #include "FaultyFiles.h"
 
 #include "platform/db/Connection.h"
 
 #include <functional>
+
+#include <unistd.h>
 
 using catalogue_writer::CardRow;
 using faulty_files::Kind;
@@ -41,8 +46,6 @@ QList<CardRow> catalogueB()
 // Nothing of the program holds the file: another program may take it whole at once.
 bool isFree(const SqliteConnection &file)
 {
-    if (file.rows("PRAGMA journal_mode") == QStringList{"wal"})
-        return file.rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).startsWith("0|");
     return file.rows("BEGIN EXCLUSIVE; ROLLBACK") == QStringList();
 }
 
@@ -60,6 +63,15 @@ struct Campaign : AppFixture
     {
         choose(list, name);
         QString(list) == "cboName" ? window->cmdAdd2Deck_Click() : window->cmdAddTrainers_Click();
+    }
+    // The deck list as the deck table's rows would read: "name|id", line after line.
+    QString deckShown() const
+    {
+        QStringList lines;
+        const QStringList names = items("lstZents"), ids = items("lstId");
+        for (qsizetype i = 0; i < names.size(); ++i)
+            lines << names[i] + "|" + ids.value(i);
+        return lines.join(' ');
     }
     QString openFile() const
     {
@@ -146,15 +158,19 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
             EXPECT_TRUE(line >= 0 && lines[line] == row.section('|', 0, 0)) << row.toStdString();
         }
     }
-    // The fault gone, the catalogue opened again and a card added: its row is in the file.
+    // The fault gone and the catalogue opened again, the rows kept while it lasted are written
+    // first: the deck table holds exactly the deck shown, in its order. Then a card added lands.
     app.dialogs.clear();
     app.open(open.isEmpty() ? app.fileA : open);
+    if (!open.isEmpty() && QString(action.name) != "exit") {
+        EXPECT_EQ(deckRows(open), app.deckShown());
+    }
     const QString chosen = letter == "B" ? "Bark" : "Amber";
     const QStringList before = SqliteConnection(app.openFile()).rows("SELECT fldID FROM tblNames");
     app.add("cboName", chosen);
     EXPECT_EQ(app.text("txtNotes"), letter + ": " + chosen);
     const QStringList after = SqliteConnection(app.openFile()).rows("SELECT fldNames, fldID FROM tblNames");
-    EXPECT_EQ(after.size(), before.size() + 1) << app.failures.join("\n").toStdString();
+    EXPECT_EQ(after.size(), before.size() + 1);
     EXPECT_EQ(after.value(after.size() - 1), chosen + "|" + app.items("lstId").constLast());
 }
 
@@ -197,6 +213,107 @@ TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
     }
     std::printf("%s: %d fault points run\n", action.name, runs);
 }
+
+// What another program does to the catalogue: puts a newer one in its place by renaming it over
+// (as a download or zentcat import does), copies a newer one over it where it lies, or deletes it.
+struct Outside
+{
+    const char *name;
+    void (*doing)(const QString &catalogue, const QString &newer);
+};
+const Outside outsides[] = {
+    {"renamed over",
+     [](const QString &catalogue, const QString &newer) {
+         QFile::copy(newer, catalogue + ".download");
+         ::rename(QFile::encodeName(catalogue + ".download").constData(), QFile::encodeName(catalogue).constData());
+     }},
+    {"copied over", [](const QString &catalogue, const QString &newer) { writeFile(catalogue, readFile(newer)); }},
+    {"deleted", [](const QString &catalogue, const QString &) { QFile::remove(catalogue); }},
+};
+
+// The newer catalogue: cards of its own, and one deck row another run of the program left in it.
+QString writeNewer(AppFixture &app)
+{
+    const QString newer = app.writeCatalogue({card("N", "Nova", "7", "1"), card("N", "Nimbus", "", "", true)}, "newer.znt");
+    sqlite3Tool(newer, "INSERT INTO tblNames VALUES ('Nova', 1)");
+    return newer;
+}
+
+class Replaced : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(Replaced, AtEveryStepTheFileReplacedAndTheProgramKilledLeavesEveryFileWholeAndNoRowOfOneInAnother)
+{
+    const Action &action = actions[GetParam()];
+    int runs = 0;
+    for (const Outside &outside : outsides) {
+        int points = 0;
+        {
+            Campaign app;
+            app.setUp(action);
+            faulty_files::armOutside(0, {});
+            action.run(app);
+            points = faulty_files::disarm();
+            app.dialogs.clear();
+        }
+        for (int at = 1; at <= points; ++at) {
+            SCOPED_TRACE(QString("%1 after call %2 of %3").arg(outside.name).arg(at).arg(points).toStdString());
+            QStringList newerCards, newerDeck;
+            {
+                Campaign app;
+                const QString newer = writeNewer(app);
+                newerCards = SqliteConnection(newer).rows("SELECT * FROM tblZentDeck");
+                newerDeck = SqliteConnection(newer).rows("SELECT * FROM tblNames");
+                app.setUp(action);
+                // The catalogue the action works on, and a second name for it, to look at the
+                // file the program had once another is at its place.
+                const QString catalogue = QString(action.name) == "File Open" ? app.fileB : app.fileA;
+                const QString had = app.folder.file("had.znt");
+                ASSERT_EQ(::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(had).constData()), 0);
+                faulty_files::armOutside(at, [&] { outside.doing(catalogue, newer); });
+                action.run(app);
+                faulty_files::disarm();
+                ++runs;
+
+                // Killed now: the next run finds the files as they are, a journal beside them
+                // included, and opens them.
+                TempDir killed;
+                for (const QString suffix : {"", "-journal", "-wal"})
+                    QFile::copy(catalogue + suffix, killed.file("found.znt" + suffix));
+                QFile::copy(had, killed.file("had.znt"));
+                const QString found = killed.file("found.znt");
+                const bool deleted = QString(outside.name) == "deleted";
+                EXPECT_EQ(QFile::exists(found), !deleted);
+                if (!deleted) {
+                    const SqliteConnection next(found);
+                    EXPECT_EQ(next.rows("PRAGMA integrity_check"), QStringList{"ok"});
+                    EXPECT_EQ(next.rows("SELECT * FROM tblZentDeck"), newerCards);
+                    EXPECT_EQ(next.rows("SELECT * FROM tblNames"), newerDeck);
+                }
+                // The file the program had, unless the newer one's bytes took its place, is whole
+                // with its own cards, and its deck holds only rows of the deck shown.
+                if (QString(outside.name) != "copied over") {
+                    const SqliteConnection kept(killed.file("had.znt"));
+                    EXPECT_EQ(kept.rows("PRAGMA integrity_check"), QStringList{"ok"});
+                    EXPECT_EQ(kept.rows("SELECT * FROM tblZentDeck"), catalogue == app.fileA ? app.cardsA : app.cardsB);
+                    const QString shown = app.deckShown();
+                    for (const QString &row : kept.rows("SELECT fldNames, fldID FROM tblNames"))
+                        EXPECT_TRUE(shown.split(' ').contains(row)) << row.toStdString();
+                }
+                app.dialogs.clear();
+            }
+            if (HasFailure())
+                return;
+        }
+    }
+    std::printf("%s: %d calls followed by another program's doing\n", action.name, runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAction, Replaced, ::testing::Range(0, int(std::size(actions))),
+                         [](const ::testing::TestParamInfo<int> &action) {
+                             return QString(actions[action.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
+                         });
 
 INSTANTIATE_TEST_SUITE_P(EachAction, Faults, ::testing::Range(0, int(std::size(actions))),
                          [](const ::testing::TestParamInfo<int> &action) {

@@ -16,15 +16,26 @@ struct State
     int at = 0;
     bool persistent = false;
     int points = 0;
+    std::function<void()> outside; // armed for another program's doing instead of a fault
 };
 State state;
+
+// One more call done; another program's doing follows it when this is the point armed.
+int called(int result)
+{
+    if (state.armed && state.outside && ++state.points == state.at) {
+        const std::function<void()> doing = std::exchange(state.outside, [] {});
+        doing();
+    }
+    return result;
+}
 sqlite3_vfs *engine = nullptr; // the engine's own file layer
 
 // One more point of this kind; the error to give, or SQLITE_OK to go on. A point that may not
 // last fails only when it is the one armed.
 int fault(Kind kind, int error, bool mayLast = true)
 {
-    if (!state.armed || state.kind != kind)
+    if (!state.armed || state.outside || state.kind != kind)
         return SQLITE_OK;
     ++state.points;
     const bool strikes = state.at > 0 && (state.points == state.at || (mayLast && state.persistent && state.points > state.at));
@@ -51,7 +62,7 @@ template <auto method, typename... Args>
 int pass(sqlite3_file *file, Args... args)
 {
     sqlite3_file *real = reinterpret_cast<File *>(file)->real;
-    return (real->pMethods->*method)(real, args...);
+    return called((real->pMethods->*method)(real, args...));
 }
 
 // The call failed by the first of the faults that strikes, or passed on.
@@ -117,14 +128,14 @@ int xOpen(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *o
     const int result = engine->xOpen(engine, name, faulty->real, flags, outFlags);
     if (result == SQLITE_OK)
         faulty->base.pMethods = &methods;
-    return result;
+    return called(result);
 }
 
 int xDelete(sqlite3_vfs *, const char *name, int syncFolder)
 {
     if (const int error = fault(Kind::IoErr, SQLITE_IOERR_DELETE))
         return error;
-    return engine->xDelete(engine, name, syncFolder);
+    return called(engine->xDelete(engine, name, syncFolder));
 }
 
 int xAccess(sqlite3_vfs *, const char *name, int flags, int *result)
@@ -159,12 +170,18 @@ void install()
 
 void arm(Kind kind, int at, bool persistent)
 {
-    state = {true, kind, at, persistent, 0};
+    state = {true, kind, at, persistent, 0, {}};
+}
+
+void armOutside(int at, std::function<void()> doing)
+{
+    state = {true, Kind::IoErr, at, false, 0, doing ? std::move(doing) : [] {}};
 }
 
 int disarm()
 {
     state.armed = false;
+    state.outside = nullptr;
     return state.points;
 }
 

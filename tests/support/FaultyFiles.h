@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // The files under every catalogue the program opens, with faults put in on purpose, as SQLite
 // tests itself: the n-th lock, read, write, sync or open of one kind fails, once or from then
 // on. Installed as the engine's default file layer for the whole test process; until a fault is
@@ -22,7 +24,11 @@ void install();
 void arm(Kind kind, int at, bool persistent);
 // Counts the points of that kind without failing any.
 inline void count(Kind kind) { arm(kind, 0, false); }
-// No more faults; returns the points of the armed kind reached since arm().
+// Another program's doing, right after the `at`-th call the engine makes to any file (1 is the
+// first) from now on: the catalogue renamed over, copied over or deleted, say. Every call is a
+// point, whatever its kind; none fails.
+void armOutside(int at, std::function<void()> doing);
+// No more faults; returns the points of the armed kind (or calls) reached since arming.
 int disarm();
 
 } // namespace faulty_files

@@ -19,6 +19,7 @@ namespace db {
 namespace {
 
 constexpr qint64 blockSize = 4096;
+constexpr qint64 watchedBlocks = 8;
 constexpr qint64 headerSize = 100; // SQLite's file header, page size and change counter among it
 
 QPair<quint64, quint64> placeOf(dev_t device, ino_t inode)
@@ -39,12 +40,15 @@ FileWatch::FileWatch(QByteArray opened, std::shared_ptr<Descriptor> file, dev_t 
     struct stat now {};
     if (::fstat(descriptor->fd, &now) == 0)
         expected.size = now.st_size;
-    // The first block holds the header and the schema; the last, the rows written last. A file
-    // put in the place of this one differs in them, or in its size.
+    // The first block holds the header and the schema, the last the rows written last, and
+    // those between them cards: a file put in the place of this one differs in them, or in its
+    // size. A small catalogue is watched whole.
     const qint64 size = expected.size;
+    const qint64 lastBlock = std::max<qint64>(0, (size - 1) / blockSize);
     std::vector<Block> &blocks = expected.blocks;
-    for (const qint64 offset : {qint64(0), std::max<qint64>(0, (size - 1) / blockSize * blockSize)}) {
-        if (offset >= size || (!blocks.empty() && blocks.back().offset == offset))
+    for (qint64 i = 0; i < watchedBlocks && size > 0; ++i) {
+        const qint64 offset = i * lastBlock / (watchedBlocks - 1) * blockSize;
+        if (!blocks.empty() && blocks.back().offset == offset)
             continue;
         QByteArray bytes(int(std::min(blockSize, size - offset)), Qt::Uninitialized);
         if (::pread(descriptor->fd, bytes.data(), size_t(bytes.size()), offset) == bytes.size())

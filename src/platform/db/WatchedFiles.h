@@ -38,8 +38,8 @@ struct Descriptor
 };
 
 // One catalogue file the program has open, watched for what other programs do to it: its place
-// (the device and inode its path names) and what the program last left in it (its size, its
-// first and last blocks). Every handle the program has on the file shares it, so their own
+// (the device and inode its path names) and what the program last left in it (its size and a
+// few blocks, the first and last among them). Every handle the program has on the file shares it, so their own
 // writes are never taken for another program's.
 class FileWatch
 {
@@ -71,7 +71,7 @@ private:
         qint64 offset;
         QByteArray bytes;
     };
-    // What the program knows of the file: its size, its first and last blocks.
+    // What the program knows of the file: its size and the blocks it watches.
     struct Content
     {
         qint64 size = 0;
