@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes for SECONDS each (default 60), under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the rich-text reader, from its own seeds and from the shared RTF samples when they are beside
-# the project, and whole catalogue files, from small synthetic ones and from legacy
-# (Access-format) ones, which the program reads through the catalogue tool. Exits non-zero when
+# the project, and whole catalogue files, from small synthetic ones, from those with each kind
+# of hostile schema (tests/data/hostile-schemas.sql) and from legacy (Access-format) ones, which
+# the program reads through the catalogue tool. Exits non-zero when
 # a fuzzer finds a crash, a hang or a leak; the input that did it is kept in
 # build-fuzz/fuzz-artifacts/.
 # FUZZ_BUILD_DIR chooses another build folder.
@@ -34,6 +35,18 @@ for rows in 5 8; do
   cp "$work/seeds/catalogue-$rows.znt" "$work/catalogue"/
 done
 cp "$root"/tests/data/legacy/{tricky-2000,bundled-2000}.znt "$work/catalogue"/
+# Hostile schemas, each kind applied to a small synthetic catalogue: triggers, views and virtual
+# tables in place of tables, never-ending queries, generated and indexed expressions, unknown
+# functions and collations, huge and deeply nested values.
+awk -v dir="$work/seeds" '/^-- kind: /{n++; file=sprintf("%s/kind-%02d.sql", dir, n)} n{print > file}' \
+  "$root/tests/data/hostile-schemas.sql"
+kinds=0
+for sql in "$work"/seeds/kind-*.sql; do
+  seed="$work/catalogue/hostile-$(basename "$sql" .sql).znt"
+  cp "$work/seeds/catalogue-5.znt" "$seed"
+  sqlite3 "$seed" < "$sql" 2>/dev/null && kinds=$((kinds + 1))
+done
+echo "fuzz.sh: the catalogue fuzzer starts from $kinds kinds of hostile schema among its seeds"
 
 run() {
   local target=$1 corpus=$2

@@ -116,3 +116,91 @@ TEST(HostileCatalogue, NamesAreShownAndFoundExactlyAsStoredAndTheWindowFits)
     EXPECT_LE(app.window->width(), 1000);
     EXPECT_LE(app.window->minimumSizeHint().width(), 1000);
 }
+
+namespace {
+
+// Every question answered Yes, every name asked for is the first card's, every open dialog
+// chooses the catalogue; the hostile catalogues decide which boxes come.
+struct AnswerYes : ui::Dialogs
+{
+    QString catalogue;
+    ui::MessageAnswer messageBox(QWidget *, const ui::MessageBoxRequest &) override { return ui::MessageAnswer::Yes; }
+    QString inputBox(QWidget *, const QString &, const QString &) override { return "Ash"; }
+    bool showOpen(QWidget *, ui::CommonDialogSettings &settings) override
+    {
+        settings.fileName = catalogue;
+        return true;
+    }
+    bool showSave(QWidget *, ui::CommonDialogSettings &) override { return false; }
+    bool showPrinter(QWidget *, ui::CommonDialogSettings &, QPrinter &) override { return false; }
+    bool showFont(QWidget *, ui::CommonDialogSettings &) override { return false; }
+    bool showColor(QWidget *, ui::CommonDialogSettings &) override { return false; }
+};
+
+// The kinds of hostile catalogue, each a name and the statements that make it of an ordinary one.
+QList<std::pair<QString, QString>> hostileKinds()
+{
+    const QString text = QString::fromUtf8(readFile(ZENT_SOURCE_DIR "/tests/data/hostile-schemas.sql"));
+    static const QRegularExpression kind("^-- kind: (.*)$", QRegularExpression::MultilineOption);
+    QList<std::pair<QString, QString>> kinds;
+    for (auto found = kind.globalMatch(text); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        const qsizetype end = text.indexOf("\n-- kind: ", match.capturedEnd());
+        kinds.append({match.captured(1), text.mid(match.capturedEnd(), end < 0 ? -1 : end - match.capturedEnd())});
+    }
+    return kinds;
+}
+
+} // namespace
+
+// A catalogue passed between players is data: whatever its schema holds (triggers, views and
+// virtual tables in place of tables, never-ending queries, generated and indexed expressions,
+// unknown functions and collations, huge and deeply nested values), every action of the window
+// finishes, nothing of the file runs, and its card table stays as it was, byte for byte. The
+// longest action is printed for each kind.
+TEST(HostileCatalogue, NothingInACatalogueActsHangsOrChangesItsCards)
+{
+    const auto kinds = hostileKinds();
+    ASSERT_EQ(kinds.size(), 15);
+    for (const auto &[name, statements] : kinds) {
+        SCOPED_TRACE(name.toStdString());
+        TempDir folder;
+        const QString file = folder.file("zentdeck.znt");
+        ASSERT_TRUE(catalogue_writer::writeCatalogue(file, {creature("Ash", "1", "1"), creature("Ashling", "1", "2"),
+                                                            creature("Ashlord", "1", "3"), trainer("Beta")}));
+        sqlite3Tool(file, statements);
+        const QString cards = sqlite3Tool(file, ".dump tblZentDeck");
+        AnswerYes dialogs;
+        dialogs.catalogue = file;
+        sys::Registry registry;
+        HeardFailures heard;
+        const db::Engine engine;
+        QElapsedTimer loading;
+        loading.start();
+        frmZentMain main(AppContext{dialogs, registry, engine, folder.path(), {}, nullptr, &heard});
+        main.show();
+        qint64 longest = loading.elapsed();
+        const std::pair<const char *, std::function<void()>> actions[] = {
+            {"choose", [&] { main.findChild<QComboBox *>("cboName")->setCurrentText("Ash"); main.cboName_Click(); }},
+            {"add a set", [&] { main.cmdAdd2Deck_Click(); }},
+            {"add a trainer", [&] { main.findChild<QComboBox *>("cboTrainers")->setCurrentText("Beta"); main.cmdAddTrainers_Click(); }},
+            {"delete", [&] { main.findChild<QListWidget *>("lstZents")->setCurrentRow(0); main.cmdDeleteZent_Click(); }},
+            {"find", [&] { main.mnuFindZentari_Click(); }},
+            {"report", [&] {
+                 QTimer::singleShot(0, &main, [&] { if (main.previewShown()) main.previewShown()->close(); });
+                 main.mnuFileOutput_Click();
+             }},
+            {"clear", [&] { main.cmdClear_Click(); }},
+            {"open", [&] { main.mnuFileOpen_Click(); }},
+            {"exit", [&] { main.mnuFileExit_Click(); }},
+        };
+        for (const auto &[action, run] : actions) {
+            QElapsedTimer timer;
+            timer.start();
+            run();
+            longest = std::max(longest, timer.elapsed());
+            EXPECT_EQ(sqlite3Tool(file, ".dump tblZentDeck"), cards) << action;
+        }
+        std::printf("%s: longest action %lld ms\n", qPrintable(name), longest);
+    }
+}

@@ -87,3 +87,31 @@ TEST(WorkingCopy, ADamagedFileOrAFailingToolIsAFailedOpenThatLeavesNoCopy)
         EXPECT_EQ(deckRows(file), "Gamma|1");
     }
 }
+
+// The program started twice on one catalogue: the second copy works on a copy of the file as it
+// was, so the two never share a deck row, and the file holds the first copy's deck alone.
+TEST(WorkingCopy, ASecondRunningCopyKeepsADeckOfItsOwn)
+{
+    AppFixture first;
+    const QString file = first.writeCatalogue(alphaBetaGamma());
+    frmZentMain &one = first.showMainWindow();
+    one.workingDeckInUse().addCopy("Alpha", deck::InsertForm::Chosen);
+
+    sys::Registry registry;
+    ui::ScriptedDialogs dialogs;
+    const db::Engine engine; // the second copy's own, as a second process has
+    frmZentMain two(AppContext{dialogs, registry, engine, first.folder.path()});
+    const QString copy = two.catalogueInUse().database().path();
+    EXPECT_TRUE(copy.startsWith(first.temporary.path()));
+    EXPECT_EQ(two.catalogueInUse().datNames().databaseName(), copy);
+    EXPECT_EQ(deckRows(copy), "Alpha|1");
+    two.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
+    two.findChild<QListWidget *>("lstZents")->setCurrentRow(0);
+    two.cmdDeleteZent_Click();
+    two.close();
+    EXPECT_EQ(deckRows(file), "Alpha|1");
+    EXPECT_EQ(deckRows(copy), "");
+
+    one.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
+    EXPECT_EQ(deckRows(file), "Alpha|1 Gamma|2");
+}

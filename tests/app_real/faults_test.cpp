@@ -1,6 +1,8 @@
 // The program killed while it writes: the catalogue stays whole, and the next run opens it and
-// removes what the killed run left behind. (Another program's locks and every fault of the
-// files under the engine are the offscreen tests' to put in.)
+// removes what the killed run left behind. A newer catalogue put in the place of the one the
+// program has open, the program killed after: both stay whole, and the newer holds nothing of
+// the deck. (Another program's locks and every fault of the files under the engine are the
+// offscreen tests' to put in.)
 #include "RealWindow.h"
 
 #include <atomic>
@@ -11,6 +13,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // The card table as another program reads it, in one value: every row, column and index.
 static QByteArray cardsDigest(const QString &file)
@@ -53,25 +56,19 @@ TEST_F(OnADesktop, KilledWhileAddingTheCatalogueStaysWholeAndTheNextRunOpensItAn
         ASSERT_FALSE(killedRunLeft.isEmpty()); // its working folder, at least
 
         // The deck (and whatever a killed run left in it) is cleared and Kilnmole's set added,
-        // over and over until the kill. Half the kills come at the first write to the log after
-        // the delay, most likely in the middle of a set's rows: a moment drawn at random seldom
-        // falls on one of the program's few writes. A step cut short by the kill fails only
-        // after its wait for a window has run out.
+        // over and over until the kill. Half the kills come at the first write after the delay,
+        // as its journal appears, most likely in the middle of a set's rows: a moment drawn at
+        // random seldom falls on one of the program's few writes. A step cut short by the kill
+        // fails only after its wait for a window has run out.
         const int delayMs = std::uniform_int_distribution<int>(0, 3000)(random);
         const bool atAWrite = random() % 2 == 1;
         std::atomic<bool> killed = false;
-        // SIGKILL after the delay or at the log's first change after it (or three seconds later,
-        // should none come): every commit moves its size or its time of change on.
-        std::jthread killer([&, id = program.processId(), log = QFile::encodeName(catalogue + "-wal")] {
+        // SIGKILL after the delay or as the first journal after it appears (or three seconds
+        // later, should none come): every write has one, for as long as it lasts.
+        std::jthread killer([&, id = program.processId(), journal = catalogue + "-journal"] {
             std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-            const auto written = [&] {
-                struct stat file {};
-                ::stat(log.constData(), &file);
-                return std::pair(file.st_size, file.st_mtim.tv_sec * 1'000'000'000LL + file.st_mtim.tv_nsec);
-            };
-            const auto before = written();
             const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-            while (atAWrite && written() == before && std::chrono::steady_clock::now() < until)
+            while (atAWrite && !QFile::exists(journal) && std::chrono::steady_clock::now() < until)
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
             ::kill(pid_t(id), SIGKILL);
             killed = true;
@@ -98,11 +95,51 @@ TEST_F(OnADesktop, KilledWhileAddingTheCatalogueStaysWholeAndTheNextRunOpensItAn
         EXPECT_EQ(cardsDigest(found), cards);
     }
 
-    // After the program has let the file go: the deck emptied, the file whole and back on the
+    // After the program has let the file go: the deck emptied, the file whole and on the
     // ordinary rollback journal.
     ASSERT_TRUE(exitWithYes()) << said();
     EXPECT_EQ(filesUnder(tmp), QStringList());
     EXPECT_EQ(sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames; PRAGMA integrity_check; PRAGMA journal_mode"),
               "0\nok\ndelete");
     EXPECT_EQ(cardsDigest(catalogue), cards);
+}
+
+// Another program puts a newer catalogue in the place of the one the program has open (as a
+// download saved over it, or zentcat import, would), and the program is killed after it. The
+// newer catalogue holds nothing of the deck, before or after the kill; the one the program had
+// stays whole; the next run opens the newer one.
+TEST_F(OnADesktop, ACatalogueReplacedUnderTheRunningProgramThenKilledStaysWholeAndHoldsNoRowOfTheDeck)
+{
+    if (!launcher.isEmpty())
+        GTEST_SKIP() << "the run replaces the catalogue of a copy of the program folder";
+    ASSERT_FALSE(launch().isEmpty()) << said();
+    ASSERT_TRUE(pick("Zentari", "Kilnmole")) << said();
+    ASSERT_TRUE(clickOn(mainTitle, "Add Zentari", "push button") && answer("Pro Tip", "Return")) << said();
+    ASSERT_TRUE(waitUntil(5000, [&] { return sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames") == "6"; }));
+
+    // The newer catalogue: a card's notes of its own, and a deck row another run left in it.
+    const QString newer = temp.file("newer.znt"), had = temp.file("had.znt");
+    ASSERT_TRUE(QFile::copy(catalogue, newer));
+    sqlite3Tool(newer, "DELETE FROM tblNames; INSERT INTO tblNames VALUES ('Newer', 1);"
+                       "UPDATE tblZentDeck SET fldNotes = 'Newer notes' WHERE fldName = 'Kilnmole'");
+    const QString newerCards = cardsDigest(newer);
+    ASSERT_EQ(::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(had).constData()), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(newer).constData(), QFile::encodeName(catalogue).constData()), 0);
+
+    // The program goes on: another card added, then the deck cleared, then the kill.
+    ASSERT_TRUE(clickOn(mainTitle, "Add Zentari", "push button")) << said();
+    ASSERT_TRUE(clickOn(mainTitle, "Clear Deck", "push button")) << said();
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(sqlite3Tool(catalogue, "PRAGMA integrity_check; SELECT group_concat(fldNames || fldID) FROM tblNames"),
+              "ok\nNewer1");
+    EXPECT_EQ(cardsDigest(catalogue), newerCards);
+    EXPECT_FALSE(QFile::exists(catalogue + "-journal"));
+    EXPECT_EQ(sqlite3Tool(had, "PRAGMA integrity_check; SELECT count(*) FROM tblNames"), "ok\n6");
+
+    ASSERT_FALSE(launch().isEmpty()) << said();
+    ASSERT_TRUE(pick("Zentari", "Kilnmole")) << said();
+    EXPECT_TRUE(waitUntil(5000, [&] { return shownText("Card notes") == "Newer notes"; }));
+    ASSERT_TRUE(exitWithYes()) << said();
+    EXPECT_EQ(sqlite3Tool(catalogue, "SELECT count(*) FROM tblNames"), "0");
 }

@@ -216,3 +216,31 @@ TEST(Zentcat, BadInputGivesOneLineAndNoFile)
         EXPECT_EQ(filesUnder(dir.path()), before);
     }
 }
+
+// zentcat reads a catalogue as the program does: it runs none of the file's code, and says what
+// it refused and why; a damaged SQLite file is bad input.
+TEST(Zentcat, CheckNamesWhatOfACatalogueIsNeverRunOrRead)
+{
+    TempDir dir;
+    const QString file = dir.file("cards.znt");
+    ASSERT_TRUE(catalogue_writer::writeCatalogue(file, {{{"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldImage", ""}}}));
+    sqlite3Tool(file, "DROP TABLE tblNames; CREATE VIEW tblNames AS SELECT fldName AS fldNames FROM tblZentDeck;"
+                      "CREATE TRIGGER emptied AFTER UPDATE ON tblZentDeck BEGIN DELETE FROM tblZentDeck; END;"
+                      "CREATE VIRTUAL TABLE tblSearch USING fts5(fldName);");
+    const Outcome run = runZentcat({"check", file});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out.split('\n'),
+              QStringList({"tblNames is a view, which the program never reads.",
+                           "The trigger emptied on tblZentDeck never runs: the program runs nothing a catalogue holds.",
+                           "tblSearch is a virtual table, which the program never reads.",
+                           "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep "
+                           "a deck in it.",
+                           "Row 1 (\"Alpha\") has no picture.", ""}));
+
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096) && damaged.write(QByteArray(8, '\xff')) == 8);
+    damaged.close();
+    const Outcome refused = runZentcat({"check", file});
+    EXPECT_EQ(refused.code, 3);
+    EXPECT_TRUE(refused.err.startsWith("zentcat: cannot read " + file + ": " + file + " is damaged: ")) << refused.err.toStdString();
+}

@@ -134,6 +134,11 @@ void Connection::treatAsData()
     // No virtual table's code ever runs on what a file holds: the engine's modules are gone
     // from the handle, so a virtual table in a catalogue is a table that cannot be read.
     sqlite3_drop_modules(sqlite, nullptr);
+    // printf() and format() can take seconds in one call, out of reach of the time limit (the
+    // engine built with a precision limit would not): a file's schema may not call them.
+    for (const char *slow : {"printf", "format"})
+        sqlite3_create_function_v2(sqlite, slow, -1, SQLITE_UTF8 | SQLITE_DIRECTONLY, nullptr, &Connection::refuseCall,
+                                   nullptr, nullptr, nullptr);
     sqlite3_busy_handler(sqlite, &Connection::busy, this);
     sqlite3_progress_handler(sqlite, 1000, &Connection::progress, this);
     sqlite3_set_authorizer(sqlite, &Connection::authorize, this);
@@ -329,6 +334,11 @@ int Connection::busy(void *connection, int tries)
     sqlite3_sleep(5);
     self->waitedInStep += 5;
     return 1;
+}
+
+void Connection::refuseCall(sqlite3_context *call, int, sqlite3_value **)
+{
+    sqlite3_result_error(call, "the function is not available to a catalogue", -1);
 }
 
 int Connection::progress(void *connection)

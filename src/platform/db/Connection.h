@@ -12,6 +12,8 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_context;
+struct sqlite3_value;
 
 namespace db {
 
@@ -112,6 +114,7 @@ private:
 
     static int busy(void *connection, int tries);
     static int progress(void *connection);
+    static void refuseCall(sqlite3_context *call, int arguments, sqlite3_value **values);
     static int authorize(void *connection, int action, const char *first, const char *second,
                          const char *database, const char *trigger);
     static void rowChanged(void *connection, int change, const char *database, const char *table,

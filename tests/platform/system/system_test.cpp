@@ -109,6 +109,11 @@ TEST_F(TemporaryFolder, AWorkingFolderIsTheUsersAloneAndStaleOnesGo)
 TEST_F(TemporaryFolder, AProgramRunsToItsEndOrIsKilledAtTheLimitAndTheWindowsKeepTheirTimers)
 {
     EXPECT_TRUE(runProgram("sh", {"-c", "head -c 5000000 /dev/zero; head -c 5000000 /dev/zero >&2"}, 10000));
+    // Given a memory limit, it cannot take more address space than that (a build with the
+    // address sanitizer sets none).
+    if (limitsChildMemory()) {
+        EXPECT_TRUE(runProgram("sh", {"-c", "[ \"$(ulimit -v)\" = 1048576 ]"}, 10000, qint64(1) << 30));
+    }
 
     // A program that never ends is killed at the limit; meanwhile the timers still fire.
     const QString pidFile = temp.file("pid");
