@@ -11,26 +11,6 @@ namespace {
 
 const QString legacy = ZENT_SOURCE_DIR "/tests/data/legacy/";
 
-struct Outcome
-{
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome runZentcat(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-    process.setProcessEnvironment(environment);
-    process.start(ZENTCAT_PATH, arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, {}, "<the tool did not finish>"};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
 // Every row of a table as sqlite3 reads it: a JSON array of the rows, each an array of its values.
 QString rowsOf(const QString &file, const QString &table, const QStringList &columns)
 {
@@ -47,7 +27,7 @@ TEST(Zentcat, ImportsEveryAccessFormatValueForValueInStoredOrder)
                                "empty-2000.znt"}) {
         SCOPED_TRACE(name.toStdString());
         const QString out = dir.file(name);
-        const Outcome run = runZentcat({"import", legacy + name, out});
+        const ZentcatRun run = runZentcat({"import", legacy + name, out});
         EXPECT_EQ(run.code, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(sqlite3Tool(out, "SELECT sql FROM sqlite_master"), bundledSchema);
@@ -150,7 +130,7 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
          card("Epsilon", "z", "D", "2"), card("ALPHA", "z", "H", "2"), card("Eta", "z", "H", "3"),
          card("F1", "z", "F", "1"), card("F2", "z", "F", "2"), card("F3", "z", "F", "3"), card("F4", "z", "F", "4"),
          card("Sage", "Sage", "", ""), card("z", "", "", ""), card("z", "Sage", "", "")}));
-    const Outcome run = runZentcat({"check", dir.file("cards.znt")});
+    const ZentcatRun run = runZentcat({"check", dir.file("cards.znt")});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.split('\n'),
@@ -172,7 +152,7 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
                            ""}));
 
     // The bundled catalogue's lone basics are cards that do not evolve, not a surprise.
-    const Outcome bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
+    const ZentcatRun bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
     EXPECT_EQ(bundled.code, 0);
     EXPECT_EQ(bundled.out, ZENT_PROGRAM_DIR "/zentdeck.znt: nothing in it will surprise its users.\n");
 }
@@ -209,7 +189,7 @@ TEST(Zentcat, BadInputGivesOneLineAndNoFile)
     const QStringList before = filesUnder(dir.path());
     for (const auto &[arguments, code, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const Outcome run = runZentcat(arguments);
+        const ZentcatRun run = runZentcat(arguments);
         EXPECT_EQ(run.code, code);
         EXPECT_EQ(run.err, "zentcat: " + message + "\n");
         EXPECT_EQ(run.out, "");

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Testing.h"
+#include "CatalogueWriter.h"
+#include "ScriptedDialogs.h"
+#include "catalogue/CardDisplay.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Columns.h"
+#include "catalogue/NameLists.h"
+#include "platform/db/StatementLog.h"
+#include "platform/ui/PictureBox.h"
+
+// A catalogue file of the test's own, opened as the main window's load and File > Open open it,
+// with the controls the catalogue's subsystems fill: the two name lists, and the boxes of the
+// card shown that code reads, bound as the window binds them. No window.
+struct OpenCatalogue : HeardFailures
+{
+    TempDir folder;
+    ui::ScriptedDialogs dialogs;
+    db::StatementLog statements;
+    catalogue::Catalogue catalogue{&statements, {}, this};
+    QComboBox cboName, cboTrainers;
+    QLineEdit txtHitPoints, txtImagePath, txtGroup, txtGroupLev;
+    ui::PictureBox imgZents;
+    catalogue::CardControls card;
+    catalogue::AttackFrames attacks;
+    catalogue::TrainerControls trainers;
+    catalogue::CardDisplay display{catalogue, card, attacks, trainers};
+
+    explicit OpenCatalogue(const QList<catalogue_writer::CardRow> &rows)
+    {
+        for (QComboBox *list : {&cboName, &cboTrainers})
+            list->setEditable(true);
+        card.cboName = &cboName;
+        card.txtHitPoints = &txtHitPoints;
+        card.txtImagePath = &txtImagePath;
+        card.txtGroup = &txtGroup;
+        card.txtGroupLev = &txtGroupLev;
+        card.imgZents = &imgZents;
+        trainers.cboTrainers = &cboTrainers;
+        namespace column = catalogue::column;
+        for (const auto &[box, column] : {std::pair{&txtHitPoints, column::hitPoints}, {&txtImagePath, column::image},
+                                          {&txtGroup, column::group}, {&txtGroupLev, column::groupLevel}})
+            catalogue.cardBoxes().bind(box, column);
+        open(write(rows, "cards.znt"));
+    }
+    QString write(const QList<catalogue_writer::CardRow> &rows, const QString &name)
+    {
+        const QString file = folder.file(name);
+        EXPECT_TRUE(catalogue_writer::writeCatalogue(file, rows));
+        return file;
+    }
+    // The catalogue's steps of the load and of File > Open.
+    void open(const QString &file)
+    {
+        catalogue.attempts()([&] { catalogue.open(file); });
+        catalogue::emptyNameList(cboName);
+        catalogue::emptyNameList(cboTrainers);
+        catalogue::fillNameLists(catalogue, cboName, cboTrainers);
+        catalogue.pointDataControls();
+    }
+    static QStringList names(const QComboBox &list)
+    {
+        QStringList names;
+        for (int i = 0; i < list.count(); ++i)
+            names << list.itemText(i);
+        return names;
+    }
+};
