@@ -1,0 +1,32 @@
+// The deck list report from a catalogue's working deck and the energy strip, without a window.
+#include "Testing.h"
+#include "CatalogueWriter.h"
+#include "catalogue/Catalogue.h"
+#include "deck/DeckControls.h"
+#include "platform/system/Failure.h"
+#include "report/DeckReport.h"
+
+TEST(DeckReport, ListsTheRowsOfTheTableInStoredOrderAndTheEnergiesAsTheLabelsShowThem)
+{
+    TempDir folder;
+    const QString file = folder.file("cards.znt");
+    ASSERT_TRUE(catalogue_writer::writeCatalogue(file, {creature("Alpha")}));
+    catalogue::Catalogue catalogue;
+    catalogue.open(file);
+    QLabel labels[deck::energyKindCount];
+    deck::EnergyStrip strip;
+    const char *shown[] = {"0", "3", "0", "12", "0", "0", "1"}; // the strip's order, Colorless last
+    for (size_t i = 0; i < strip.columns.size(); ++i) {
+        labels[i].setText(shown[i]);
+        strip.columns[i].count = &labels[i];
+    }
+
+    // An empty deck has no report.
+    EXPECT_THROW(report::deckNames(catalogue), sys::Failure);
+    // A row an earlier run left behind is part of it, as the table returns it.
+    sqlite3Tool(file, "INSERT INTO tblNames VALUES ('Quarlith', 9), ('Kai''ro', 1), ('', 2)");
+    EXPECT_EQ(report::DeckReport(report::deckNames(catalogue), strip),
+              "Current Deck:\r\n\r\nQuarlith\r\nKai'ro\r\n\r\n\r\n * * * * * * * * * * * *\r\n"
+              "1  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n0  Water Energy\r\n"
+              "0  Psychic Energy\r\n0  Lightning Energy\r\n12  Grass Energy");
+}
