@@ -48,7 +48,6 @@ public:
     void cmdEnergyDn_Click(deck::EnergyKind kind);
 
     const catalogue::Catalogue &catalogueInUse() const { return catalogueFile; }
-    const deck::DeckCounters &deckCounters() const { return counters; }
     deck::WorkingDeck &workingDeckInUse() { return workingDeck; }
     const QString &gstrOutput() const { return lastReport; }
     // The preview window while it is shown, else null.

@@ -49,8 +49,6 @@ struct CommonDialogSettings
     bool fontUnderline = false;
     bool fontStrikethru = false;
     QColor color = Qt::black;
-
-    bool operator==(const CommonDialogSettings &) const = default;
 };
 
 // Records a file chosen in an open or save dialog: full path and title, and makes the file's
