@@ -25,7 +25,7 @@ AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
                    const catalogue::CardControls &cardControls,
                    const catalogue::TrainerControls &trainerControls, ui::Dialogs &boxes,
                    QWidget *owner)
-    : deck(workingDeck), catalogue(open), attempt(open.attempts()), lines(open), card(cardControls),
+    : deck(workingDeck), catalogue(open), lines(open), card(cardControls),
       trainers(trainerControls), dialogs(boxes), window(owner)
 {
 }
@@ -103,6 +103,7 @@ void AddCards::addTrainer()
 
 int AddCards::copiesOf(const QString &name)
 {
+    const sys::Attempts &attempt = catalogue.attempts();
     // When the query cannot run, the previous one's rows are counted.
     attempt([&] { catalogue.queryNames(catalogue::statements::countCopies(name)); });
     // A cursor that cannot be read is walked no further.

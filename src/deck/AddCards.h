@@ -17,10 +17,6 @@ namespace ui {
 class Dialogs;
 }
 
-namespace sys {
-class Attempts;
-}
-
 namespace deck {
 
 class WorkingDeck;
@@ -51,7 +47,6 @@ private:
 
     WorkingDeck &deck;
     catalogue::Catalogue &catalogue;
-    const sys::Attempts &attempt; // the catalogue's
     catalogue::EvolutionLines lines;
     const catalogue::CardControls &card;
     const catalogue::TrainerControls &trainers;

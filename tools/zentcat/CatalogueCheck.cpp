@@ -174,12 +174,14 @@ void checkLines(const QList<Card> &cards, QStringList *findings)
             if (!set && members > 1)
                 *findings << named + QString(" has %1 cards: a recommended set is offered only for lines of 2 or 3 "
                                              "cards.").arg(members);
-            for (const qsizetype basic : set ? lineBasics : QList<qsizetype>())
-                checkStages(cards, basic, line, *set, findings);
+            for (const qsizetype basic : lineBasics)
+                if (set)
+                    checkStages(cards, basic, line, *set, findings);
             continue;
         }
         const QList<qsizetype> stages = later.value(line);
-        if (std::none_of(stages.begin(), stages.end(), [&](qsizetype i) { return catalogue::stageOf(cards[i].stage) > 1; }))
+        const auto laterStage = [&](qsizetype i) { return catalogue::stageOf(cards[i].stage) > 1; };
+        if (std::none_of(stages.begin(), stages.end(), laterStage))
             continue;
         if (members == 1)
             *findings << named + " holds only " + quoted(cards[stages[0]].name) + ", at level " + cards[stages[0]].stage
