@@ -158,40 +158,30 @@ TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
     EXPECT_EQ(log.mid(6), (QStringList{"main.Unload", "open.Activate", "open.Unload"}));
 }
 
-// A button and its menu item are one command: a click on either runs it once, code setting a
-// button pressed runs nothing, and the button follows the item's state, keeping its picture and
-// showing no tool tip of its caption.
+// A button and its menu item are one command: a click on either runs it once, and the button
+// follows the item's state, keeping its picture and showing no tool tip of its caption. (Which
+// command a window's button runs, and that code setting a button pressed runs none, is the
+// windows' tests' to check.)
 TEST(KeyedToolBar, AButtonAndItsMenuItemAreOneCommand)
 {
-    struct Items
+    struct Menu
     {
-        QAction *about = nullptr;
+        QAction *about;
     };
-    using Button = KeyedCommand<QStringList, Items>;
-    static constexpr Button table[] = {
-        {},
-        {"Help", nullptr, "HelpQ", KeyedButtonStyle::Push, [](QStringList &ran) { ran << "Help"; }, &Items::about},
-        {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check, [](QStringList &ran) { ran << "Bold"; }},
-    };
-    static_assert(isWellKeyed(table));
+    static constexpr KeyedCommand<QStringList, Menu> table[] = {
+        {"Help", nullptr, "HelpQ", KeyedButtonStyle::Push, [](QStringList &ran) { ran << "Help"; }, &Menu::about}};
     QMainWindow window;
-    Items items{window.menuBar()->addMenu("Help")->addAction("About")};
-    auto *bar = new KeyedToolBar(&window);
-    window.addToolBar(bar);
+    Menu menu{window.menuBar()->addMenu("Help")->addAction("About")};
     QStringList ran;
-    bar->addButtons(table, ran, items, ImageList({"HelpQ", "Bold"}));
-    window.show();
+    auto *bar = new KeyedToolBar(&window);
+    bar->addButtons(table, ran, menu, ImageList({"HelpQ"}));
     auto *help = bar->findChild<QToolButton *>("Help");
-    auto *bold = bar->findChild<QToolButton *>("Bold");
-    items.about->trigger();
-    QTest::mouseClick(help, Qt::LeftButton);
-    bold->defaultAction()->setChecked(true);
-    QTest::mouseClick(bold, Qt::LeftButton);
-    EXPECT_EQ(ran, QStringList({"Help", "Help", "Bold"}));
-    EXPECT_FALSE(bold->isChecked());
-    items.about->setEnabled(false);
+    menu.about->trigger();
+    help->click();
+    EXPECT_EQ(ran, QStringList({"Help", "Help"}));
+    menu.about->setEnabled(false);
     EXPECT_FALSE(help->isEnabled());
     EXPECT_FALSE(help->icon().isNull());
     EXPECT_EQ(help->toolTip(), "");
-    EXPECT_EQ(bold->accessibleName(), "Bold Font");
+    EXPECT_EQ(help->accessibleName(), "Help");
 }

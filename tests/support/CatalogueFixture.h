@@ -16,6 +16,7 @@
 struct OpenCatalogue : HeardFailures
 {
     TempDir folder;
+    const QString file = folder.file("cards.znt");
     ui::ScriptedDialogs dialogs;
     db::StatementLog statements;
     catalogue::Catalogue catalogue{&statements, {}, this};
@@ -42,18 +43,25 @@ struct OpenCatalogue : HeardFailures
         for (const auto &[box, column] : {std::pair{&txtHitPoints, column::hitPoints}, {&txtImagePath, column::image},
                                           {&txtGroup, column::group}, {&txtGroupLev, column::groupLevel}})
             catalogue.cardBoxes().bind(box, column);
-        open(write(rows, "cards.znt"));
+        open(write(rows, QFileInfo(file).fileName()));
+    }
+    // The card of that name shown from its list, as the window shows it.
+    void show(const QString &name)
+    {
+        const bool trainer = names(cboTrainers).contains(name);
+        display.showCard(trainer ? catalogue::CardKind::Trainer : catalogue::CardKind::Creature, name);
+        (trainer ? cboTrainers : cboName).setEditText(name);
     }
     QString write(const QList<catalogue_writer::CardRow> &rows, const QString &name)
     {
-        const QString file = folder.file(name);
-        EXPECT_TRUE(catalogue_writer::writeCatalogue(file, rows));
-        return file;
+        const QString path = folder.file(name);
+        EXPECT_TRUE(catalogue_writer::writeCatalogue(path, rows));
+        return path;
     }
     // The catalogue's steps of the load and of File > Open.
-    void open(const QString &file)
+    void open(const QString &path)
     {
-        catalogue.attempts()([&] { catalogue.open(file); });
+        catalogue.attempts()([&] { catalogue.open(path); });
         catalogue::emptyNameList(cboName);
         catalogue::emptyNameList(cboTrainers);
         catalogue::fillNameLists(catalogue, cboName, cboTrainers);
