@@ -84,7 +84,7 @@ private:
 
     AppContext context;
     catalogue::Catalogue catalogueFile;
-    const sys::Attempts &attempt = catalogueFile.attempts(); // how a catalogue step's failure is passed over
+    const sys::Attempts &attempt = catalogueFile.attempts(); // how a catalogue step's failure goes
     deck::DeckCounters counters;
     QString lastReport; // gstrOutput: the last deck list report built
     ui::CommonDialog cdlOne;
