@@ -209,8 +209,8 @@ void deckStep(benchmark::State &state, const Folder *folder, int step)
     fill();
     for (auto _ : state) {
         if (step == 0) {
-            main.cmdFireUp_Click();
-            main.cmdFireDn_Click();
+            main.cmdEnergyUp_Click(deck::EnergyKind::Fire);
+            main.cmdEnergyDn_Click(deck::EnergyKind::Fire);
         } else if (step == 1) {
             lstZents->setCurrentRow(30);
             main.cmdDeleteZent_Click();

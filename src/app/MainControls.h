@@ -6,15 +6,10 @@
 class QAction;
 class QMenu;
 
-namespace ui {
-class KeyedToolBar;
-}
-
 // The main window's commands: each is one action, the menu's item and, for those on the toolbar,
 // its button too.
 struct MainCommands
 {
-    ui::KeyedToolBar *Toolbar1 = nullptr;
     QMenu *mnuFind = nullptr;
     QAction *mnuFileOpen = nullptr;
     QAction *mnuFileOutput = nullptr;

@@ -6,7 +6,6 @@
 #include "report/DeckReport.h"
 #include "platform/system/Attempt.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/Keyboard.h"
 
 #include <QAction>
@@ -250,10 +249,4 @@ void frmZentMain::cmdEnergyUp_Click(deck::EnergyKind kind)
 void frmZentMain::cmdEnergyDn_Click(deck::EnergyKind kind)
 {
     energies.down(kind);
-}
-
-// Every toolbar button, and every menu item that is one, comes here with the button's key.
-void frmZentMain::Toolbar1_ButtonClick(const QString &key)
-{
-    attempt([&] { commands.Toolbar1->run(key); });
 }

@@ -33,7 +33,6 @@ public:
     void mnuFileOutput_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
-    void Toolbar1_ButtonClick(const QString &key);
     void cboName_Click();
     void cboTrainers_Click();
     void cmdToggle_Click();
@@ -43,28 +42,12 @@ public:
     void cmdAddTrainers_Click();
     void cmdDeleteZent_Click();
     void cmdClear_Click();
-    // Any kind's up and down buttons of the energy strip: every one is wired to these.
+    // Any kind's up and down buttons of the energy strip: each is wired to these with its kind,
+    // so a new kind needs no handler of its own.
     void cmdEnergyUp_Click(deck::EnergyKind kind);
     void cmdEnergyDn_Click(deck::EnergyKind kind);
-    // One kind's buttons by their own names, for the tests and benchmarks that click them so; a
-    // new kind needs none.
-    void cmdFightingUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Fighting); }
-    void cmdFightingDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Fighting); }
-    void cmdFireUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Fire); }
-    void cmdFireDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Fire); }
-    void cmdWaterUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Water); }
-    void cmdWaterDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Water); }
-    void cmdGrassUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Grass); }
-    void cmdGrassDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Grass); }
-    void cmdElectricUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Electric); }
-    void cmdElectricDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Electric); }
-    void cmdPsychicUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Psychic); }
-    void cmdPsychicDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Psychic); }
-    void cmdColorlessUp_Click() { cmdEnergyUp_Click(deck::EnergyKind::Colorless); }
-    void cmdColorlessDn_Click() { cmdEnergyDn_Click(deck::EnergyKind::Colorless); }
 
     const catalogue::Catalogue &catalogueInUse() const { return catalogueFile; }
-    const deck::DeckCounters &deckCounters() const { return counters; }
     deck::WorkingDeck &workingDeckInUse() { return workingDeck; }
     const QString &gstrOutput() const { return lastReport; }
     // The preview window while it is shown, else null.
@@ -101,7 +84,7 @@ private:
 
     AppContext context;
     catalogue::Catalogue catalogueFile;
-    const sys::Attempts &attempt = catalogueFile.attempts(); // how a step's failure is passed over
+    const sys::Attempts &attempt = catalogueFile.attempts(); // how a catalogue step's failure goes
     deck::DeckCounters counters;
     QString lastReport; // gstrOutput: the last deck list report built
     ui::CommonDialog cdlOne;

@@ -138,8 +138,8 @@ QComboBox *nameList(const char *name)
 
 void frmZentMain::createMenus()
 {
-    // Open, View / Save / Print and About are toolbar buttons too: their clicks reach their
-    // handlers through Toolbar1_ButtonClick, as the buttons' (createToolbar).
+    // Open, View / Save / Print and About are toolbar buttons too, and reach their handlers as
+    // the buttons do (createToolbar).
     QMenu *mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     commands.mnuFileOpen = mnuFile->addAction("&Open", QKeySequence("Ctrl+O"));
@@ -174,7 +174,8 @@ void frmZentMain::createMenus()
 
 namespace {
 
-// Toolbar1's buttons, left to right; each is its menu item too.
+// Toolbar1's buttons, left to right, each the action of its menu item too: a click on either
+// runs the menu item's handler.
 using ToolbarButton = ui::KeyedCommand<frmZentMain, MainCommands>;
 constexpr ToolbarButton Toolbar1Buttons[] = {
     {},
@@ -193,12 +194,11 @@ static_assert(ui::isWellKeyed(Toolbar1Buttons));
 
 void frmZentMain::createToolbar()
 {
-    auto *Toolbar1 = commands.Toolbar1 = new KeyedToolBar(this);
+    auto *Toolbar1 = new KeyedToolBar(this);
     Toolbar1->setObjectName("Toolbar1");
     const ImageList ImageList1({"Open", "Help", "Arrow", "Find", "Print", "HelpQ"});
     Toolbar1->addButtons(Toolbar1Buttons, *this, commands, ImageList1);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &KeyedToolBar::buttonClick, this, &frmZentMain::Toolbar1_ButtonClick);
 }
 
 QWidget *frmZentMain::createCardRegion()
@@ -443,20 +443,25 @@ void frmZentMain::createHiddenBoxes()
 void frmZentMain::bindCardBoxes()
 {
     const catalogue::CardControls &card = controls.card;
-    const catalogue::AttackFrame &one = controls.attacks.fraAttack1;
-    const catalogue::AttackFrame &two = controls.attacks.fraAttack2;
-    const std::pair<QWidget *, const char *> bindings[] = {
-        {card.txtEvolution, column::evolution}, {card.txtHitPoints, column::hitPoints},
-        {card.txtType, column::category},       {card.txtLevel, column::level},
-        {one.attack, column::attack1},          {one.cost, column::attack1Cost},
-        {one.damage, column::attack1Damage},      {one.effects, column::attack1Effects},
-        {two.attack, column::attack2},          {two.cost, column::attack2Cost},
-        {two.damage, column::attack2Damage},      {two.effects, column::attack2Effects},
-        {card.txtPowers, column::power},    {card.txtResistance, column::resistance},
-        {card.txtWeakness, column::weakness},   {card.txtRetreatCost, column::retreatCost},
-        {controls.trainers.txtNotes, column::notes}, {card.txtImagePath, column::image},
-        {card.txtGroup, column::group},     {card.txtGroupLev, column::groupLevel},
+    catalogue::BoundBoxes &boxes = catalogueFile.cardBoxes();
+    for (const auto &[box, column] : {std::pair{card.txtHitPoints, column::hitPoints}, {card.txtType, column::category},
+                                      {card.txtLevel, column::level}, {card.txtResistance, column::resistance},
+                                      {card.txtWeakness, column::weakness}, {card.txtImagePath, column::image},
+                                      {card.txtGroup, column::group}, {card.txtGroupLev, column::groupLevel}})
+        boxes.bind(box, column);
+    for (const auto &[box, column] : {std::pair{card.txtEvolution, column::evolution}, {card.txtPowers, column::power},
+                                      {card.txtRetreatCost, column::retreatCost},
+                                      {controls.trainers.txtNotes, column::notes}})
+        boxes.bind(box, column);
+    const auto bindAttack = [&](const catalogue::AttackFrame &frame, const char *attack, const char *cost,
+                                const char *damage, const char *effects) {
+        boxes.bind(frame.attack, attack);
+        boxes.bind(frame.cost, cost);
+        boxes.bind(frame.damage, damage);
+        boxes.bind(frame.effects, effects);
     };
-    for (const auto &[box, column] : bindings)
-        catalogueFile.cardBoxes().bind(box, column);
+    bindAttack(controls.attacks.fraAttack1, column::attack1, column::attack1Cost, column::attack1Damage,
+               column::attack1Effects);
+    bindAttack(controls.attacks.fraAttack2, column::attack2, column::attack2Cost, column::attack2Damage,
+               column::attack2Effects);
 }

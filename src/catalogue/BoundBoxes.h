@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 
-class QWidget;
+#include <functional>
+
+class QLineEdit;
+class QTextEdit;
 
 namespace db {
 class DataControl;
@@ -13,7 +15,8 @@ class DataControl;
 namespace catalogue {
 
 // Text boxes bound to the columns of a data control: after every refresh each shows its column
-// of the current row as stored, or nothing when there is no row.
+// of the current row as stored, or nothing when there is no row. Only the kinds of text box
+// below can be bound: the compiler refuses any other.
 class BoundBoxes
 {
 public:
@@ -21,16 +24,17 @@ public:
     BoundBoxes(const BoundBoxes &) = delete;
     BoundBoxes &operator=(const BoundBoxes &) = delete;
 
-    // Binds a QLineEdit, QTextEdit or QPlainTextEdit to a column.
-    void bind(QWidget *textBox, const QString &column);
+    // A line shows the start of a long value, not its end.
+    void bind(QLineEdit *box, const QString &column);
+    void bind(QTextEdit *box, const QString &column);
 
 private:
     void show();
 
     struct Binding
     {
-        QPointer<QWidget> box;
         QString column;
+        std::function<void(const QString &)> show;
     };
     db::DataControl &control;
     QList<Binding> bindings;

@@ -27,7 +27,7 @@ QStringListModel &namesOf(QComboBox &list)
 
 } // namespace
 
-void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list)
+void fillNameList(db::Cursor &cards, const QString &column, QComboBox &list)
 {
     QStringList names;
     // A combo box makes its first entry current when entries arrive; the name list keeps the
@@ -40,9 +40,9 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
         list.setEditText(text);
     };
     try {
-        const int index = rsCatalogue.columnIndex(column);
-        for (; !rsCatalogue.eof(); rsCatalogue.moveNext()) {
-            const QStringView name = rsCatalogue.view(index);
+        const int index = cards.columnIndex(column);
+        for (; !cards.eof(); cards.moveNext()) {
+            const QStringView name = cards.view(index);
             if (!isNoName(name))
                 names << name.toString();
         }
@@ -52,7 +52,7 @@ void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &lis
         throw;
     }
     listNames();
-    rsCatalogue.moveFirst();
+    cards.moveFirst();
 }
 
 void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrainers)

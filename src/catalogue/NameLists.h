@@ -14,7 +14,7 @@ namespace catalogue {
 // is stored: every value of the column except the exact one-letter text "z", which marks a
 // row holding no name of this kind. The cursor is then moved back to its first row.
 // The list's text is left as it was.
-void fillNameList(db::Cursor &rsCatalogue, const QString &column, QComboBox &list);
+void fillNameList(db::Cursor &cards, const QString &column, QComboBox &list);
 
 // Removes every name from the list, leaving its text as it was.
 void emptyNameList(QComboBox &list);

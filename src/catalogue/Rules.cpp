@@ -1,15 +1,58 @@
 #include "catalogue/Rules.h"
 
+#include <cmath>
+
 namespace catalogue {
 
-bool isBasic(const QString &level)
+namespace {
+
+constexpr int deckCards = 60;
+constexpr int copiesOfACard = 4;
+
+} // namespace
+
+int stageOf(const QString &level)
 {
+    // As the catalogue engine read a number: blanks around it, "1.0" and "01" are 1. No line
+    // has more than a few stages; a larger number is no stage either.
     bool number = false;
-    return level.toDouble(&number) == 1 && number;
+    const double stage = level.toDouble(&number);
+    return number && stage >= 1 && stage < 100 && stage == std::floor(stage) ? int(stage) : 0;
 }
 
-std::optional<RecommendedSet> recommendedSet(int members)
+QHash<QString, int> lineMembers(const QStringList &lines, const ColumnWalk &rowLines)
 {
+    QHash<QString, int> members;
+    for (const QString &line : lines)
+        members.insert(line, 0);
+    rowLines([&](QStringView rowLine) {
+        const auto line = members.find(rowLine.toString());
+        if (line != members.end() && inLine(rowLine, line.key()))
+            ++*line;
+    });
+    return members;
+}
+
+QString stageAfter(const QString &name, const ColumnWalk &names)
+{
+    QString stage = name;
+    bool takeThisRow = false; // the row before held the name
+    names([&](QStringView rowName) {
+        if (!takeThisRow) {
+            takeThisRow = rowName == stage;
+            return;
+        }
+        takeThisRow = false;
+        if (!rowName.isEmpty())
+            stage = rowName.toString();
+    });
+    return stage;
+}
+
+std::optional<RecommendedSet> setOffered(const QString &level, int members)
+{
+    if (!isBasic(level))
+        return std::nullopt;
     if (members == 3)
         return RecommendedSet{3, 2, 1};
     if (members == 2)
@@ -17,20 +60,19 @@ std::optional<RecommendedSet> recommendedSet(int members)
     return std::nullopt;
 }
 
-bool fitsDeck(int setCards, int cards)
+bool isDeckFull(int deckTotal)
 {
-    return cards + setCards <= 60;
+    return deckTotal >= deckCards;
 }
 
-void StageAfter::operator()(QStringView rowName)
+bool fitsDeck(int setCards, int cards)
 {
-    if (!takeThisRow) {
-        takeThisRow = rowName == stage;
-        return;
-    }
-    takeThisRow = false;
-    if (!rowName.isEmpty())
-        stage = rowName.toString();
+    return cards + setCards <= deckCards;
+}
+
+bool hasAllCopies(int copies)
+{
+    return copies >= copiesOfACard;
 }
 
 FileKind fileKind(const QByteArray &start)

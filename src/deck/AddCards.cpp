@@ -15,7 +15,6 @@ namespace column = catalogue::column;
 
 namespace deck {
 
-
 namespace {
 
 const QString recommended = "Would you like to add the recommended evolution cards?\r\n";
@@ -26,31 +25,37 @@ AddCards::AddCards(WorkingDeck &workingDeck, catalogue::Catalogue &open,
                    const catalogue::CardControls &cardControls,
                    const catalogue::TrainerControls &trainerControls, ui::Dialogs &boxes,
                    QWidget *owner)
-    : deck(workingDeck), catalogue(open), attempt(open.attempts()), card(cardControls), trainers(trainerControls),
-      dialogs(boxes), window(owner)
+    : deck(workingDeck), catalogue(open), lines(open), card(cardControls),
+      trainers(trainerControls), dialogs(boxes), window(owner)
 {
 }
 
-std::optional<int> AddCards::start(const QString &name)
+std::optional<int> AddCards::start(const QString &name, QComboBox *list)
 {
     if (deck.isFull()) {
-        deck.WarnDeckFull();
+        deck.warnDeckFull();
         return std::nullopt;
     }
-    return copiesOf(name);
+    const int copies = copiesOf(name);
+    if (catalogue::hasAllCopies(copies)) {
+        ui::messageBox(dialogs, window, "Only 4 cards of this type are allowed in a deck.",
+                       ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, "Please don't Cheat");
+        list->setFocus();
+        return std::nullopt;
+    }
+    return copies;
 }
 
 void AddCards::addZentari()
 {
     const QString name = card.cboName->currentText();
-    const std::optional<int> copies = start(name);
+    const std::optional<int> copies = start(name, card.cboName);
     if (!copies)
         return;
     if (*copies == 0) {
         // The evolution line of the card shown last, whatever name was typed.
-        const bool basic = catalogue::isBasic(card.txtGroupLev->text());
         const std::optional<catalogue::RecommendedSet> set =
-            catalogue::recommendedSet(basic ? membersOf(card.txtGroup->text()) : 0);
+            lines.setOffered(card.txtGroup->text(), card.txtGroupLev->text());
         if (set && catalogue::fitsDeck(set->cards(), deck.counters().intCardCount.value())
             && offered(recommended + (set->secondStage > 0 ? "(3 basics, 2 first stage, and 1 second stage)"
                                                            : "(2 basics, and 1 second Stage)"))) {
@@ -58,10 +63,7 @@ void AddCards::addZentari()
             return;
         }
     }
-    if (*copies >= 4)
-        warnFourCopies();
-    else
-        deck.addCopy(name, InsertForm::Chosen);
+    deck.addCopy(name, InsertForm::Chosen);
     card.cboName->setFocus();
 }
 
@@ -69,11 +71,11 @@ void AddCards::addSet(const QString &basic, const catalogue::RecommendedSet &set
 {
     for (int i = 0; i < set.basics; ++i)
         deck.addCopy(basic, InsertForm::Chosen);
-    QString stage = nextInLine(basic);
+    QString stage = lines.stageAfter(basic);
     for (int i = 0; i < set.firstStage; ++i)
         deck.addCopy(stage, InsertForm::LaterStage);
     if (set.secondStage > 0) {
-        stage = nextInLine(stage);
+        stage = lines.stageAfter(stage);
         for (int i = 0; i < set.secondStage; ++i)
             deck.addCopy(stage, InsertForm::LaterStage);
     }
@@ -83,14 +85,12 @@ void AddCards::addSet(const QString &basic, const catalogue::RecommendedSet &set
 void AddCards::addTrainer()
 {
     const QString name = trainers.cboTrainers->currentText();
-    const std::optional<int> copies = start(name);
+    const std::optional<int> copies = start(name, trainers.cboTrainers);
     if (!copies)
         return;
-    if (*copies >= 4) {
-        warnFourCopies();
-    } else if (*copies == 0 && name == QLatin1String("Quarlith")
-               && catalogue::fitsDeck(3, deck.counters().intCardCount.value())
-               && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
+    if (*copies == 0 && name == QLatin1String("Quarlith")
+        && catalogue::fitsDeck(3, deck.counters().intCardCount.value())
+        && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
         deck.addCopy(name, InsertForm::Chosen);
         deck.addCopy(name, InsertForm::Chosen);
@@ -103,6 +103,7 @@ void AddCards::addTrainer()
 
 int AddCards::copiesOf(const QString &name)
 {
+    const sys::Attempts &attempt = catalogue.attempts();
     // When the query cannot run, the previous one's rows are counted.
     attempt([&] { catalogue.queryNames(catalogue::statements::countCopies(name)); });
     // A cursor that cannot be read is walked no further.
@@ -113,34 +114,11 @@ int AddCards::copiesOf(const QString &name)
     return copies;
 }
 
-int AddCards::membersOf(const QString &group)
-{
-    int members = 0;
-    attempt([&] {
-        catalogue.catalogueCursor().forEachValue(
-            column::group, [&](QStringView row) { members += catalogue::inLine(row, group); });
-    });
-    return members;
-}
-
-QString AddCards::nextInLine(const QString &name)
-{
-    catalogue::StageAfter walk(name);
-    attempt([&] { catalogue.catalogueCursor().forEachValue(column::name, [&](QStringView row) { walk(row); }); });
-    return walk.name();
-}
-
 bool AddCards::offered(const QString &text)
 {
     return ui::messageBox(dialogs, window, text, ui::MessageButtons::YesNo, ui::MessageIcon::None,
                           "Pro Tip")
            == ui::MessageAnswer::Yes;
-}
-
-void AddCards::warnFourCopies()
-{
-    ui::messageBox(dialogs, window, "Only 4 cards of this type are allowed in a deck.",
-                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, "Please don't Cheat");
 }
 
 } // namespace deck

@@ -1,23 +1,20 @@
 #pragma once
 
 #include "catalogue/CardControls.h"
+#include "catalogue/EvolutionLines.h"
 
 #include <QString>
 
 #include <optional>
 
+class QComboBox;
 class QWidget;
 
 namespace catalogue {
 class Catalogue;
-struct RecommendedSet;
 }
 namespace ui {
 class Dialogs;
-}
-
-namespace sys {
-class Attempts;
 }
 
 namespace deck {
@@ -38,23 +35,19 @@ public:
     void addTrainer();
 
 private:
-    // Both commands' start, once the name is read: a full deck gets the 60-card message and
-    // nothing (nullopt); otherwise the deck's copies of the name.
-    std::optional<int> start(const QString &name);
+    // Both commands' start, once the name is read from the list: a full deck gets the 60-card
+    // message, a deck holding all the copies of the card the four-copy message and the keyboard
+    // goes back to the list; both add nothing (nullopt). Otherwise the deck's copies of the name.
+    std::optional<int> start(const QString &name, QComboBox *list);
     // The deck's copies of the name: rows of the copy-count query, which replaces rsNames, whose
     // fldNames is the name exactly (the catalogue itself compares without regard to case).
     int copiesOf(const QString &name);
-    // The catalogue rows of that evolution line.
-    int membersOf(const QString &group);
-    // The stage a recommended set takes after the name, in one pass over the catalogue.
-    QString nextInLine(const QString &name);
     bool offered(const QString &text);
-    void warnFourCopies();
     void addSet(const QString &basic, const catalogue::RecommendedSet &set);
 
     WorkingDeck &deck;
     catalogue::Catalogue &catalogue;
-    const sys::Attempts &attempt; // the catalogue's
+    catalogue::EvolutionLines lines;
     const catalogue::CardControls &card;
     const catalogue::TrainerControls &trainers;
     ui::Dialogs &dialogs;

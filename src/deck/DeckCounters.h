@@ -37,7 +37,8 @@ private:
 };
 
 // The main window's deck counters, all 0 when the window is created: the program's own
-// variables by their names, and one count for each energy kind, reached by its kind.
+// variables by their names, and one count for each energy kind, reached by its kind (intFighting
+// is the count of EnergyKind::Fighting, and so on).
 struct DeckCounters
 {
     Counter intCardCount;   // creature and trainer copies: the lines of lstZents
@@ -48,14 +49,6 @@ struct DeckCounters
 
     Counter &operator[](EnergyKind kind) { return energies[std::size_t(kind)]; }
     Counter operator[](EnergyKind kind) const { return energies[std::size_t(kind)]; }
-    // The seven counts by the program's names for them; a new kind needs none.
-    Counter intFighting() const { return (*this)[EnergyKind::Fighting]; }
-    Counter intFire() const { return (*this)[EnergyKind::Fire]; }
-    Counter intWater() const { return (*this)[EnergyKind::Water]; }
-    Counter intElectric() const { return (*this)[EnergyKind::Electric]; } // Lightning energy
-    Counter intGrass() const { return (*this)[EnergyKind::Grass]; }
-    Counter intPsychic() const { return (*this)[EnergyKind::Psychic]; }
-    Counter intColorless() const { return (*this)[EnergyKind::Colorless]; }
 };
 
 } // namespace deck

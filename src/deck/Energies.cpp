@@ -16,7 +16,7 @@ void Energies::up(EnergyKind kind)
     Counter &counter = deck.counters()[kind];
     // The whole deck is tested before the kind's own limit.
     if (deck.isFull()) {
-        deck.WarnDeckFull();
+        deck.warnDeckFull();
         return;
     }
     if (energy.limit > 0 && counter >= energy.limit) {
@@ -25,7 +25,7 @@ void Energies::up(EnergyKind kind)
         return;
     }
     counter = counter + 1;
-    deck.UpdateCounts();
+    deck.updateCounts();
 }
 
 void Energies::down(EnergyKind kind)
@@ -34,7 +34,7 @@ void Energies::down(EnergyKind kind)
     if (counter < 1)
         return;
     counter = counter - 1;
-    deck.UpdateCounts();
+    deck.updateCounts();
 }
 
 } // namespace deck

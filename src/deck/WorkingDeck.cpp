@@ -86,7 +86,7 @@ void WorkingDeck::clear()
     card.cboName->setFocus();
 }
 
-void WorkingDeck::UpdateCounts()
+void WorkingDeck::updateCounts()
 {
     Counter total;
     for (const EnergyKind kind : countOrder)
@@ -96,7 +96,7 @@ void WorkingDeck::UpdateCounts()
     showCounters();
 }
 
-void WorkingDeck::WarnDeckFull()
+void WorkingDeck::warnDeckFull()
 {
     ui::messageBox(dialogs, window, "You can only have 60 cards in your deck", ui::MessageButtons::Ok,
                    ui::MessageIcon::Exclamation, "Please don't cheat.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/CardControls.h"
+#include "catalogue/Rules.h"
 #include "deck/DeckControls.h"
 #include "deck/DeckCounters.h"
 
@@ -35,7 +36,7 @@ public:
 
     const DeckCounters &counters() const { return count; }
     DeckCounters &counters() { return count; }
-    bool isFull() const { return count.intDeckTotal >= 60; }
+    bool isFull() const { return catalogue::isDeckFull(count.intDeckTotal.value()); }
 
     // One copy: the next identifier, the counters and txtCount, the row, datNames refreshed and
     // a line in both lists. A step that fails is passed over: the lists and counters change even
@@ -48,12 +49,10 @@ public:
     // stopping silently at the first step that fails.
     void clear();
 
-    // The deck's two shared procedures keep the names the program's handlers know them by;
-    // everything else here is named in camelCase.
     // The energy total and deck total recomputed from the counters, all of them shown.
-    void UpdateCounts();
+    void updateCounts();
     // The 60-card message; it tests nothing itself.
-    void WarnDeckFull();
+    void warnDeckFull();
     // Every counter shown as it stands: the seven energy counts and the deck total.
     void showCounters();
 

@@ -33,16 +33,12 @@ PreviewFormatting::PreviewFormatting(ui::RichTextBox &editor, ui::CommonDialog &
 {
 }
 
-void PreviewFormatting::ToggleBold() { toggle(Bold); }
-void PreviewFormatting::ToggleItalic() { toggle(Italic); }
-void PreviewFormatting::ToggleUnderline() { toggle(Underline); }
-void PreviewFormatting::SetBold(bool on) { set(Bold, on); }
-void PreviewFormatting::SetItalic(bool on) { set(Italic, on); }
-void PreviewFormatting::SetUnderline(bool on) { set(Underline, on); }
+void PreviewFormatting::toggleBold() { toggle(Bold); }
+void PreviewFormatting::toggleItalic() { toggle(Italic); }
+void PreviewFormatting::toggleUnderline() { toggle(Underline); }
 
 void PreviewFormatting::toggle(Attribute attribute)
 {
-    // Partly set counts as not set: the whole selection gets it.
     set(attribute, rtfMain.coverage(attributes[attribute].has) != ui::RichTextBox::Coverage::Set);
 }
 
@@ -60,12 +56,12 @@ void PreviewFormatting::apply(const QTextCharFormat &format)
     rtfMain.mergeCurrentCharFormat(format);
 }
 
-void PreviewFormatting::SetAlignment(Qt::Alignment alignment)
+void PreviewFormatting::setAlignment(Qt::Alignment alignment)
 {
     rtfMain.setAlignment(alignment);
 }
 
-void PreviewFormatting::mnuFormatFonts_Click()
+void PreviewFormatting::chooseFont()
 {
     ui::CommonDialogSettings &settings = cdlText.settings();
     settings.flags = ui::cdlCFScreenFonts | ui::cdlCFEffects;
@@ -78,12 +74,12 @@ void PreviewFormatting::mnuFormatFonts_Click()
         face.setFontFamilies({settings.fontName});
     face.setFontPointSize(settings.fontSize);
     apply(face);
-    SetBold(settings.fontBold);
-    SetItalic(settings.fontItalic);
-    SetUnderline(settings.fontUnderline);
+    set(Bold, settings.fontBold);
+    set(Italic, settings.fontItalic);
+    set(Underline, settings.fontUnderline);
 }
 
-void PreviewFormatting::mnuOptionsColor_Click()
+void PreviewFormatting::chooseColour()
 {
     if (!cdlText.ShowColor())
         return;
@@ -92,7 +88,7 @@ void PreviewFormatting::mnuOptionsColor_Click()
     apply(colour);
 }
 
-void PreviewFormatting::rtfMain_SelChange()
+void PreviewFormatting::showSelection()
 {
     QAction *const checks[] = {controls.mnuFormatBold, controls.mnuFormatItalic,
                                controls.mnuFormatUnderline};

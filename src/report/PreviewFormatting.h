@@ -24,29 +24,26 @@ struct FormatControls
 
 // The preview's formatting commands on the editor's selection (or, with nothing selected, the
 // insertion point): bold, italic and underline, alignment, font and colour. The check marks and
-// buttons follow the selection; they never change the text themselves. The commands keep the
-// program's own procedure and handler names.
+// buttons follow the selection; they never change the text themselves.
 class PreviewFormatting
 {
 public:
     PreviewFormatting(ui::RichTextBox &rtfMain, ui::CommonDialog &cdlText, FormatControls &controls);
 
-    void ToggleBold();
-    void ToggleItalic();
-    void ToggleUnderline();
-    void SetBold(bool on);
-    void SetItalic(bool on);
-    void SetUnderline(bool on);
+    // Partly set counts as not set: the whole selection gets it.
+    void toggleBold();
+    void toggleItalic();
+    void toggleUnderline();
     // The paragraphs of the selection, or the caret's.
-    void SetAlignment(Qt::Alignment alignment);
-    // Format > Fonts...: face, size, bold, italic and underline as chosen; a cancel changes
+    void setAlignment(Qt::Alignment alignment);
+    // Face, size, bold, italic and underline as chosen in the font dialog; a cancel changes
     // nothing.
-    void mnuFormatFonts_Click();
-    // Options > Font Color...: the colour chosen; a cancel changes nothing.
-    void mnuOptionsColor_Click();
+    void chooseFont();
+    // The colour chosen in the colour dialog; a cancel changes nothing.
+    void chooseColour();
     // The check marks and buttons show what the selection has throughout: called whenever the
     // selection moves or its format changes.
-    void rtfMain_SelChange();
+    void showSelection();
 
 private:
     enum Attribute { Bold, Italic, Underline };

@@ -38,7 +38,7 @@ frmPreview::frmPreview(Context windowContext, QWidget *main)
     connect(rtfMain, &ui::RichTextBox::Change, this, &frmPreview::rtfMain_Change);
     // Bold, Italic and Underline show what the selection has whenever it moves and whenever its
     // characters' format changes: a command, an undo, a file loaded.
-    const auto showSelection = [this] { format.rtfMain_SelChange(); };
+    const auto showSelection = [this] { format.showSelection(); };
     connect(rtfMain, &ui::RichTextBox::SelChange, this, showSelection);
     connect(rtfMain, &ui::RichTextBox::Change, this, showSelection);
     connect(rtfMain, &QTextEdit::currentCharFormatChanged, this, showSelection);
@@ -54,23 +54,23 @@ void frmPreview::Form_Activate()
         return;
     reportShown = true;
     rtfMain->setPlainContent(context.gstrOutput);
-    blnModified = true;
+    modified = true;
 }
 
 void frmPreview::Form_Resize()
 {
-    // In twips, from the window's outer size; a window too small for the editor leaves it none.
-    const QRect outer = frameGeometry();
-    const int height = ui::pixelsToTwips(outer.height()) - 1100;
-    const int width = ui::pixelsToTwips(outer.width()) - 100;
-    rtfMain->resize(ui::twipsToPixels(qMax(width, 0)), ui::twipsToPixels(qMax(height, 0)));
-    rtfMain->setRightMargin(width);
-    tbrMain->resize(client->width(), ui::twipsToPixels(420));
+    // The editor fills the client area below the toolbar, whatever frame the window system puts
+    // around the window, and its lines wrap where it ends. The client area has its new size by
+    // now: the window's layout sets it before the window hears of the resize.
+    const int toolbarHeight = ui::twipsToPixels(420);
+    tbrMain->resize(client->width(), toolbarHeight);
+    rtfMain->setGeometry(0, toolbarHeight, client->width(), qMax(client->height() - toolbarHeight, 0));
+    rtfMain->setRightMargin(ui::pixelsToTwips(rtfMain->width()));
 }
 
 void frmPreview::rtfMain_Change()
 {
-    blnModified = true;
+    modified = true;
 }
 
 bool frmPreview::discardChanges()
@@ -82,7 +82,7 @@ bool frmPreview::discardChanges()
 
 void frmPreview::OpenDeckFile()
 {
-    if (blnModified && !discardChanges())
+    if (modified && !discardChanges())
         return;
     ui::CommonDialogSettings &settings = cdlText.settings();
     settings.flags = ui::cdlOFNExplorer | ui::cdlOFNFileMustExist | ui::cdlOFNPathMustExist;
@@ -101,7 +101,7 @@ void frmPreview::SaveDeckFile()
     if (!cdlText.ShowSave() || !rtfMain->saveFile(settings.fileName))
         return;
     setWindowTitle(settings.fileName);
-    blnModified = false;
+    modified = false;
 }
 
 void frmPreview::PrintDeckList()
@@ -115,7 +115,7 @@ void frmPreview::PrintDeckList()
 
 void frmPreview::mnuFileExit_Click()
 {
-    if (blnModified && !discardChanges())
+    if (modified && !discardChanges())
         return;
     close();
     if (mainWindow)
@@ -127,8 +127,12 @@ void frmPreview::mnuHelpAbout_Click()
     context.showAbout(this);
 }
 
-// Every toolbar button, and every menu item that is one, comes here with the button's key.
-void frmPreview::tbrMain_ButtonClick(const QString &key)
+void frmPreview::mnuFormatFonts_Click()
 {
-    tbrMain->run(key);
+    format.chooseFont();
+}
+
+void frmPreview::mnuOptionsColor_Click()
+{
+    format.chooseColour();
 }

@@ -24,8 +24,8 @@ struct PreviewCommands : report::FormatControls
 
 // The deck list's preview: the report in a rich-text editor, where the user formats it, saves
 // it and opens saved lists as Rich Text Format, prints it, and leaves with File > Exit.
-// The handlers and procedures keep the program's own names; the accessors are named as the rest
-// of the code is.
+// The handlers and procedures keep the window's names; everything else is named as the rest of
+// the code is.
 class frmPreview : public ui::Form
 {
     Q_OBJECT
@@ -50,10 +50,11 @@ public:
     void PrintDeckList();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
-    void tbrMain_ButtonClick(const QString &key);
+    void mnuFormatFonts_Click();
+    void mnuOptionsColor_Click();
     void rtfMain_Change();
 
-    bool isModified() const { return blnModified; }
+    bool isModified() const { return modified; }
     report::PreviewFormatting &formatting() { return format; }
 
 protected:
@@ -70,12 +71,12 @@ private:
 
     Context context;
     QWidget *mainWindow;
-    bool blnModified = false;
+    bool modified = false; // the document holds changes not saved
     bool reportShown = false;
     ui::CommonDialog cdlText;
     ui::RichTextBox *rtfMain; // made first: the formatting commands work on it
     ui::KeyedToolBar *tbrMain = nullptr;
-    QWidget *client = nullptr;
+    QWidget *client = nullptr; // the window's client area: the toolbar, and the editor below it
     PreviewCommands commands;
     report::PreviewFormatting format;
 };

@@ -26,8 +26,8 @@ QAction *item(QMenu *menu, const char *name, const QString &caption, const char 
 
 void frmPreview::createMenus()
 {
-    // Open, Save As, Print, Bold, Italic, Underline and About are toolbar buttons too: their
-    // clicks reach their commands through tbrMain_ButtonClick, as the buttons' (createToolbar).
+    // Open, Save As, Print, Bold, Italic, Underline and About are toolbar buttons too, and reach
+    // their commands as the buttons do (createToolbar).
     QMenu *mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     commands.mnuFileOpen = item(mnuFile, "mnuFileOpen", "Open Deck", "Ctrl+O");
@@ -45,12 +45,12 @@ void frmPreview::createMenus()
     commands.mnuFormatUnderline = item(mnuFormat, "mnuFormatUnderline", "&Underline", "Ctrl+U");
     mnuFormat->addSeparator()->setObjectName("mnuSep3");
     connect(item(mnuFormat, "mnuFormatFonts", "Fonts..."), &QAction::triggered, this,
-            [this] { format.mnuFormatFonts_Click(); });
+            &frmPreview::mnuFormatFonts_Click);
 
     QMenu *mnuOptions = menuBar()->addMenu("Options");
     mnuOptions->setObjectName("mnuOptions");
     connect(item(mnuOptions, "mnuOptionsColor", "Font Color..."), &QAction::triggered, this,
-            [this] { format.mnuOptionsColor_Click(); });
+            &frmPreview::mnuOptionsColor_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu("Help");
     mnuHelp->setObjectName("mnuHelp");
@@ -61,8 +61,9 @@ void frmPreview::createMenus()
 
 namespace {
 
-// tbrMain's buttons, left to right. Bold, Italic and Underline are check buttons, their menu
-// items checked with them; Left, Center and Right press one another out.
+// tbrMain's buttons, left to right, each the action of its menu item where it has one: a click
+// on either runs its command. Bold, Italic and Underline are check buttons, their menu items
+// checked with them; Left, Center and Right press one another out.
 using ToolbarButton = ui::KeyedCommand<frmPreview, PreviewCommands>;
 constexpr ToolbarButton tbrMainButtons[] = {
     {},
@@ -75,20 +76,20 @@ constexpr ToolbarButton tbrMainButtons[] = {
      [](frmPreview &window) { window.PrintDeckList(); }, &PreviewCommands::mnuFilePrint},
     {},
     {"Bold", "Bold Font", "Bold", KeyedButtonStyle::Check,
-     [](frmPreview &window) { window.formatting().ToggleBold(); }, &PreviewCommands::mnuFormatBold},
+     [](frmPreview &window) { window.formatting().toggleBold(); }, &PreviewCommands::mnuFormatBold},
     {"Italic", "Italic Font", "Italic", KeyedButtonStyle::Check,
-     [](frmPreview &window) { window.formatting().ToggleItalic(); },
+     [](frmPreview &window) { window.formatting().toggleItalic(); },
      &PreviewCommands::mnuFormatItalic},
     {"Underline", "Underline Font", "Underline", KeyedButtonStyle::Check,
-     [](frmPreview &window) { window.formatting().ToggleUnderline(); },
+     [](frmPreview &window) { window.formatting().toggleUnderline(); },
      &PreviewCommands::mnuFormatUnderline},
     {},
     {"Left", "Justify Text Left", "Left", KeyedButtonStyle::Group,
-     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignLeft); }},
+     [](frmPreview &window) { window.formatting().setAlignment(Qt::AlignLeft); }},
     {"Center", "Justify Text Center", "Center", KeyedButtonStyle::Group,
-     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignHCenter); }},
+     [](frmPreview &window) { window.formatting().setAlignment(Qt::AlignHCenter); }},
     {"Right", "Justify Text Right", "Right", KeyedButtonStyle::Group,
-     [](frmPreview &window) { window.formatting().SetAlignment(Qt::AlignRight); }},
+     [](frmPreview &window) { window.formatting().setAlignment(Qt::AlignRight); }},
     {},
     {"Help", "Help Menu", "HelpQ", KeyedButtonStyle::Push,
      [](frmPreview &window) { window.mnuHelpAbout_Click(); }, &PreviewCommands::mnuHelpAbout},
@@ -105,7 +106,6 @@ void frmPreview::createToolbar()
     tbrMain->setObjectName("tbrMain");
     tbrMain->addButtons(tbrMainButtons, *this, commands, ilsMain);
     tbrMain->setGeometry(0, 0, client->width(), ui::twipsToPixels(420));
-    connect(tbrMain, &ui::KeyedToolBar::buttonClick, this, &frmPreview::tbrMain_ButtonClick);
 }
 
 void frmPreview::createEditor()

@@ -51,6 +51,11 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
     ASSERT_TRUE(clickOn(mainTitle, "Go to View/Print/Save Screen", "push button"));
     ASSERT_TRUE(clickOn(previewTitle, "Deck list", "text")) << said();
     EXPECT_EQ(reader.unnamedControls(*reader.window(previewTitle)), QStringList());
+    // From its first show the editor fills the window below the toolbar, frame or none.
+    const QRect preview = reader.extents(*reader.window(previewTitle));
+    const QRect editor = reader.extents(*control(previewTitle, "Deck list", "text"));
+    EXPECT_EQ(QPoint(editor.left(), editor.right()), QPoint(preview.left(), preview.right()));
+    EXPECT_EQ(editor.bottom(), preview.bottom());
     type("ctrl+Home shift+End ctrl+b");
     ASSERT_TRUE(clickOn(previewTitle, "Justify Text Center", "check box"));
     type("Down Down Home shift+End");

@@ -22,7 +22,6 @@ struct Preview
     int aboutShown = 0;
     frmPreview window{{dialogs, folder.path(), deckList, [this](QWidget *) { ++aboutShown; }}, &main};
     ui::RichTextBox &rtfMain = *window.findChild<ui::RichTextBox *>("rtfMain");
-    ui::KeyedToolBar &tbrMain = *window.findChild<ui::KeyedToolBar *>("tbrMain");
     report::PreviewFormatting &format = window.formatting();
 
     Preview()
@@ -45,11 +44,15 @@ struct Preview
         cursor.setPosition(position + 1);
         return cursor.charFormat();
     }
+    QToolButton *button(const char *key) const
+    {
+        return window.findChild<ui::KeyedToolBar *>("tbrMain")->findChild<QToolButton *>(key);
+    }
     // "1-1" when bold's check mark and toolbar button are on, "0-0" when both are off.
     QString shownBold() const
     {
         return QString("%1-%2").arg(window.findChild<QAction *>("mnuFormatBold")->isChecked())
-            .arg(tbrMain.button("Bold")->isPressed());
+            .arg(button("Bold")->isChecked());
     }
 };
 
@@ -63,6 +66,12 @@ TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_EQ(preview.rtfMain.document()->defaultFont().pointSizeF(), 11.25);
     EXPECT_EQ(preview.rtfMain.document()->defaultFont().family(), "Arial");
+    // The editor fills the client area below the toolbar from the first show, and after a resize.
+    const QWidget &client = *window.centralWidget();
+    EXPECT_EQ(client.width(), 546);
+    EXPECT_EQ(preview.rtfMain.geometry(), QRect(0, 28, client.width(), client.height() - 28));
+    window.resize(700, 600);
+    EXPECT_EQ(preview.rtfMain.geometry(), QRect(0, 28, 700, client.height() - 28));
 
     // A fresh report counts as unsaved.
     preview.dialogs.answerMessage(MessageAnswer::No);
@@ -73,7 +82,7 @@ TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
 
     // Saved under a .txt name, it is rich text all the same; then Exit asks nothing.
     preview.dialogs.answerSave(preview.folder.file("deck.txt"));
-    window.tbrMain_ButtonClick("Save");
+    QTest::mouseClick(preview.button("Save"), Qt::LeftButton);
     const ui::CommonDialogSettings &save = preview.dialogs.shown()[1].settings;
     EXPECT_EQ(save.filter, "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf");
     EXPECT_EQ(save.filterIndex, 2);
@@ -111,13 +120,13 @@ TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
 
     preview.dialogs.answerMessage(MessageAnswer::Yes);
     preview.dialogs.answerOpen(preview.folder.file("saved.rtf"));
-    window.tbrMain_ButtonClick("Open");
+    QTest::mouseClick(preview.button("Open"), Qt::LeftButton);
     EXPECT_EQ(window.windowTitle(), "saved.rtf");
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_TRUE(window.isModified());
 
     // Help shows the about box.
-    window.tbrMain_ButtonClick("Help");
+    QTest::mouseClick(preview.button("Help"), Qt::LeftButton);
     EXPECT_EQ(preview.aboutShown, 1);
 }
 
@@ -148,14 +157,14 @@ TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
     Preview f;
     // "Quarlith" is 15..23 of the document's text; "Skarnox" 24..31.
     f.select(15, 23);
-    f.format.ToggleBold();
+    f.format.toggleBold();
     EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
     EXPECT_EQ(f.shownBold(), "1-1");
     // Partly bold becomes wholly bold; wholly bold loses it.
     f.select(15, 31);
     EXPECT_EQ(f.shownBold(), "0-0"); // partly bold counts as not set, and stays as it is
     EXPECT_TRUE(f.at(17).fontWeight() > QFont::Normal);
-    QTest::mouseClick(f.tbrMain.buttonWidget("Bold"), Qt::LeftButton); // one click, one toggle
+    QTest::mouseClick(f.button("Bold"), Qt::LeftButton); // one click, one toggle
     EXPECT_TRUE(f.at(26).fontWeight() > QFont::Normal);
     QTest::keyClick(&f.rtfMain, Qt::Key_B, Qt::ControlModifier);
     EXPECT_FALSE(f.at(17).fontWeight() > QFont::Normal);
@@ -163,23 +172,23 @@ TEST(PreviewFormatting, TogglesFollowTheWholeSelectionAndTheMarksFollowTheCaret)
 
     // The caret moving into bold text presses Bold and checks the menu; out again, releases.
     f.select(15, 23);
-    f.format.ToggleBold();
+    f.format.toggleBold();
     f.select(17, 17);
     EXPECT_EQ(f.shownBold(), "1-1");
     f.select(27, 27);
     EXPECT_EQ(f.shownBold(), "0-0");
     // With nothing selected, a toggle gives what is typed next its attribute.
-    f.format.ToggleItalic();
+    f.format.toggleItalic();
     QTest::keyClicks(&f.rtfMain, "x");
     EXPECT_TRUE(f.at(27).fontItalic());
     EXPECT_TRUE(f.window.findChild<QAction *>("mnuFormatItalic")->isChecked());
 
     // Centre presses its group button and centres the selection's paragraphs only.
-    QTest::mouseClick(f.tbrMain.buttonWidget("Center"), Qt::LeftButton);
+    QTest::mouseClick(f.button("Center"), Qt::LeftButton);
     EXPECT_EQ(f.rtfMain.document()->findBlock(27).blockFormat().alignment(), Qt::AlignHCenter);
     EXPECT_NE(f.rtfMain.document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
     f.select(1, 1);
-    EXPECT_TRUE(f.tbrMain.button("Center")->isPressed());
+    EXPECT_TRUE(f.button("Center")->isChecked());
 }
 
 TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNothing)
@@ -190,7 +199,7 @@ TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNot
     chosen.setUnderline(true);
     chosen.setStrikeOut(true);
     f.dialogs.answerFont(chosen);
-    f.format.mnuFormatFonts_Click();
+    f.window.mnuFormatFonts_Click();
     const ui::CommonDialogSettings &asked = f.dialogs.shown()[0].settings;
     EXPECT_EQ(asked.flags, 0x101);
     EXPECT_EQ(asked.fontSize, 12); // not primed from the selection: what it gave last, or 12
@@ -200,19 +209,19 @@ TEST(PreviewFormatting, FontAndColourDialogsApplyWhatIsChosenAndCancelChangesNot
     EXPECT_TRUE(beta.fontWeight() > QFont::Normal && beta.fontUnderline() && !beta.fontItalic());
     EXPECT_FALSE(beta.fontStrikeOut()); // the effects' strikeout is not applied
     EXPECT_EQ(f.shownBold(), "1-1");
-    EXPECT_TRUE(f.tbrMain.button("Underline")->isPressed());
+    EXPECT_TRUE(f.button("Underline")->isChecked());
 
     f.dialogs.answerColor(Qt::red);
-    f.format.mnuOptionsColor_Click();
+    f.window.mnuOptionsColor_Click();
     EXPECT_EQ(f.at(26).foreground().color(), QColor(Qt::red));
 
     // Cancelled, each leaves the text as it was; the font dialog opens with its last answer.
     f.select(15, 23);
     f.dialogs.cancel(ui::ScriptedDialogs::Kind::Font);
-    f.format.mnuFormatFonts_Click();
+    f.window.mnuFormatFonts_Click();
     EXPECT_EQ(f.dialogs.shown()[2].settings.fontName, "Liberation Serif");
     f.dialogs.cancel(ui::ScriptedDialogs::Kind::Color);
-    f.format.mnuOptionsColor_Click();
+    f.window.mnuOptionsColor_Click();
     EXPECT_EQ(f.at(17).fontPointSize(), f.at(0).fontPointSize());
     EXPECT_NE(f.at(17).foreground().color(), QColor(Qt::red));
 }

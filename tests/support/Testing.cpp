@@ -60,6 +60,19 @@ QString sqlite3Tool(const QString &file, const QString &sql)
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
+ZentcatRun runZentcat(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+    process.setProcessEnvironment(environment);
+    process.start(ZENT_PROGRAM_DIR "/zentcat", arguments);
+    if (!process.waitForFinished(120000))
+        return {-1, {}, "<the tool did not finish>"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
 SqliteConnection::SqliteConnection(const QString &file)
 {
     sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");

@@ -37,6 +37,16 @@ QStringList filesUnder(const QString &folder, QDir::Filters filter = QDir::AllEn
 
 // Runs the sqlite3 command-line tool on a file and returns its output without the last line break.
 QString sqlite3Tool(const QString &file, const QString &sql);
+
+// The catalogue tool zentcat run as the program runs it, a process of its own: its exit code (-1
+// when it crashed or did not finish) and what it wrote on its two streams.
+struct ZentcatRun
+{
+    int code;
+    QString out;
+    QString err;
+};
+ZentcatRun runZentcat(const QStringList &arguments);
 // The rows of the file's working deck as "name|id", one after the other, in stored order.
 QString deckRows(const QString &file);
 

@@ -27,5 +27,9 @@ int main(int argc, char **argv)
     faulty_files::install();
     QApplication app(argc, argv);
     qInstallMessageHandler(failOnWarning);
+    // Qt's file dialogs keep their history in the user's settings: the tests' go with the run.
+    const QTemporaryDir settings;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

@@ -2,10 +2,13 @@
 
 #include "catalogue/Columns.h"
 #include "catalogue/Rules.h"
+#include "platform/system/Files.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
+
+#include <algorithm>
 
 namespace column = catalogue::column;
 using catalogue::isNoName;
@@ -79,11 +82,10 @@ void checkNames(const Card &card, QStringList *findings)
                          + " list: its name is empty.";
 }
 
-// A picture is looked for beside the catalogue; catalogues made on Windows separate folders
-// with "\".
+// A picture is looked for beside the catalogue, its path read as the program reads it.
 bool pictureIsThere(const Card &card, const QString &folder)
 {
-    const QString path = QString(card.picture).replace(u'\\', u'/');
+    const QString path = sys::localPath(card.picture);
     return QFileInfo(QFileInfo(path).isAbsolute() ? path : folder + "/" + path).isFile();
 }
 
@@ -108,75 +110,85 @@ void checkPictures(const QList<Card> &cards, const QString &folder, QStringList 
                              "catalogue, in %2.").arg(named).arg(folder);
 }
 
-// The card that the recommended set takes as the next stage after name, walked as the
-// program walks it when it adds the set.
-QString nextStage(const QList<Card> &cards, const QString &name)
+// One column of the cards, walked as the program walks the catalogue.
+catalogue::ColumnWalk walkOf(const QList<Card> &cards, QString Card::*column)
 {
-    catalogue::StageAfter walk(name);
-    for (const Card &card : cards)
-        walk(card.name);
-    return walk.name();
+    return [&cards, column](const std::function<void(QStringView)> &visit) {
+        for (const Card &card : cards)
+            visit(card.*column);
+    };
 }
 
-bool isBasic(const Card &card)
+QString times(int count)
 {
-    return catalogue::isBasic(card.stage);
+    return count == 1 ? "once" : "twice";
 }
 
-// A line gets its recommended set when its basic is added: it needs two or three cards,
-// one at level 1, and the others on the rows after it, stage by stage.
-void checkLine(const QString &line, const QList<int> &members, const QList<Card> &cards, QStringList *findings)
+// The set the first copy of a basic adds, walked as the program walks it, is what the catalogue
+// means when each stage it takes is the card on the next row of the line, at the next stage.
+void checkStages(const QList<Card> &cards, qsizetype basic, const QString &line,
+                 const catalogue::RecommendedSet &set, QStringList *findings)
 {
-    const QString named = "The evolution line " + quoted(line);
-    if (members.size() == 1) {
-        // A lone basic is a card that does not evolve; a lone later stage lacks its line.
-        const Card &card = cards[members.first()];
-        if (!isBasic(card))
-            *findings << named + " holds only " + quoted(card.name) + ", at level " + card.stage
-                             + ": its other stages are missing.";
-        return;
+    QStringList expected, added;
+    QString stage = cards[basic].name;
+    for (int k = 1; k <= (set.secondStage > 0 ? 2 : 1); ++k) {
+        const Card *next = basic + k < cards.size() ? &cards[basic + k] : nullptr;
+        expected << (next && catalogue::inLine(next->line, line) && catalogue::stageOf(next->stage) == k + 1
+                         ? next->name : QString());
+        stage = catalogue::stageAfter(stage, walkOf(cards, &Card::name));
+        added << stage;
     }
-    if (!catalogue::recommendedSet(int(members.size()))) {
-        *findings << named + QString(" has %1 cards: a recommended set is offered only for lines of "
-                                     "2 or 3 cards.").arg(members.size());
-        return;
-    }
-    bool basicFound = false;
-    for (const int index : members) {
-        if (!isBasic(cards[index]))
-            continue;
-        basicFound = true;
-        QStringList expected, added;
-        QString stage = cards[index].name;
-        for (qsizetype k = 1; k < members.size(); ++k) {
-            const Card *next = index + k < cards.size() ? &cards[index + k] : nullptr;
-            expected << (next && next->line == line && next->stage.toDouble() == k + 1 ? next->name : QString());
-            stage = nextStage(cards, stage);
-            added << stage;
-        }
-        if (expected != added)
-            *findings << named + " is not stored stage by stage on the rows after its basic "
-                             + quoted(cards[index].name) + ": its recommended set adds "
-                             + (added.size() == 1 ? quoted(added[0]) + " once."
-                                                  : quoted(added[0]) + " twice and " + quoted(added[1]) + " once.");
-    }
-    if (!basicFound)
-        *findings << named + " has no card at level 1: no recommended set is offered for it.";
+    if (expected != added)
+        *findings << "The evolution line " + quoted(line) + " is not stored stage by stage on the rows after its basic "
+                         + quoted(cards[basic].name) + ": its recommended set adds " + quoted(added[0]) + " "
+                         + times(set.firstStage)
+                         + (added.size() > 1 ? " and " + quoted(added[1]) + " " + times(set.secondStage) : "") + ".";
 }
 
+// The creatures' lines, each in the order its first creature is stored, as the program's offers
+// meet them: a basic counts the rows of the line its box shows (a NULL as empty) and offers the
+// set that many cards make; a line of later stages without a basic is never offered. A basic
+// alone in its line is a card that does not evolve, and cards without a stage mean no line.
 void checkLines(const QList<Card> &cards, QStringList *findings)
 {
     QStringList order;
-    QHash<QString, QList<int>> lines;
+    QHash<QString, QList<qsizetype>> basics, later;
     for (qsizetype i = 0; i < cards.size(); ++i) {
-        if (cards[i].line.isEmpty())
+        const Card &card = cards[i];
+        const bool basic = catalogue::isBasic(card.stage);
+        if (!isCreature(card) || (!basic && card.line.isNull()))
             continue;
-        if (!lines.contains(cards[i].line))
-            order << cards[i].line;
-        lines[cards[i].line] << int(i);
+        const QString line = card.line.isNull() ? QString("") : card.line;
+        if (!basics.contains(line) && !later.contains(line))
+            order << line;
+        (basic ? basics : later)[line] << i;
     }
-    for (const QString &line : order)
-        checkLine(line, lines.value(line), cards, findings);
+    const QHash<QString, int> lineMembers = catalogue::lineMembers(order, walkOf(cards, &Card::line));
+    for (const QString &line : order) {
+        const QString named = "The evolution line " + quoted(line);
+        const int members = lineMembers.value(line);
+        const QList<qsizetype> lineBasics = basics.value(line);
+        if (!lineBasics.isEmpty()) {
+            const std::optional<catalogue::RecommendedSet> set =
+                catalogue::setOffered(cards[lineBasics[0]].stage, members);
+            if (!set && members > 1)
+                *findings << named + QString(" has %1 cards: a recommended set is offered only for lines of 2 or 3 "
+                                             "cards.").arg(members);
+            for (const qsizetype basic : lineBasics)
+                if (set)
+                    checkStages(cards, basic, line, *set, findings);
+            continue;
+        }
+        const QList<qsizetype> stages = later.value(line);
+        const auto laterStage = [&](qsizetype i) { return catalogue::stageOf(cards[i].stage) > 1; };
+        if (std::none_of(stages.begin(), stages.end(), laterStage))
+            continue;
+        if (members == 1)
+            *findings << named + " holds only " + quoted(cards[stages[0]].name) + ", at level " + cards[stages[0]].stage
+                             + ": its other stages are missing.";
+        else
+            *findings << named + " has no card at level 1: no recommended set is offered for it.";
+    }
 }
 
 void checkDuplicates(const QList<Card> &cards, bool creatures, QStringList *findings)

@@ -176,7 +176,8 @@ TsvReader::TsvReader(const QString &path)
     QByteArrayList fields;
     QString error;
     if (!parser.next(&fields, &error) || !isHeader(fields)) {
-        fail(path + ": the first line does not hold the 22 column names of tblZentDeck");
+        fail(path + QString(": the first line does not hold the %1 column names of tblZentDeck")
+                        .arg(cardColumns().size()));
         return;
     }
     while (!parser.atEnd()) {

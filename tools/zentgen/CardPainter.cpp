@@ -1,6 +1,7 @@
 #include "CardPainter.h"
 
 #include "catalogue/Columns.h"
+#include "catalogue/Rules.h"
 #include "CreatureFigure.h"
 #include "Emblems.h"
 
@@ -345,7 +346,7 @@ QImage paintCard(const CardRow &row)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    if (row.value(column::name) == "z")
+    if (catalogue::isNoName(row.value(column::name)))
         drawTrainer(painter, row);
     else
         drawCreature(painter, row);

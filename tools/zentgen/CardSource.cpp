@@ -1,7 +1,7 @@
 #include "CardSource.h"
 
 #include "catalogue/Columns.h"
-
+#include "catalogue/Rules.h"
 
 #include <QFile>
 #include <QSet>
@@ -50,14 +50,14 @@ bool isSafePicturePath(const QString &path)
     return !path.split('/').contains("..");
 }
 
-// A card is a creature or a trainer: exactly one of the two name columns holds the
-// placeholder "z" and the other a real name.
+// A card is a creature or a trainer: exactly one of the two name columns holds the mark of no
+// name and the other a real name.
 QString rowFault(const CardRow &row)
 {
     const QString name = row.value(column::name);
     const QString trainer = row.value(column::trainers);
-    if ((name == "z") == (trainer == "z"))
-        return "exactly one of fldName and fldTrainers must be \"z\"";
+    if (catalogue::isNoName(name) == catalogue::isNoName(trainer))
+        return QString("exactly one of fldName and fldTrainers must be \"%1\"").arg(catalogue::noNameMark);
     if (name.isEmpty() || trainer.isEmpty())
         return "the card has no name";
     if (!isSafePicturePath(row.value(column::image)))

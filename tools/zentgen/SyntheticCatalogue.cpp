@@ -1,6 +1,7 @@
 #include "SyntheticCatalogue.h"
 
 #include "catalogue/Columns.h"
+#include "catalogue/Rules.h"
 
 #include <QStringList>
 
@@ -68,7 +69,7 @@ public:
         ++serial;
         const QString title = name.isEmpty()
             ? trainerWords[serial % trainerWords.size()] + " " + QString::number(serial) : name;
-        add({{column::name, "z"},
+        add({{column::name, catalogue::noNameMark},
              {column::trainers, title},
              {column::image, picture("trainer")},
              {column::category, "Trainer"},
@@ -89,7 +90,7 @@ private:
         type = types[kind];
         const QString cost = QString::number(stage) + " " + type;
         add({{column::name, name},
-             {column::trainers, "z"},
+             {column::trainers, catalogue::noNameMark},
              {column::image, picture(type)},
              {column::category, type},
              {column::hitPoints, QString::number(30 + 10 * (serial % 5) + 30 * stage)},
@@ -139,13 +140,6 @@ void makeSyntheticRows(int size, const TakeRow &take)
         else
             builder.addLine(kind);
     }
-}
-
-QList<CardRow> syntheticRows(int size)
-{
-    QList<CardRow> rows;
-    makeSyntheticRows(size, [&rows](const CardRow &row) { rows.append(row); });
-    return rows;
 }
 
 } // namespace zentgen

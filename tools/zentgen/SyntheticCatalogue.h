@@ -2,7 +2,6 @@
 
 #include "CatalogueWriter.h"
 
-#include <QList>
 
 #include <functional>
 
@@ -22,8 +21,5 @@ using TakeRow = std::function<void(const catalogue_writer::CardRow &)>;
 // take, one by one, so that none of them need be held. Their pictures are a handful shared by
 // type, under "pictures/".
 void makeSyntheticRows(int size, const TakeRow &take);
-
-// The same rows, all at once.
-QList<catalogue_writer::CardRow> syntheticRows(int size);
 
 } // namespace zentgen

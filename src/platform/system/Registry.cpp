@@ -69,11 +69,6 @@ void Registry::setString(quint32 root, const QByteArray &subKey, const QByteArra
     setValue(root, subKey, valueName, Value{REG_SZ, text + '\0'});
 }
 
-void Registry::addKey(quint32 root, const QByteArray &subKey)
-{
-    keyAt(root, subKey);
-}
-
 void Registry::denyAccess(quint32 root, const QByteArray &subKey)
 {
     keyAt(root, subKey).denied = true;

@@ -29,8 +29,6 @@ inline constexpr quint32 KEY_ENUMERATE_SUB_KEYS = 0x8;
 inline constexpr quint32 KEY_NOTIFY = 0x10;
 inline constexpr quint32 KEY_CREATE_LINK = 0x20;
 inline constexpr quint32 READ_CONTROL = 0x20000;
-inline constexpr quint32 KEY_READ = READ_CONTROL | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
-inline constexpr quint32 KEY_ALL_ACCESS = 0xF003F;
 
 // The system-wide settings store the about box reads the system information program's place
 // from. There is none on this platform, so this is an in-memory store with the same three calls,
@@ -63,7 +61,6 @@ public:
     void setValue(quint32 root, const QByteArray &subKey, const QByteArray &valueName, Value value);
     void setString(quint32 root, const QByteArray &subKey, const QByteArray &valueName,
                    const QByteArray &text);   // REG_SZ with its terminating zero
-    void addKey(quint32 root, const QByteArray &subKey);
     void denyAccess(quint32 root, const QByteArray &subKey);
 
     // The classic calls.
@@ -77,7 +74,6 @@ public:
     long RegCloseKey(quint32 handle);
 
     const QList<Call> &log() const { return calls; }
-    void clearLog() { calls.clear(); }
 
 private:
     struct Key

@@ -21,7 +21,6 @@ inline constexpr int cdlOFNOverwritePrompt = 0x2;     // save: ask before replac
 inline constexpr int cdlOFNPathMustExist = 0x800;     // open/save: the folder must exist
 inline constexpr int cdlOFNFileMustExist = 0x1000;    // open/save: only existing files
 inline constexpr int cdlOFNExplorer = 0x80000;        // open/save: explorer-style dialog
-inline constexpr int cdlPDNoSelection = 0x4;          // print: no "Selection" choice
 inline constexpr int cdlPDNoPageNums = 0x8;           // print: no page range
 inline constexpr int cdlPDReturnDC = 0x100;           // print: give back a printer
 inline constexpr int cdlCFScreenFonts = 0x1;          // font: list the screen fonts
@@ -38,7 +37,7 @@ struct CommonDialogSettings
     int filterIndex = 1;       // 1-based entry of the filter preselected (and chosen, afterwards)
     QString initDir;           // empty: the current folder
     int flags = 0;             // cdl... bits
-    bool printSelection = false;  // print: offer "Selection" and preselect it (text is selected)
+    bool printSelection = false;  // print: text is selected, and only the selection is offered
 
     // Results, also kept between uses.
     QString fileName;          // full path of the chosen file
@@ -50,9 +49,6 @@ struct CommonDialogSettings
     bool fontUnderline = false;
     bool fontStrikethru = false;
     QColor color = Qt::black;
-    bool printRangeSelection = false;  // print: the user kept "Selection"
-
-    bool operator==(const CommonDialogSettings &) const = default;
 };
 
 // Records a file chosen in an open or save dialog: full path and title, and makes the file's

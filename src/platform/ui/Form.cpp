@@ -3,17 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QPointer>
 
 namespace ui {
-
-namespace {
-
-// The program window that last became active. A window becoming active again after a message
-// box, a common dialog or another program is no new activation; after another of the program's
-// windows, it is.
-QPointer<Form> lastActivated;
-
-} // namespace
 
 Form::Form(QWidget *parent)
     : QMainWindow(parent)
@@ -61,8 +53,13 @@ void Form::showModal()
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && lastActivated != this) {
-        lastActivated = this;
+    // A window becoming active again after a message box, a common dialog or another program is
+    // no new activation; after another of the program's windows, it is.
+    if (event->type() == QEvent::WindowActivate && !lastActivated) {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *form = qobject_cast<Form *>(window))
+                form->lastActivated = false;
+        lastActivated = true;
         Form_Activate();
     }
     return handled;
@@ -96,8 +93,7 @@ void Form::hideEvent(QHideEvent *event)
     // A minimised window is still open; only a real hide ends a modal show.
     if (event->spontaneous())
         return;
-    if (lastActivated == this)
-        lastActivated = nullptr;
+    lastActivated = false;
     if (modalLoop)
         modalLoop->quit();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 
 class QEventLoop;
 
@@ -42,6 +41,7 @@ private:
 
     QEventLoop *modalLoop = nullptr;
     bool loaded = true;   // constructed or shown again, and not yet unloaded
+    bool lastActivated = false; // the program's window that became active last
 };
 
 } // namespace ui

@@ -169,22 +169,8 @@ const std::array<std::pair<const char *, Drawing>, 15> drawings = {{
     {"Right", drawRight},   {"Up", drawUp},         {"Down", drawDown},
 }};
 
-} // namespace
-
-ImageList::ImageList(const QStringList &keys)
-    : held(keys)
-{
-}
-
-QStringList ImageList::allKeys()
-{
-    QStringList keys;
-    for (const auto &[key, drawing] : drawings)
-        keys.append(QString::fromLatin1(key));
-    return keys;
-}
-
-QPixmap ImageList::drawPicture(const QString &key, int size)
+// The picture of the key at that size; null for an unknown key.
+QPixmap drawPicture(const QString &key, int size)
 {
     // Every window that opens draws its toolbar again: a picture is drawn once and kept.
     const QString cacheKey = QStringLiteral("zent-imagelist-%1-%2").arg(key).arg(size);
@@ -209,9 +195,16 @@ QPixmap ImageList::drawPicture(const QString &key, int size)
     return {};
 }
 
+} // namespace
+
+ImageList::ImageList(const QStringList &keys)
+    : held(keys)
+{
+}
+
 QIcon ImageList::icon(const QString &key) const
 {
-    if (!contains(key))
+    if (!held.contains(key))
         return {};
     QIcon icon;
     for (int size : {16, 32})

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
 #include <QStringList>
 
 namespace ui {
@@ -12,13 +11,8 @@ namespace ui {
 class ImageList
 {
 public:
-    explicit ImageList(const QStringList &keys = allKeys());
+    explicit ImageList(const QStringList &keys);
 
-    static QStringList allKeys();
-    static QPixmap drawPicture(const QString &key, int size = 16);   // null for an unknown key
-
-    const QStringList &keys() const { return held; }
-    bool contains(const QString &key) const { return held.contains(key); }
     QIcon icon(const QString &key) const;   // a null icon for a key the list does not hold
 
 private:

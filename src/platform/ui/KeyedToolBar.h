@@ -2,18 +2,13 @@
 
 #include "platform/ui/ImageList.h"
 
-#include <QIcon>
-#include <QList>
+#include <QAction>
 #include <QToolBar>
 
 #include <cstddef>
-#include <functional>
-#include <memory>
 #include <string_view>
-#include <vector>
 
 class QActionGroup;
-class QToolButton;
 
 namespace ui {
 
@@ -22,32 +17,6 @@ enum class KeyedButtonStyle {
     Check,      // stays pressed until clicked again
     Group,      // pressing one releases the others of its run of consecutive group buttons
     Separator,  // a gap; has no key
-};
-
-// One button of a KeyedToolBar, with the command its key runs.
-class KeyedButton
-{
-public:
-    KeyedButton(QAction *action, const QString &key, KeyedButtonStyle style,
-                std::function<void()> command = {});
-
-    const QString &key() const { return buttonKey; }
-    KeyedButtonStyle style() const { return buttonStyle; }
-    QAction *action() const { return buttonAction; }
-
-    bool isEnabled() const;
-    void setEnabled(bool enabled);
-    // Only check and group buttons stay pressed; setting it from code runs no click.
-    bool isPressed() const;
-    void setPressed(bool pressed);
-    // What a click on it does; a separator does nothing.
-    void run() const;
-
-private:
-    QAction *buttonAction;
-    QString buttonKey;
-    KeyedButtonStyle buttonStyle;
-    std::function<void()> buttonCommand;
 };
 
 // One row of a window's toolbar table. The window builds its toolbar from the table, each button
@@ -88,56 +57,40 @@ constexpr bool isWellKeyed(const KeyedCommand<Window, Items> (&table)[count])
     return true;
 }
 
-// A toolbar whose buttons are known by key. A click on a button, or on the menu item it shares
-// its action with, sends the button's key to the window's click handler, which runs the key's
-// command (run). Each button widget's objectName is its key and its accessible name its tool tip
-// (the key when it has none), so tests and screen readers find it.
+// A toolbar built from a window's table: each button's action, which a menu item may share, runs
+// the button's command when the user clicks either; code setting a button pressed runs nothing.
+// Each button widget's objectName is its key and its accessible name its tool tip (the key when
+// it has none), so tests and screen readers find it.
 class KeyedToolBar : public QToolBar
 {
     Q_OBJECT
 
 public:
     explicit KeyedToolBar(QWidget *parent = nullptr);
-    ~KeyedToolBar() override;
 
-    // The table's buttons in order, each running its command on the window, with its picture
-    // from the window's image list.
+    // The table's buttons in order, with their pictures from the window's image list.
     template <typename Window, typename Items, std::size_t count>
     void addButtons(const KeyedCommand<Window, Items> (&table)[count], Window &window, Items &items,
                     const ImageList &pictures)
     {
         for (const KeyedCommand<Window, Items> &row : table) {
             if (!row.key) {
-                addSeparator();
+                addKeyedSeparator();
                 continue;
             }
-            addButton(row.key, row.toolTip, pictures.icon(row.picture), row.style,
-                      [&window, command = row.command] { command(window); },
-                      row.menuItem ? items.*row.menuItem : nullptr);
+            QAction *action = addButton(row.key, row.toolTip, pictures.icon(row.picture), row.style,
+                                        row.menuItem ? items.*row.menuItem : nullptr);
+            connect(action, &QAction::triggered, this, [&window, command = row.command] { command(window); });
         }
     }
-    // A button of its own action or, given a menu item, of the item's: then the button is pressed
-    // while the item is checked, and the menu shows the item without the picture.
-    KeyedButton *addButton(const QString &key, const QString &toolTip, const QIcon &icon,
-                           KeyedButtonStyle style, std::function<void()> command,
-                           QAction *menuItem = nullptr);
-    KeyedButton *addSeparator();
-
-    KeyedButton *button(const QString &key) const;   // nullptr for an unknown key
-    QList<KeyedButton *> buttons() const;            // in order, separators included
-    QToolButton *buttonWidget(const QString &key) const;
-
-    // Runs the command of the button whose key is exactly this one; any other key does nothing.
-    void run(const QString &key) const;
-
-signals:
-    void buttonClick(const QString &key);   // a user's click, never code setting pressed
 
 private:
-    KeyedButton *place(const QString &key, const QString &toolTip, QAction *action,
-                       KeyedButtonStyle style, std::function<void()> command);
+    // A button of its own action or, given a menu item, of the item's: then the button is pressed
+    // while the item is checked, and the menu shows the item without the picture.
+    QAction *addButton(const QString &key, const QString &toolTip, const QIcon &icon, KeyedButtonStyle style,
+                       QAction *menuItem);
+    void addKeyedSeparator();
 
-    std::vector<std::unique_ptr<KeyedButton>> entries;
     QActionGroup *openGroup = nullptr;   // the group a following group button joins
 };
 

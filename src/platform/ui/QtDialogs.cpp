@@ -1,7 +1,5 @@
 #include "platform/ui/QtDialogs.h"
 
-#include "platform/system/Failure.h"
-
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +11,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 
 namespace ui {
 
@@ -68,8 +65,9 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// Qt's print dialog offers "Pages from" and "Pages" even when asked for no page range, and sets
-// them up again each time it is shown; the program's print dialog has no page range at all.
+// Qt's print dialog offers "Pages from" and "Pages" even when asked for no page range, and
+// "All" beside "Selection", and sets them up again each time it is shown. The program's print
+// dialog has no page range at all, and with text selected prints the selection: nothing more.
 class PrintDialog : public QPrintDialog
 {
 public:
@@ -78,13 +76,16 @@ public:
     void setVisible(bool visible) override
     {
         QPrintDialog::setVisible(visible);
-        if (!visible || testOption(PrintPageRange))
-            return;
         const QWidget *range = findChild<QWidget *>("gbPrintRange");
-        for (QWidget *control : range ? range->findChildren<QWidget *>() : QList<QWidget *>()) {
+        if (!visible || !range)
+            return;
+        const bool pages = testOption(PrintPageRange);
+        const bool selection = testOption(PrintSelection);
+        for (QWidget *control : range->findChildren<QWidget *>()) {
             const QString name = control->objectName();
-            if (name == "printRange" || name == "from" || name == "to" || name == "pagesRadioButton"
-                || name == "pagesLineEdit" || control->property("text") == "to")
+            if ((!pages && (name == "printRange" || name == "from" || name == "to" || name == "pagesRadioButton"
+                            || name == "pagesLineEdit" || control->property("text") == "to"))
+                || (selection && name == "printAll"))
                 control->hide();
         }
     }
@@ -102,19 +103,6 @@ QStringList nameFiltersFromClassic(const QString &filter)
         filters.append(parts[i] + QLatin1String(" (") + patterns + QLatin1Char(')'));
     }
     return filters;
-}
-
-QtDialogs::QtDialogs()
-{
-    // Without a temporary folder there is nowhere to keep them: they go nowhere.
-    QString folder = "/nonexistent/zentdeck-settings";
-    try {
-        runSettings.emplace();
-        folder = runSettings->path();
-    } catch (const sys::Failure &) {
-    }
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const MessageBoxRequest &request)
@@ -207,13 +195,9 @@ bool QtDialogs::showPrinter(QWidget *parent, CommonDialogSettings &settings, QPr
 {
     PrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(settings.flags & cdlPDNoPageNums));
-    const bool offerSelection = settings.printSelection && !(settings.flags & cdlPDNoSelection);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
-    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
-    if (execOver(parent, dialog) != QDialog::Accepted)
-        return false;
-    settings.printRangeSelection = printer.printRange() == QPrinter::Selection;
-    return true;
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, settings.printSelection);
+    printer.setPrintRange(settings.printSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return execOver(parent, dialog) == QDialog::Accepted;
 }
 
 bool QtDialogs::showFont(QWidget *parent, CommonDialogSettings &settings)

@@ -1,8 +1,7 @@
 // The user-interface layer on real widgets. The real dialogs, set up as the program's commands
 // set them: the real-window tests answer message boxes, the input box and the file and colour
 // dialogs as a user does; here, what they cannot see. Windows' activation and unload events, and
-// the keyed toolbar: a button that is a menu item too, and the click that reaches its key's
-// command.
+// the keyed toolbar: a button that is a menu item too, and the click that reaches its command.
 #include "Testing.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
@@ -95,20 +94,23 @@ TEST(QtDialogs, ShowTheClassicSettingsAndGiveBackWhatWasChosen)
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
     QDir::setCurrent(before);
 
-    // Print: the selection offered and preselected; no page range to be seen.
+    // Print with text selected: the selection is the one choice, and what is printed; no page
+    // range to be seen. Without a selection: all of it.
     settings.flags = cdlPDReturnDC | cdlPDNoPageNums;
-    settings.printSelection = true;
-    QPrinter printer;
-    whenShown<QPrintDialog>([](QPrintDialog *dialog) {
-        const auto *range = dialog->findChild<QWidget *>("gbPrintRange");
-        for (const char *shown : {"printAll", "printSelection"})
-            EXPECT_TRUE(dialog->findChild<QWidget *>(shown)->isVisibleTo(range)) << shown;
-        for (const char *hidden : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
-            EXPECT_FALSE(dialog->findChild<QWidget *>(hidden)->isVisibleTo(range)) << hidden;
-        EXPECT_EQ(dialog->printer()->printRange(), QPrinter::Selection);
-        dialog->reject();
-    });
-    EXPECT_FALSE(cdlText.ShowPrinter(printer));
+    for (const bool selection : {true, false}) {
+        settings.printSelection = selection;
+        QPrinter printer;
+        whenShown<QPrintDialog>([selection](QPrintDialog *dialog) {
+            const auto *range = dialog->findChild<QWidget *>("gbPrintRange");
+            EXPECT_EQ(dialog->findChild<QWidget *>("printSelection")->isVisibleTo(range), selection);
+            EXPECT_EQ(dialog->findChild<QWidget *>("printAll")->isVisibleTo(range), !selection);
+            for (const char *hidden : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+                EXPECT_FALSE(dialog->findChild<QWidget *>(hidden)->isVisibleTo(range)) << hidden;
+            dialog->accept();
+        });
+        ASSERT_TRUE(cdlText.ShowPrinter(printer));
+        EXPECT_EQ(printer.printRange(), selection ? QPrinter::Selection : QPrinter::AllPages);
+    }
 }
 
 TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
@@ -156,26 +158,30 @@ TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
     EXPECT_EQ(log.mid(6), (QStringList{"main.Unload", "open.Activate", "open.Unload"}));
 }
 
-// A button and its menu item are one command: it runs once, only the exact key runs it, and the
-// button follows the item's state, keeping its picture and showing no tool tip of its caption.
-// (That a click on the button runs the command once is the windows' tests' to check.)
+// A button and its menu item are one command: a click on either runs it once, and the button
+// follows the item's state, keeping its picture and showing no tool tip of its caption. (Which
+// command a window's button runs, and that code setting a button pressed runs none, is the
+// windows' tests' to check.)
 TEST(KeyedToolBar, AButtonAndItsMenuItemAreOneCommand)
 {
+    struct Menu
+    {
+        QAction *about;
+    };
+    static constexpr KeyedCommand<QStringList, Menu> table[] = {
+        {"Help", nullptr, "HelpQ", KeyedButtonStyle::Push, [](QStringList &ran) { ran << "Help"; }, &Menu::about}};
     QMainWindow window;
-    QAction *about = window.menuBar()->addMenu("Help")->addAction("About");
-    auto *bar = new KeyedToolBar(&window);
-    window.addToolBar(bar);
+    Menu menu{window.menuBar()->addMenu("Help")->addAction("About")};
     QStringList ran;
-    bar->addButton("Help", QString(), ImageList({"HelpQ"}).icon("HelpQ"), KeyedButtonStyle::Push,
-                   [&] { ran << "Help"; }, about);
-    QObject::connect(bar, &KeyedToolBar::buttonClick, bar, [bar](const QString &key) { bar->run(key); });
-    about->trigger();
-    for (const char *other : {"help", "", "Help ", "About"})
-        bar->run(other);
-    EXPECT_EQ(ran, QStringList({"Help"}));
-    about->setEnabled(false);
-    const QToolButton *help = bar->buttonWidget("Help");
+    auto *bar = new KeyedToolBar(&window);
+    bar->addButtons(table, ran, menu, ImageList({"HelpQ"}));
+    auto *help = bar->findChild<QToolButton *>("Help");
+    menu.about->trigger();
+    help->click();
+    EXPECT_EQ(ran, QStringList({"Help", "Help"}));
+    menu.about->setEnabled(false);
     EXPECT_FALSE(help->isEnabled());
     EXPECT_FALSE(help->icon().isNull());
     EXPECT_EQ(help->toolTip(), "");
+    EXPECT_EQ(help->accessibleName(), "Help");
 }
