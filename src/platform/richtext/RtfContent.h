@@ -33,6 +33,14 @@ inline size_t qHash(const CharStyle &s, size_t seed = 0)
                       s.strike, int(s.baseline));
 }
 
+// A face name as a font table holds it: without the characters that would end its entry early,
+// nor the blanks around it, which readers drop. Read and written names are the same so.
+inline QString fontTableName(QString name)
+{
+    name.removeIf([](QChar c) { return c == u';' || c == u'{' || c == u'}' || c == u'\\'; });
+    return name.trimmed();
+}
+
 // The editor's document measures lengths in pixels of 1/96 inch; RTF in twips (1/1440 inch).
 constexpr double twipsPerPixel = 15.0;
 

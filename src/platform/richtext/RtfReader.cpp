@@ -171,7 +171,11 @@ void RtfReader::controlWord(const RtfToken &token)
         if (parameter > 0 && parameter <= 65535)
             documentCodePage = parameter;
         break;
-    case RtfAction::DefaultFont: content->defaultFont = std::max(parameter, 0); break;
+    case RtfAction::DefaultFont:
+        // Once text has been read in it, the default font stays.
+        if (content->runs.empty())
+            content->defaultFont = std::max(parameter, 0);
+        break;
     case RtfAction::FontTable: g.destination = Destination::FontTable; break;
     case RtfAction::ColourTable:
         g.destination = Destination::ColourTable;
@@ -317,7 +321,8 @@ void RtfReader::unicodeCharacter(int value)
         value += 65536;
     if (value > 0 && value <= 0xFFFF) {
         const auto c = char16_t(value);
-        if (isSymbolAddress(c))
+        // A font's name keeps what it is given; only the text is drawn in symbol fonts.
+        if (isSymbolAddress(c) && state().destination == Destination::Text)
             symbolAddress(c);
         else
             character(QChar(c));
@@ -327,15 +332,17 @@ void RtfReader::unicodeCharacter(int value)
 
 void RtfReader::symbolAddress(char16_t c)
 {
-    // List labels come without a font of their own; otherwise the font says what it is.
+    // A font named Symbol or Wingdings says what the character is, the document's font where
+    // the text names none; a label written without a font of its own is one of Word's
+    // bullets; any other font shows it as it will.
     const int font = state().style.font;
-    if (font < 0) {
-        character(QChar(bulletCharacter(c)));
-        return;
+    const SymbolFont face = symbolFontNamed(content->fonts.value(font >= 0 ? font : content->defaultFont));
+    if (face != SymbolFont::Other) {
+        const char16_t shown = symbolCharacter(face, uchar(c & 0xFF));
+        character(QChar(shown), shown != c);
+    } else {
+        character(QChar(font < 0 ? bulletCharacter(c) : c));
     }
-    const SymbolFont symbols = symbolFontNamed(content->fonts.value(font));
-    const char16_t shown = symbols == SymbolFont::Other ? c : symbolCharacter(symbols, uchar(c & 0xFF));
-    character(QChar(shown), shown != c);
 }
 
 void RtfReader::character(QChar c, bool inDocumentFont)
@@ -386,8 +393,14 @@ bool RtfReader::startAppend(bool inDocumentFont)
 void RtfReader::beginRun(const CharStyle &style)
 {
     RtfContent &c = *content;
-    if (c.runs.empty() || c.runs.back().style != style)
+    if (c.runs.empty() || c.runs.back().style != style) {
         c.runs.push_back({c.text.size(), style});
+        // What the text was read as stays: a font used before the font table names it keeps
+        // no name.
+        const int font = style.font >= 0 ? style.font : c.defaultFont;
+        if (!c.fonts.contains(font))
+            c.fonts.insert(font, QString());
+    }
     c.paragraphs.back().style = state().paragraph;
     c.paragraphs.back().mark = style;
 }
@@ -431,8 +444,9 @@ void RtfReader::endParagraph()
 
 void RtfReader::commitFont()
 {
-    const QString name = fontName.trimmed();
-    if (fontNumber >= 0 && !name.isEmpty()) {
+    const QString name = fontTableName(fontName);
+    // A font given again stays what it was first, as text may have been read in it.
+    if (fontNumber >= 0 && !name.isEmpty() && !content->fonts.contains(fontNumber)) {
         content->fonts.insert(fontNumber, name);
         int page = fontOwnPage != 0 ? fontOwnPage : fontCharsetPage;
         if (page == CodePages::otherSymbolFont)

@@ -2,7 +2,6 @@
 
 #include "platform/richtext/CodePage.h"
 
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -236,11 +235,9 @@ int RtfWriter::fontNumber(const QString &family)
     const auto found = fontNumbers.constFind(family);
     if (found != fontNumbers.constEnd())
         return found.value();
-    // Characters that would end the entry early are left out of the name, and blanks around
-    // it, which readers drop; a name with nothing left is the document's font. Families that
+    // A name with nothing left for the font table is the document's font. Families that
     // differ only in what is left out are then one font, as a reader will see them.
-    static const QRegularExpression special(QStringLiteral("[;{}\\\\]"));
-    const QString name = QString(family).remove(special).trimmed();
+    const QString name = fontTableName(family);
     int number = name.isEmpty() && !fonts.isEmpty() ? 0 : int(fonts.indexOf(name));
     if (number < 0) {
         number = int(fonts.size());

@@ -41,7 +41,7 @@ constexpr std::array<char16_t, 224> symbolTable = {
 
 // The Wingdings characters that serve as bullets, boxes, arrows and marks, sorted by byte.
 constexpr std::pair<unsigned char, char16_t> wingdingsTable[] = {
-    {0x20, 0x0020}, {0x22, 0x2702}, {0x36, 0x231B}, {0x4A, 0x263A}, {0x4C, 0x2639},
+    {0x22, 0x2702}, {0x36, 0x231B}, {0x4A, 0x263A}, {0x4C, 0x2639},
     {0x6C, 0x25CF}, {0x6E, 0x25A0}, {0x6F, 0x25A1}, {0x71, 0x2751}, {0x72, 0x2752},
     {0x73, 0x2B27}, {0x74, 0x29EB}, {0x75, 0x25C6}, {0x76, 0x2756}, {0x77, 0x2B25},
     {0x9E, 0x00B7}, {0x9F, 0x2022}, {0xA1, 0x25CB}, {0xA4, 0x25C9}, {0xA5, 0x25CE},
@@ -82,9 +82,12 @@ SymbolFont symbolFontNamed(QStringView name)
 
 char16_t symbolCharacter(SymbolFont font, unsigned char byte)
 {
+    // Control characters and the space are the same in every font.
+    if (byte <= 0x20)
+        return byte;
     switch (font) {
     case SymbolFont::Symbol: {
-        const char16_t c = byte >= 0x20 ? symbolTable[byte - 0x20] : 0;
+        const char16_t c = symbolTable[byte - 0x20];
         return c != 0 ? c : privateUse(byte);
     }
     case SymbolFont::Wingdings: return wingdings(byte);
