@@ -298,14 +298,18 @@ void RtfReader::byte(unsigned char b)
 {
     const int page = currentCodePage();
     if (leadByte >= 0) {
-        const QString pair = codePages.toUnicode(page, uchar(leadByte), b);
+        const QString pair = codePages.toUnicode(leadPage, uchar(leadByte), b);
         leadByte = -1;
         for (const QChar c : pair)
             character(c);
         return;
     }
-    if (CodePages::isLeadByte(page, b)) {
+    // East Asian text may stand in a Western font, as word processors write it beside their
+    // Western text: the document's double-byte page reads it then.
+    const int doubleBytePage = page == 1252 ? documentCodePage : page;
+    if (CodePages::isLeadByte(doubleBytePage, b)) {
         leadByte = b;
+        leadPage = doubleBytePage;
         return;
     }
     // A symbol font's picture with a Unicode character of its own shows in the document's

@@ -90,6 +90,7 @@ private:
     QHash<int, int> fontCodePages; // font number -> code page named by its \fcharset or \cpg
     int skipCount = 0;             // fallback characters of the last \uN still to skip
     int leadByte = -1;             // the first byte of a double-byte character, until its second
+    int leadPage = 0;              // and the code page it is read in
     NoteMarks noteMarks;
     WaitingMark mark;
 

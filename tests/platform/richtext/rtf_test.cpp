@@ -152,10 +152,10 @@ TEST(RtfReader, DecodesCodePagesUnicodeAndSpecialCharacters)
     // are the upper half of the 16-bit range.
     EXPECT_EQ(textOf("{\\rtf1 \\u26580\\'3fx{\\uc2\\u8804\\'3f\\'3fy\\uc0\\u8805 z}\\u-10179?\\u-8704?}"),
               "\u67d4x\u2264y\u2265z\U0001F600");
-    // Double-byte code pages, a second byte written as an escaped brace among them; a font's own
-    // charset over the document's; Unicode preferred where both are given (\upr).
+    // Double-byte code pages, in a Western font too, a second byte written as an escaped brace;
+    // a font's own charset over the document's; Unicode preferred where both are given (\upr).
     EXPECT_EQ(textOf("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\{\\'8c\\'ea\\'b1}"), "日本語ｱ");
-    EXPECT_EQ(textOf("{\\rtf1\\ansicpg936 \\'d6\\'d0\\'ce\\'c4}"), "中文");
+    EXPECT_EQ(textOf("{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0\\'d6\\'d0\\'ce\\'c4}"), "中文");
     EXPECT_EQ(textOf("{\\rtf1\\ansicpg949 \\'c7\\'d1\\'b1\\'b9}"), "한국");
     EXPECT_EQ(textOf("{\\rtf1\\ansicpg950 \\'a4\\'a4\\'a4\\'e5}"), "中文");
     EXPECT_EQ(textOf("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 Arial;}{\\f1\\fcharset0 Arial;}"
