@@ -22,7 +22,7 @@ cmake --build "$build" --target fuzz_rtf_reader fuzz_catalogue zentgen zentcat -
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/rtf" "$work/catalogue" "$build/fuzz-artifacts"
-# Inputs the fuzzer once found, kept so that every run tries them first.
+# Inputs the fuzzer once found, and small files of what the reader knows, tried first in every run.
 cp "$root"/fuzz/rtf-seeds/*.rtf "$work/rtf"/
 if compgen -G "$shared/rtf-samples/*.rtf" >/dev/null; then
   cp "$shared"/rtf-samples/*.rtf "$work/rtf"/

@@ -1,7 +1,5 @@
 #include "platform/richtext/CodePage.h"
 
-#include <QStringDecoder>
-
 namespace richtext {
 
 namespace {
@@ -20,31 +18,80 @@ char16_t windows1252(unsigned char byte)
     return byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : char16_t(byte);
 }
 
-// The converter of a single-byte code page that RTF files name, or nothing for others:
-// double-byte pages cannot be read a byte at a time, and unknown numbers are read as 1252.
-QByteArray converterName(int codePage)
+// The converter of a code page that RTF files name: Windows' own pages by their number, the
+// Macintosh pages by name, Mac Japanese as the Shift-JIS it extends.
+QStringDecoder makeDecoder(int codePage)
 {
     switch (codePage) {
-    case 437: return "IBM437";
-    case 850: return "IBM850";
-    case 852: return "IBM852";
-    case 866: return "IBM866";
-    case 874: return "windows-874";
-    case 10000: return "macintosh";
-    default:
-        if (codePage >= 1250 && codePage <= 1258)
-            return "windows-" + QByteArray::number(codePage);
-        return {};
+    case 708: return QStringDecoder("ASMO-708");
+    case 720: return QStringDecoder("ibm-720");
+    case 819: return QStringDecoder("ISO-8859-1");
+    case 10000: return QStringDecoder("macintosh");
+    case 10001: return QStringDecoder("Shift_JIS");
+    case 10006: return QStringDecoder("x-mac-greek");
+    case 10007: return QStringDecoder("x-mac-cyrillic");
+    case 10029: return QStringDecoder("x-mac-centraleurroman");
+    case 10081: return QStringDecoder("x-mac-turkish");
+    default: break;
     }
+    if (codePage <= 0 || codePage > 65535)
+        return {};
+    const QByteArray number = QByteArray::number(codePage);
+    for (const QByteArray &name : {"windows-" + number, "cp" + number, "ibm-" + number}) {
+        QStringDecoder decoder(name.constData());
+        if (decoder.isValid())
+            return decoder;
+    }
+    return {};
 }
 
 } // namespace
 
 QChar CodePages::toUnicode(int codePage, unsigned char byte)
 {
+    switch (codePage) {
+    case symbol: return QChar(symbolCharacter(SymbolFont::Symbol, byte));
+    case wingdings: return QChar(symbolCharacter(SymbolFont::Wingdings, byte));
+    case otherSymbolFont: return QChar(symbolCharacter(SymbolFont::Other, byte));
+    default: break;
+    }
     if (byte < 0x80)
         return QChar(byte);
     return QChar(table(codePage)[byte - 0x80]);
+}
+
+bool CodePages::isDoubleByte(int codePage)
+{
+    return isLeadByte(codePage, 0x81);
+}
+
+bool CodePages::isLeadByte(int codePage, unsigned char byte)
+{
+    switch (codePage) {
+    case 932:
+    case 10001: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 936:
+    case 949:
+    case 950: return byte >= 0x81 && byte <= 0xFE;
+    default: return false;
+    }
+}
+
+QString CodePages::toUnicode(int codePage, unsigned char lead, unsigned char trail)
+{
+    QStringDecoder &pairs = decoder(codePage);
+    const char bytes[] = {char(lead), char(trail)};
+    QString decoded = pairs.isValid() ? pairs.decode(QByteArrayView(bytes, 2)) : QString();
+    pairs.resetState();
+    return decoded.isEmpty() ? QString(QChar::ReplacementCharacter) : decoded;
+}
+
+QStringDecoder &CodePages::decoder(int codePage)
+{
+    auto found = decoders.find(codePage);
+    if (found == decoders.end())
+        found = decoders.emplace(codePage, makeDecoder(codePage)).first;
+    return found->second;
 }
 
 const CodePages::Table &CodePages::table(int codePage)
@@ -54,17 +101,17 @@ const CodePages::Table &CodePages::table(int codePage)
     auto found = tables.find(codePage);
     if (found == tables.end()) {
         Table table;
-        const QByteArray name = converterName(codePage);
-        QStringDecoder decoder;
-        if (!name.isEmpty())
-            decoder = QStringDecoder(name.constData());
+        QStringDecoder &bytes = decoder(codePage);
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
             const char c = char(byte);
-            const QString decoded = decoder.isValid() ? decoder.decode(QByteArrayView(&c, 1))
-                                                      : QString();
-            table[byte - 0x80] = decoded.size() == 1 ? decoded[0].unicode()
-                                                      : windows1252(uchar(byte));
-            decoder.resetState();
+            // A lead byte alone, or a byte the page lacks, decodes to nothing useful.
+            const QString decoded = bytes.isValid() && !isLeadByte(codePage, uchar(byte))
+                                        ? bytes.decode(QByteArrayView(&c, 1))
+                                        : QString();
+            bytes.resetState();
+            table[byte - 0x80] = decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter
+                                     ? decoded[0].unicode()
+                                     : windows1252(uchar(byte));
         }
         found = tables.insert(codePage, table);
     }
@@ -76,19 +123,48 @@ const CodePages::Table &CodePages::table(int codePage)
 int CodePages::forCharset(int charset)
 {
     switch (charset) {
+    case 0: return 1252;
+    case 2: return otherSymbolFont;
     case 77: return 10000;
+    case 78: return 10001;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 88: return 10029;
+    case 89: return 10007;
+    case 128: return 932;
+    case 129: return 949;
+    case 134: return 936;
+    case 136: return 950;
     case 161: return 1253;
     case 162: return 1254;
     case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
+    case 177:
+    case 181: return 1255;
+    case 178:
+    case 179:
+    case 180: return 1256;
     case 186: return 1257;
     case 204: return 1251;
     case 222: return 874;
     case 238: return 1250;
+    case 254:
     case 255: return 437;
     default: return 0;
     }
+}
+
+int CodePages::forSymbolFont(QStringView name)
+{
+    // LibreOffice names its own font of symbols the symbol charset, yet writes its characters
+    // in Unicode.
+    if (name.startsWith(u"OpenSymbol", Qt::CaseInsensitive) || name.startsWith(u"StarSymbol", Qt::CaseInsensitive))
+        return 0;
+    switch (symbolFontNamed(name)) {
+    case SymbolFont::Symbol: return symbol;
+    case SymbolFont::Wingdings: return wingdings;
+    case SymbolFont::Other: break;
+    }
+    return otherSymbolFont;
 }
 
 unsigned char CodePages::toWindows1252(QChar c)

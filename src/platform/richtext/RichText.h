@@ -6,8 +6,9 @@
 class QTextDocument;
 
 // Rich Text Format for the deck list editor: reading into and writing from a QTextDocument,
-// keeping text, paragraph alignment and each character's bold, italic, underline, face, size
-// and colour.
+// keeping text with list labels, paragraph alignment, indents and spacing, and each
+// character's bold, italic, underline, strikethrough, superscript or subscript, face, size,
+// colour and highlight.
 namespace richtext {
 
 // Replaces the document's content with the RTF document. Returns false, leaving the document

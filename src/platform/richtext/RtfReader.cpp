@@ -18,6 +18,12 @@ int halfPointsToSize(const RtfToken &token)
     return std::clamp(token.parameter, 2, 3276) * 50;
 }
 
+// Indents and spacing in twips, within a page of 22 inches.
+int twips(int value, bool negativeAllowed)
+{
+    return std::clamp(value, negativeAllowed ? -31680 : 0, 31680);
+}
+
 } // namespace
 
 bool RtfReader::read(QByteArrayView rtf, RtfContent &result, QString *error)
@@ -79,23 +85,34 @@ bool RtfReader::openGroup()
     if (int(groups.size()) >= maxGroupDepth)
         return false;
     skipCount = 0;
+    leadByte = -1;
     groups.push_back(groups.empty() ? GroupState() : groups.back());
+    groups.back().opensNote = false;
     return true;
 }
 
 bool RtfReader::closeGroup()
 {
     skipCount = 0;
+    leadByte = -1;
     if (groups.empty())
         return false;
     if (state().destination == Destination::FontTable)
         commitFont();
+    // A mark whose note never came is a footnote's.
+    if (groups.size() == 1 && mark.waiting)
+        addNoteMark();
+    const bool noteEnds = state().opensNote;
     groups.pop_back();
+    // The note's mark goes where the note stood, in the style it was given.
+    if (noteEnds && !groups.empty() && mark.waiting)
+        addNoteMark();
     return !groups.empty();
 }
 
 void RtfReader::controlWord(const RtfToken &token)
 {
+    leadByte = -1;
     const RtfWord *word = findRtfWord(token.text);
     if (!word)
         return;
@@ -103,10 +120,6 @@ void RtfReader::controlWord(const RtfToken &token)
     const int value = word->value;
     const int parameter = token.parameter;
     switch (word->action) {
-    case RtfAction::Bold: g.style.bold = isOn(token); break;
-    case RtfAction::Italic: g.style.italic = isOn(token); break;
-    case RtfAction::Underline: g.style.underline = isOn(token); break;
-    case RtfAction::UnderlineNone: g.style.underline = false; break;
     case RtfAction::Hidden: g.hidden = isOn(token); break;
     case RtfAction::Font:
         if (g.destination == Destination::FontTable) {
@@ -116,42 +129,53 @@ void RtfReader::controlWord(const RtfToken &token)
             g.style.font = std::max(parameter, 0);
         }
         break;
-    case RtfAction::FontSize: g.style.size = halfPointsToSize(token); break;
-    case RtfAction::ExactFontSize:
-        if (parameter > 0)
-            g.style.size = std::clamp(parameter, 100, 163800);
-        break;
-    case RtfAction::Colour: g.style.colour = std::max(parameter, 0); break;
     case RtfAction::DoubleByte: g.doubleByte = value != 0; break;
     case RtfAction::AssociatedSize: g.associatedSize = halfPointsToSize(token); break;
     case RtfAction::AssociatedBold: g.associatedBold = isOn(token); break;
     case RtfAction::AssociatedItalic: g.associatedItalic = isOn(token); break;
-    case RtfAction::Plain: {
+    case RtfAction::Plain:
         // Character formatting back to the defaults; paragraph and destination stay.
-        GroupState plain;
-        plain.alignment = g.alignment;
-        plain.unicodeSkip = g.unicodeSkip;
-        plain.destination = g.destination;
-        g = plain;
+        g.style = CharStyle();
+        g.hidden = g.doubleByte = false;
+        g.associatedSize = 0;
+        g.associatedBold = g.associatedItalic = -1;
         break;
-    }
-    case RtfAction::ParagraphDefaults: g.alignment = Qt::AlignLeft; break;
-    case RtfAction::Align: g.alignment = Qt::Alignment(value); break;
+    case RtfAction::ParagraphDefaults: g.paragraph = ParagraphStyle(); break;
+    case RtfAction::Align: g.paragraph.alignment = Qt::Alignment(value); break;
+    case RtfAction::Indent:
+        switch (RtfIndent(value)) {
+        case RtfIndent::Left: g.paragraph.leftIndent = twips(parameter, true); break;
+        case RtfIndent::Right: g.paragraph.rightIndent = twips(parameter, true); break;
+        case RtfIndent::FirstLine: g.paragraph.firstLineIndent = twips(parameter, true); break;
+        case RtfIndent::Before: g.paragraph.spaceBefore = twips(parameter, false); break;
+        case RtfIndent::After: g.paragraph.spaceAfter = twips(parameter, false); break;
+        }
+        break;
     case RtfAction::Paragraph: endParagraph(); break;
     case RtfAction::SoftBreak:
-        // A page or section break ends the paragraph, unless a \par has just done so.
+        // A row, page or section break ends the paragraph, unless a \par or \cell has just done so.
         if (content->paragraphs.back().start < content->text.size())
             endParagraph();
         break;
     case RtfAction::Character: character(QChar(char16_t(value))); break;
     case RtfAction::Unicode: unicodeCharacter(parameter); break;
     case RtfAction::UnicodeSkip: g.unicodeSkip = std::clamp(parameter, 0, 16); break;
+    case RtfAction::UnicodeAlternatives:
+        // The first version, in the document's code pages, gives way to the Unicode one.
+        g.unicodeDestination = g.destination;
+        g.destination = Destination::Skip;
+        break;
+    case RtfAction::UnicodeText: g.destination = g.unicodeDestination; break;
     case RtfAction::CodePage: documentCodePage = value; break;
     case RtfAction::AnsiCodePage:
         if (parameter > 0 && parameter <= 65535)
             documentCodePage = parameter;
         break;
-    case RtfAction::DefaultFont: content->defaultFont = std::max(parameter, 0); break;
+    case RtfAction::DefaultFont:
+        // Once text has been read in it, the default font stays.
+        if (content->runs.empty())
+            content->defaultFont = std::max(parameter, 0);
+        break;
     case RtfAction::FontTable: g.destination = Destination::FontTable; break;
     case RtfAction::ColourTable:
         g.destination = Destination::ColourTable;
@@ -160,8 +184,56 @@ void RtfReader::controlWord(const RtfToken &token)
     case RtfAction::Red: red = std::clamp(parameter, 0, 255); colourGiven = true; break;
     case RtfAction::Green: green = std::clamp(parameter, 0, 255); colourGiven = true; break;
     case RtfAction::Blue: blue = std::clamp(parameter, 0, 255); colourGiven = true; break;
-    case RtfAction::FontCharset: fontCodePage = CodePages::forCharset(parameter); break;
+    case RtfAction::FontCharset: fontCharsetPage = CodePages::forCharset(parameter); break;
+    case RtfAction::FontCodePage:
+        if (parameter > 0 && parameter <= 65535)
+            fontOwnPage = parameter;
+        break;
+    case RtfAction::Note:
+        // The note's own text has no place in the body; its mark does.
+        g.opensNote = mark.waiting;
+        g.destination = Destination::Skip;
+        break;
+    case RtfAction::Endnote:
+        if (g.opensNote)
+            mark.kind = NoteMarks::Kind::Endnote;
+        break;
+    case RtfAction::NoteMark:
+        if (g.destination == Destination::Text && !g.hidden) {
+            if (mark.waiting)
+                addNoteMark();
+            mark = {true, textStyle(), NoteMarks::Kind::Footnote};
+        }
+        break;
+    case RtfAction::NoteNumbering: noteMarks.setNumbering(value); break;
+    case RtfAction::NoteStart: noteMarks.setStart(NoteMarks::Kind(value), parameter); break;
     case RtfAction::Skip: g.destination = Destination::Skip; break;
+    default: characterFormat(word->action, token, value); break;
+    }
+}
+
+void RtfReader::characterFormat(RtfAction action, const RtfToken &token, int value)
+{
+    CharStyle &style = state().style;
+    const int parameter = token.parameter;
+    switch (action) {
+    case RtfAction::Bold: style.bold = isOn(token); break;
+    case RtfAction::Italic: style.italic = isOn(token); break;
+    case RtfAction::Underline: style.underline = isOn(token); break;
+    case RtfAction::UnderlineNone: style.underline = false; break;
+    case RtfAction::Strike: style.strike = isOn(token); break;
+    case RtfAction::Baseline: style.baseline = Baseline(value); break;
+    // Text raised or lowered by some half-points is superscript or subscript to the editor.
+    case RtfAction::Raise: style.baseline = isOn(token) ? Baseline::Superscript : Baseline::Normal; break;
+    case RtfAction::Lower: style.baseline = isOn(token) ? Baseline::Subscript : Baseline::Normal; break;
+    case RtfAction::FontSize: style.size = halfPointsToSize(token); break;
+    case RtfAction::ExactFontSize:
+        if (parameter > 0)
+            style.size = std::clamp(parameter, 100, 163800);
+        break;
+    case RtfAction::Colour: style.colour = std::max(parameter, 0); break;
+    case RtfAction::Highlight: style.highlight = std::max(parameter, 0); break;
+    default: break;
     }
 }
 
@@ -170,7 +242,17 @@ void RtfReader::controlSymbol(char symbol)
     switch (symbol) {
     case '\\':
     case '{':
-    case '}': character(QLatin1Char(symbol)); break;
+    case '}':
+        // Escaped, they may also be the second byte of a double-byte character.
+        if (leadByte >= 0)
+            byte(uchar(symbol));
+        else
+            character(QLatin1Char(symbol));
+        return;
+    default: break;
+    }
+    leadByte = -1;
+    switch (symbol) {
     case '~': character(QChar(0x00A0)); break; // no-break space
     case '-': character(QChar(0x00AD)); break; // soft hyphen
     case '_': character(QChar(0x2011)); break; // no-break hyphen
@@ -186,6 +268,9 @@ void RtfReader::text(QByteArrayView bytes)
         skipCount = int(std::max<qsizetype>(0, skipCount - bytes.size()));
         return;
     }
+    // Plain ASCII goes in whole stretches, as most of any document is just that, unless a
+    // symbol font draws its own pictures at those bytes.
+    const bool asciiIsText = currentCodePage() >= 0;
     qsizetype i = 0;
     while (i < bytes.size()) {
         if (skipCount > 0) {
@@ -193,10 +278,11 @@ void RtfReader::text(QByteArrayView bytes)
             ++i;
             continue;
         }
-        // Plain ASCII goes in whole stretches: most of any document is just that.
         qsizetype end = i;
-        while (end < bytes.size() && uchar(bytes[end]) >= 0x20 && uchar(bytes[end]) < 0x7F)
-            ++end;
+        if (asciiIsText && leadByte < 0) {
+            while (end < bytes.size() && uchar(bytes[end]) >= 0x20 && uchar(bytes[end]) < 0x7F)
+                ++end;
+        }
         if (end > i && state().destination == Destination::Text) {
             if (startAppend())
                 content->text.append(QLatin1StringView(bytes.sliced(i, end - i)));
@@ -210,7 +296,26 @@ void RtfReader::text(QByteArrayView bytes)
 
 void RtfReader::byte(unsigned char b)
 {
-    character(codePages.toUnicode(currentCodePage(), b));
+    const int page = currentCodePage();
+    if (leadByte >= 0) {
+        const QString pair = codePages.toUnicode(leadPage, uchar(leadByte), b);
+        leadByte = -1;
+        for (const QChar c : pair)
+            character(c);
+        return;
+    }
+    // East Asian text may stand in a Western font, as word processors write it beside their
+    // Western text: the document's double-byte page reads it then.
+    const int doubleBytePage = page == 1252 ? documentCodePage : page;
+    if (CodePages::isLeadByte(doubleBytePage, b)) {
+        leadByte = b;
+        leadPage = doubleBytePage;
+        return;
+    }
+    // A symbol font's picture with a Unicode character of its own shows in the document's
+    // font: the symbol font itself has only its pictures.
+    const QChar c = codePages.toUnicode(page, b);
+    character(c, page < 0 && !isSymbolAddress(c.unicode()));
 }
 
 void RtfReader::unicodeCharacter(int value)
@@ -218,12 +323,33 @@ void RtfReader::unicodeCharacter(int value)
     // \u takes a signed 16-bit number; negative values stand for the upper half.
     if (value < 0)
         value += 65536;
-    if (value > 0 && value <= 0xFFFF)
-        character(QChar(char16_t(value)));
+    if (value > 0 && value <= 0xFFFF) {
+        const auto c = char16_t(value);
+        // A font's name keeps what it is given; only the text is drawn in symbol fonts.
+        if (isSymbolAddress(c) && state().destination == Destination::Text)
+            symbolAddress(c);
+        else
+            character(QChar(c));
+    }
     skipCount = state().unicodeSkip;
 }
 
-void RtfReader::character(QChar c)
+void RtfReader::symbolAddress(char16_t c)
+{
+    // A font named Symbol or Wingdings says what the character is, the document's font where
+    // the text names none; a label written without a font of its own is one of Word's
+    // bullets; any other font shows it as it will.
+    const int font = state().style.font;
+    const SymbolFont face = symbolFontNamed(content->fonts.value(font >= 0 ? font : content->defaultFont));
+    if (face != SymbolFont::Other) {
+        const char16_t shown = symbolCharacter(face, uchar(c & 0xFF));
+        character(QChar(shown), shown != c);
+    } else {
+        character(QChar(font < 0 ? bulletCharacter(c) : c));
+    }
+}
+
+void RtfReader::character(QChar c, bool inDocumentFont)
 {
     const char16_t u = c.unicode();
     if (u == QChar::ParagraphSeparator) {
@@ -237,7 +363,7 @@ void RtfReader::character(QChar c)
         return;
     switch (state().destination) {
     case Destination::Text:
-        if (startAppend())
+        if (startAppend(inDocumentFont))
             content->text.append(c);
         break;
     case Destination::FontTable:
@@ -254,18 +380,40 @@ void RtfReader::character(QChar c)
     }
 }
 
-bool RtfReader::startAppend()
+bool RtfReader::startAppend(bool inDocumentFont)
 {
-    const GroupState &g = state();
-    if (g.hidden)
+    if (state().hidden)
         return false;
-    RtfContent &c = *content;
-    const CharStyle style = textStyle();
-    if (c.runs.empty() || c.runs.back().style != style)
-        c.runs.push_back({c.text.size(), style});
-    c.paragraphs.back().alignment = g.alignment;
-    c.paragraphs.back().mark = style;
+    // A mark whose note never came is a footnote's.
+    if (mark.waiting)
+        addNoteMark();
+    CharStyle style = textStyle();
+    if (inDocumentFont)
+        style.font = -1;
+    beginRun(style);
     return true;
+}
+
+void RtfReader::beginRun(const CharStyle &style)
+{
+    RtfContent &c = *content;
+    if (c.runs.empty() || c.runs.back().style != style) {
+        c.runs.push_back({c.text.size(), style});
+        // What the text was read as stays: a font used before the font table names it keeps
+        // no name.
+        const int font = style.font >= 0 ? style.font : c.defaultFont;
+        if (!c.fonts.contains(font))
+            c.fonts.insert(font, QString());
+    }
+    c.paragraphs.back().style = state().paragraph;
+    c.paragraphs.back().mark = style;
+}
+
+void RtfReader::addNoteMark()
+{
+    mark.waiting = false;
+    beginRun(mark.style);
+    content->text.append(noteMarks.next(mark.kind));
 }
 
 CharStyle RtfReader::textStyle() const
@@ -288,8 +436,10 @@ void RtfReader::endParagraph()
     const GroupState &g = state();
     if (g.destination != Destination::Text)
         return;
+    if (mark.waiting)
+        addNoteMark();
     RtfContent::Paragraph &last = content->paragraphs.back();
-    last.alignment = g.alignment;
+    last.style = g.paragraph;
     last.mark = textStyle();
     RtfContent::Paragraph next;
     next.start = content->text.size();
@@ -298,14 +448,18 @@ void RtfReader::endParagraph()
 
 void RtfReader::commitFont()
 {
-    const QString name = fontName.trimmed();
-    if (fontNumber >= 0 && !name.isEmpty()) {
+    const QString name = fontTableName(fontName);
+    // A font given again stays what it was first, as text may have been read in it.
+    if (fontNumber >= 0 && !name.isEmpty() && !content->fonts.contains(fontNumber)) {
         content->fonts.insert(fontNumber, name);
-        if (fontCodePage != 0)
-            fontCodePages.insert(fontNumber, fontCodePage);
+        int page = fontOwnPage != 0 ? fontOwnPage : fontCharsetPage;
+        if (page == CodePages::otherSymbolFont)
+            page = CodePages::forSymbolFont(name);
+        if (page != 0)
+            fontCodePages.insert(fontNumber, page);
     }
     fontNumber = -1;
-    fontCodePage = 0;
+    fontCharsetPage = fontOwnPage = 0;
     fontName.clear();
 }
 
@@ -323,13 +477,15 @@ void RtfReader::clearColourEntry()
 
 int RtfReader::currentCodePage() const
 {
-    // Font names are in their own entry's charset; text is in its font's.
+    // Font names are in their own entry's code page (a symbol font's name in the document's);
+    // text is in its font's.
     const GroupState &g = groups.back();
-    const int font = g.destination == Destination::FontTable
-                         ? -1
-                         : (g.style.font >= 0 ? g.style.font : content->defaultFont);
-    const int own = g.destination == Destination::FontTable ? fontCodePage
-                                                             : fontCodePages.value(font, 0);
+    if (g.destination == Destination::FontTable) {
+        const int own = fontOwnPage != 0 ? fontOwnPage : fontCharsetPage;
+        return own > 0 ? own : documentCodePage;
+    }
+    const int font = g.style.font >= 0 ? g.style.font : content->defaultFont;
+    const int own = fontCodePages.value(font, 0);
     return own != 0 ? own : documentCodePage;
 }
 

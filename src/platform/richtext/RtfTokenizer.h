@@ -23,8 +23,6 @@ struct RtfToken
     int parameter = 0;
     bool hasParameter = false;
     char symbol = 0;
-
-    bool isWord(QByteArrayView name) const { return kind == Kind::ControlWord && text == name; }
 };
 
 // Splits RTF into tokens without copying. Every call consumes at least one byte until the end,

@@ -2,7 +2,6 @@
 
 #include "platform/richtext/CodePage.h"
 
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -104,13 +103,7 @@ QByteArray RtfWriter::header() const
 
 void RtfWriter::writeBlock(const QTextBlock &block, int from, int to)
 {
-    // Left and right are the same for a left-to-right paragraph whether absolute or not.
-    switch (block.blockFormat().alignment() & ~Qt::AlignAbsolute & Qt::AlignHorizontal_Mask) {
-    case Qt::AlignHCenter: body.append("\\pard\\qc"); break;
-    case Qt::AlignRight: body.append("\\pard\\qr"); break;
-    case Qt::AlignJustify: body.append("\\pard\\qj"); break;
-    default: body.append("\\pard\\ql"); break;
-    }
+    writeParagraphFormat(block);
     // Every paragraph states its formatting afresh, so it stands on its own.
     written.reset();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -130,21 +123,59 @@ void RtfWriter::writeBlock(const QTextBlock &block, int from, int to)
     body.append("\\par\n");
 }
 
+void RtfWriter::writeParagraphFormat(const QTextBlock &block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    // Left and right are the same for a left-to-right paragraph whether absolute or not.
+    switch (format.alignment() & ~Qt::AlignAbsolute & Qt::AlignHorizontal_Mask) {
+    case Qt::AlignHCenter: body.append("\\pard\\qc"); break;
+    case Qt::AlignRight: body.append("\\pard\\qr"); break;
+    case Qt::AlignJustify: body.append("\\pard\\qj"); break;
+    default: body.append("\\pard\\ql"); break;
+    }
+    // \pard has set them all to zero; only what the paragraph has is written.
+    const std::pair<const char *, qreal> lengths[] = {
+        {"\\li", format.leftMargin()}, {"\\ri", format.rightMargin()}, {"\\fi", format.textIndent()},
+        {"\\sb", format.topMargin()},  {"\\sa", format.bottomMargin()},
+    };
+    for (const auto &[word, pixels] : lengths) {
+        if (const int twips = qRound(pixels * twipsPerPixel); twips != 0)
+            appendNumber(body, word, twips);
+    }
+}
+
 void RtfWriter::writeStyle(int formatIndex, const QTextCharFormat &format)
 {
     // A document has few distinct formats: each one's control words are made once.
     auto run = runs.constFind(formatIndex);
     if (run == runs.constEnd())
-        run = runs.insert(formatIndex, controlWords(styleOf(format)));
-    if (written == run->style)
-        return;
-    written = run->style;
-    body.append(run->controls);
+        run = runs.insert(formatIndex, controlWords(styleOf(format), effectsOf(format)));
+    if (written != run->style) {
+        written = run->style;
+        body.append(run->controls);
+    }
+    writeEffects(run->effects);
 }
 
-RtfWriter::Run RtfWriter::controlWords(const RunStyle &style)
+void RtfWriter::writeEffects(const RunEffects &effects)
 {
-    Run run{style, {}};
+    if (effects == effectsInForce)
+        return;
+    if (effects.strike != effectsInForce.strike)
+        body.append(effects.strike ? "\\strike" : "\\strike0");
+    if (effects.baseline != effectsInForce.baseline)
+        body.append(effects.baseline == Baseline::Superscript ? "\\super"
+                    : effects.baseline == Baseline::Subscript ? "\\sub"
+                                                              : "\\nosupersub");
+    if (effects.highlight != effectsInForce.highlight)
+        appendNumber(body, "\\highlight", effects.highlight);
+    body.append(' ');
+    effectsInForce = effects;
+}
+
+RtfWriter::Run RtfWriter::controlWords(const RunStyle &style, const RunEffects &effects)
+{
+    Run run{style, effects, {}};
     QByteArray &out = run.controls;
     appendNumber(out, "\\f", style.font);
     // \fs counts whole half-points, so a size such as 11.25 pt is written to the nearest
@@ -182,8 +213,21 @@ RtfWriter::RunStyle RtfWriter::styleOf(const QTextCharFormat &format)
                               || format.hasProperty(QTextFormat::FontUnderline)
                           ? format.fontUnderline()
                           : base.underline();
-    style.colour = colourNumber(format);
+    style.colour = colourNumber(format.foreground());
     return style;
+}
+
+RtfWriter::RunEffects RtfWriter::effectsOf(const QTextCharFormat &format)
+{
+    RunEffects effects;
+    effects.strike = format.fontStrikeOut();
+    switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript: effects.baseline = Baseline::Superscript; break;
+    case QTextCharFormat::AlignSubScript: effects.baseline = Baseline::Subscript; break;
+    default: break;
+    }
+    effects.highlight = colourNumber(format.background());
+    return effects;
 }
 
 int RtfWriter::fontNumber(const QString &family)
@@ -191,11 +235,9 @@ int RtfWriter::fontNumber(const QString &family)
     const auto found = fontNumbers.constFind(family);
     if (found != fontNumbers.constEnd())
         return found.value();
-    // Characters that would end the entry early are left out of the name, and blanks around
-    // it, which readers drop; a name with nothing left is the document's font. Families that
+    // A name with nothing left for the font table is the document's font. Families that
     // differ only in what is left out are then one font, as a reader will see them.
-    static const QRegularExpression special(QStringLiteral("[;{}\\\\]"));
-    const QString name = QString(family).remove(special).trimmed();
+    const QString name = fontTableName(family);
     int number = name.isEmpty() && !fonts.isEmpty() ? 0 : int(fonts.indexOf(name));
     if (number < 0) {
         number = int(fonts.size());
@@ -205,9 +247,8 @@ int RtfWriter::fontNumber(const QString &family)
     return number;
 }
 
-int RtfWriter::colourNumber(const QTextCharFormat &format)
+int RtfWriter::colourNumber(const QBrush &brush)
 {
-    const QBrush brush = format.foreground();
     if (brush.style() == Qt::NoBrush)
         return 0; // the automatic colour
     const QRgb rgb = brush.color().rgb() & RGB_MASK;

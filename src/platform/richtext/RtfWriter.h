@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/richtext/RtfContent.h"
+
+#include <QBrush>
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
@@ -15,8 +18,9 @@ class QTextDocument;
 namespace richtext {
 
 // Writes part of a QTextDocument as RTF that Word, WordPad and LibreOffice open: a font table,
-// a colour table and, for every run, all of its bold, italic, underline, face, size and
-// colour, so that nothing carries over from one run to the next.
+// a colour table, each paragraph's alignment, indents and spacing and, for every run, all of
+// its bold, italic, underline, face, size and colour, so that nothing carries over from one
+// run to the next, and strikethrough, superscript, subscript and highlight where it has them.
 class RtfWriter
 {
 public:
@@ -38,21 +42,33 @@ private:
 
         bool operator==(const RunStyle &) const = default;
     };
+    // What few runs have, written only where it changes so that plain text reads as before.
+    struct RunEffects
+    {
+        bool strike = false;
+        Baseline baseline = Baseline::Normal;
+        int highlight = 0; // colour table entry, 0 for none
+
+        bool operator==(const RunEffects &) const = default;
+    };
 
     // A run style with the control words that state it.
     struct Run
     {
         RunStyle style;
+        RunEffects effects;
         QByteArray controls;
     };
 
     void writeBlock(const QTextBlock &block, int from, int to);
+    void writeParagraphFormat(const QTextBlock &block);
     void writeStyle(int formatIndex, const QTextCharFormat &format);
-    Run controlWords(const RunStyle &style);
-    void writeText(QStringView text);
+    void writeEffects(const RunEffects &effects);
+    Run controlWords(const RunStyle &style, const RunEffects &effects);
     RunStyle styleOf(const QTextCharFormat &format);
+    RunEffects effectsOf(const QTextCharFormat &format);
     int fontNumber(const QString &family);
-    int colourNumber(const QTextCharFormat &format);
+    int colourNumber(const QBrush &brush);
     QByteArray header() const;
 
     const QTextDocument &document;
@@ -63,6 +79,7 @@ private:
     QHash<QRgb, int> colourNumbers;
     QHash<int, Run> runs; // by the document's format index
     std::optional<RunStyle> written; // the style in force, once a paragraph has stated one
+    RunEffects effectsInForce;       // the effects in force, which no paragraph resets
 };
 
 } // namespace richtext
