@@ -8,6 +8,7 @@
 // catalogue this user may not write and a private writable copy of it (run as an ordinary user,
 // e.g. runuser -u nobody, for that pair).
 #include "app/frmZentMain.h"
+#include "platform/db/Connection.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
 #include "platform/system/Files.h"
@@ -227,9 +228,10 @@ void deckStep(benchmark::State &state, const Folder *folder, int step)
 // The middle one of the creatures whose line has that many members.
 QString basicOfLine(const QString &folder, int members)
 {
+    // Read only, as the window timed may have the catalogue open to write it.
     const db::Engine engine;
-    const db::Database catalogue = db::Database::open(engine, folder + "/zentdeck.znt");
-    auto basics = catalogue.openCursor(QString(
+    auto catalogue = db::Connection::open(engine, folder + "/zentdeck.znt", db::Connection::Mode::ReadOnly);
+    auto basics = std::make_unique<db::Cursor>(catalogue, QString(
         "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
         "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));
     QStringList names;

@@ -152,8 +152,27 @@ void Connection::checkWhole()
 {
     // SQLite reads a file's header only on first use: a foreign file fails here, and a damaged
     // one is refused before anything of it is read.
-    Statement check(*this, "PRAGMA quick_check(1)");
-    const QString verdict = check.step() ? check.text(0) : QString("no verdict");
+    QString verdict = "no verdict";
+    {
+        // The check reads every page, but what it read reaches the program only as its verdict:
+        // the file is looked at whole once it is done, not at each page.
+        struct ReadsUnlooked
+        {
+            FileWatch *watch;
+            ~ReadsUnlooked()
+            {
+                if (watch)
+                    watch->lookAtReads(true);
+            }
+        } unlooked{watch.get()};
+        if (watch)
+            watch->lookAtReads(false);
+        Statement check(*this, "PRAGMA quick_check(1)");
+        if (check.step())
+            verdict = check.text(0);
+    }
+    if (replaced())
+        throw failure(SQLITE_IOERR);
     if (verdict != "ok")
         throw DbError(filePath + " is damaged: " + verdict);
     // The tables a statement may read or write by name: never a view, nor a virtual table,

@@ -180,7 +180,8 @@ struct WatchedFile
     {
         // Within a transaction only the header is looked at: enough to see another file copied
         // in, at a small cost for each page read.
-        if (FileWatch *watch = catalogue(file); watch && watch->look(false) == OutsideChange::Overwritten)
+        if (FileWatch *watch = catalogue(file);
+            watch && watch->readsLookedAt() && watch->look(false) == OutsideChange::Overwritten)
             return SQLITE_IOERR_READ;
         sqlite3_file *below = of(file).below;
         return below->pMethods->xRead(below, data, amount, offset);

@@ -56,6 +56,10 @@ public:
     // Looks at the file as it is now: `whole` reads its place, size and watched blocks, else only
     // its header. Once it has changed it stays changed.
     OutsideChange look(bool whole);
+    // While a read's bytes reach the program only as a verdict on the whole file, its reads are
+    // not looked at one by one: the file is looked at whole after it.
+    void lookAtReads(bool look) { readsLooked = look; }
+    bool readsLookedAt() const { return readsLooked; }
     // What the program's own writes change in what it expects to find.
     void writeBegins();
     void wrote(const void *data, int amount, qint64 offset);
@@ -90,6 +94,7 @@ private:
     std::optional<Content> beforeWrite; // as the program's last write found it
     OutsideChange state = OutsideChange::None;
     bool claimed = false;
+    bool readsLooked = true;
 };
 
 // The file layer under every catalogue the program opens: SQLite's default file layer (as found
