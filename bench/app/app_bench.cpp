@@ -231,7 +231,7 @@ QString basicOfLine(const QString &folder, int members)
     // Read only, as the window timed may have the catalogue open to write it.
     const db::Engine engine;
     auto catalogue = db::Connection::open(engine, folder + "/zentdeck.znt", db::Connection::Mode::ReadOnly);
-    auto basics = std::make_unique<db::Cursor>(catalogue, QString(
+    auto basics = db::Cursor::open(catalogue, QString(
         "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
         "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));
     QStringList names;

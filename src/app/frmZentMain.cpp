@@ -104,8 +104,8 @@ void frmZentMain::Form_Load()
     display.showFirstCard(context.programFolder);
     emit catalogueOpened();
     // The data controls open their record sources once the load is over.
-    attempt([&] { catalogueFile.datZents().refresh(); });
-    attempt([&] { catalogueFile.datNames().refresh(); });
+    attempt([&] { catalogueFile.cardControl().refresh(); });
+    attempt([&] { catalogueFile.deckControl().refresh(); });
 }
 
 void frmZentMain::openCatalogueLists()

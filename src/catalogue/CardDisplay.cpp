@@ -35,13 +35,13 @@ void CardDisplay::showChosen(CardKind kind, const QString &name)
 
 void CardDisplay::showCard(CardKind kind, const QString &name)
 {
-    db::DataControl &datZents = catalogue.datZents();
-    datZents.setRecordSource(kind == CardKind::Creature ? statements::showCreature(name)
+    db::DataControl &cardControl = catalogue.cardControl();
+    cardControl.setRecordSource(kind == CardKind::Creature ? statements::showCreature(name)
                                                         : statements::showTrainer(name));
-    attempt([&] { datZents.refresh(); });
+    attempt([&] { cardControl.refresh(); });
     // The picture of the row now shown; after a failed refresh, still the previous card's.
-    showPicture(sys::localPath(card.txtImagePath->text()), datZents.value(column::name),
-                datZents.value(column::trainers));
+    showPicture(sys::localPath(card.txtImagePath->text()), cardControl.value(column::name),
+                cardControl.value(column::trainers));
 }
 
 void CardDisplay::showPicture(const QString &path, const QString &creature, const QString &trainer)

@@ -57,10 +57,10 @@ void Catalogue::open(const QString &path)
         // its rows would hold a read of the file open, and keep a change from being written.
         opened->hold(cardTable, {column::name, column::trainers, column::group});
         opened->hold(namesTable, {column::deckName, column::id});
-        gdbZents = std::move(opened);
+        current = std::move(opened);
         // The cursors of the file replaced read nothing of this one.
-        rsCatalogue.reset();
-        rsNames.reset();
+        cards.reset();
+        deck.reset();
     } catch (const sys::Failure &) {
         if (newCopy)
             QFile::remove(file);
@@ -124,38 +124,38 @@ void Catalogue::pointDataControls()
 
 const db::Database &Catalogue::database() const
 {
-    if (!gdbZents)
+    if (!current)
         throw db::DbError("no catalogue is open");
-    return *gdbZents;
+    return *current;
 }
 
 void Catalogue::openCatalogueCursor()
 {
-    rsCatalogue = database().openCursor(cardTable);
+    cards = database().openCursor(cardTable);
 }
 
 void Catalogue::openNamesCursor()
 {
-    rsNames = database().openCursor(namesTable);
+    deck = database().openCursor(namesTable);
 }
 
 void Catalogue::queryNames(const QString &statement)
 {
-    rsNames = database().openCursor(statement);
+    deck = database().openCursor(statement);
 }
 
 db::Cursor &Catalogue::catalogueCursor()
 {
-    if (!rsCatalogue)
+    if (!cards)
         throw db::DbError("the catalogue cursor is not open");
-    return *rsCatalogue;
+    return *cards;
 }
 
 db::Cursor &Catalogue::namesCursor()
 {
-    if (!rsNames)
+    if (!deck)
         throw db::DbError("the working-deck cursor is not open");
-    return *rsNames;
+    return *deck;
 }
 
 } // namespace catalogue

@@ -30,10 +30,11 @@ struct CatalogueTool
     qint64 memoryLimitBytes = qint64(1) << 30; // far above what a catalogue takes to read
 };
 
-// The main window's handles on the open catalogue file: the database gdbZents, the cursors
-// rsCatalogue (all cards) and rsNames (the working deck), and the two data controls,
-// datZents (the card display, read-only) and datNames (the working deck).
-// Every operation throws DbError when it fails and then leaves the handles as they were.
+// The main window's handles on the open catalogue file (the window knows them as gdbZents,
+// rsCatalogue, rsNames, datZents and datNames): the database, the cursors over all cards and
+// over the working deck, and the two data controls, one for the card display (read-only) and one
+// for the working deck. Every operation throws DbError when it fails and then leaves the
+// handles as they were.
 //
 // A catalogue the user may write is used in place. One that cannot be used in place, a legacy
 // file or a file the user may not write, is used through a private working copy: every
@@ -49,20 +50,20 @@ public:
     // How the handlers working on the catalogue run a step whose failure they pass over.
     const sys::Attempts &attempts() const { return attempt; }
 
-    // Opens the file as gdbZents: any file the engine opens, even one missing a table (the
+    // Opens the file as the catalogue in use: any file the engine opens, even one missing a table (the
     // statements on that table then fail). A file that is neither the program's own kind nor a
     // legacy catalogue is refused. On failure the previously open file stays in use. A file
     // used through a working copy earlier in the run is opened again through the same copy,
     // as a file used in place is, so its deck is still there.
     void open(const QString &path);
-    bool isOpen() const { return gdbZents.has_value(); }
+    bool isOpen() const { return current.has_value(); }
     const db::Database &database() const; // throws DbError when no file is open
 
-    void openCatalogueCursor(); // rsCatalogue on "tblZentDeck"
-    void openNamesCursor();     // rsNames on "tblNames"
-    // Replaces rsNames by the result of a SELECT on the working deck.
+    void openCatalogueCursor(); // the cursor over all cards, on "tblZentDeck"
+    void openNamesCursor();     // the cursor over the working deck, on "tblNames"
+    // Replaces the working deck's cursor by the result of a SELECT on the working deck.
     void queryNames(const QString &statement);
-    db::Cursor &catalogueCursor(); // throws DbError when rsCatalogue is not open
+    db::Cursor &catalogueCursor(); // throws DbError when it is not open
     db::Cursor &namesCursor();
 
     // A statement refused for a passing reason fails, or with OnPassingFailure::Keep is kept
@@ -74,16 +75,16 @@ public:
     }
 
     // Points both data controls at the catalogue open (at its working copy when it has one),
-    // or at no file while none is: datZents at the cards, datNames at the working deck. So the
-    // card shown always comes from the catalogue the lists come from. Nothing is read until
-    // each is refreshed.
+    // or at no file while none is: the card control at the cards, the deck control at the
+    // working deck. So the card shown always comes from the catalogue the lists come from.
+    // Nothing is read until each is refreshed.
     void pointDataControls();
-    db::DataControl &datZents() { return zents; }
-    // The card boxes datZents fills.
+    db::DataControl &cardControl() { return zents; }
+    // The card boxes the card control fills.
     BoundBoxes &cardBoxes() { return zentsBoxes; }
-    db::DataControl &datNames() { return names; }
-    const db::DataControl &datZents() const { return zents; }
-    const db::DataControl &datNames() const { return names; }
+    db::DataControl &deckControl() { return names; }
+    const db::DataControl &cardControl() const { return zents; }
+    const db::DataControl &deckControl() const { return names; }
 
 private:
     // Why a chosen file is used through a working copy of it.
@@ -102,14 +103,14 @@ private:
     // files open.
     std::optional<sys::WorkingFolder> folder;
     CatalogueTool tool;
-    QString openFile; // the file gdbZents has open: the chosen file or its working copy
+    QString openFile; // the file the catalogue open reads: the chosen file or its working copy
     QHash<QString, QString> workingCopies; // by the chosen file's canonical path; they live
                                            // as long as the folder, to the end of the run
     db::StatementLog *log;
     sys::Attempts attempt;
-    std::optional<db::Database> gdbZents;
-    std::unique_ptr<db::Cursor> rsCatalogue;
-    std::unique_ptr<db::Cursor> rsNames;
+    std::optional<db::Database> current;
+    std::unique_ptr<db::Cursor> cards;
+    std::unique_ptr<db::Cursor> deck;
     db::DataControl zents;
     db::DataControl names;
     BoundBoxes zentsBoxes{zents};

@@ -11,7 +11,7 @@ namespace catalogue {
 class Catalogue;
 
 // The evolution lines of the open catalogue as adding a creature card meets them: a line's
-// members counted and its stages walked over rsCatalogue, in stored order, by the catalogue's
+// members counted and its stages walked over the cards, in stored order, by the catalogue's
 // rules. A walk that fails is passed over silently: a count cut short counts nothing, and a
 // stage walk cut short leaves the name as it was.
 class EvolutionLines
@@ -27,7 +27,7 @@ public:
     QString stageAfter(const QString &name) const;
 
 private:
-    // The walk of one column of rsCatalogue.
+    // The walk of one column of the cards.
     ColumnWalk cards(const char *column) const;
 
     Catalogue &catalogue;

@@ -21,9 +21,9 @@ void emptyNameList(QComboBox &list);
 
 class Catalogue;
 
-// The list steps of the load and of File > Open, each skipped silently when it fails: open
-// rsCatalogue, fill the creature list from fldName and the trainer list from fldTrainers,
-// open rsNames.
+// The list steps of the load and of File > Open, each skipped silently when it fails: open the
+// cursor over all cards, fill the creature list from fldName and the trainer list from
+// fldTrainers, open the cursor over the working deck.
 void fillNameLists(Catalogue &catalogue, QComboBox &cboName, QComboBox &cboTrainers);
 
 } // namespace catalogue

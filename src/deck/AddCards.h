@@ -39,8 +39,9 @@ private:
     // message, a deck holding all the copies of the card the four-copy message and the keyboard
     // goes back to the list; both add nothing (nullopt). Otherwise the deck's copies of the name.
     std::optional<int> start(const QString &name, QComboBox *list);
-    // The deck's copies of the name: rows of the copy-count query, which replaces rsNames, whose
-    // fldNames is the name exactly (the catalogue itself compares without regard to case).
+    // The deck's copies of the name: rows of the copy-count query, which replaces the working
+    // deck's cursor, whose fldNames is the name exactly (the catalogue itself compares without
+    // regard to case).
     int copiesOf(const QString &name);
     bool offered(const QString &text);
     void addSet(const QString &basic, const catalogue::RecommendedSet &set);

@@ -43,7 +43,7 @@ void WorkingDeck::addCopy(const QString &name, InsertForm form)
     // The copy is listed whether or not its row is written now: a row refused only for a
     // passing reason is kept and written once the file takes writes again.
     attempt([&] { catalogue.execute(insert, db::Database::OnPassingFailure::Keep); });
-    attempt([&] { catalogue.datNames().refresh(); });
+    attempt([&] { catalogue.deckControl().refresh(); });
     deck.lstZents->addItem(name);
     deck.lstId->addItem(next.text());
 }
@@ -79,7 +79,7 @@ void WorkingDeck::clear()
     card.cboName->setFocus();
     showCounters();
     if (!attempt([&] { catalogue.execute(statements::clearDeck()); })
-        || !attempt([&] { catalogue.datNames().refresh(); }))
+        || !attempt([&] { catalogue.deckControl().refresh(); }))
         return;
     deck.lstZents->clear();
     deck.lstId->clear();

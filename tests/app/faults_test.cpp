@@ -139,8 +139,8 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     const QString open = app.openFile();
     const QString letter = open == app.fileB ? "B" : "A";
     // One catalogue: the data controls on the file open, the names and the card shown from it.
-    EXPECT_EQ(app.main().catalogueInUse().datZents().databaseName(), open);
-    EXPECT_EQ(app.main().catalogueInUse().datNames().databaseName(), open);
+    EXPECT_EQ(app.main().catalogueInUse().cardControl().databaseName(), open);
+    EXPECT_EQ(app.main().catalogueInUse().deckControl().databaseName(), open);
     QStringList names;
     for (const CardRow &row : letter == "B" ? catalogueB() : catalogueA())
         names << row.value("fldName") << row.value("fldTrainers");

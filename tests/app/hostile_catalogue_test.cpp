@@ -59,8 +59,8 @@ TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInSto
     for (const char *bad : {"empty.znt", "zero.znt"}) {
         app.open(app.folder.file(bad));
         EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"})) << bad;
-        EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), first);
-        EXPECT_EQ(main.catalogueInUse().datNames().databaseName(), first);
+        EXPECT_EQ(main.catalogueInUse().cardControl().databaseName(), first);
+        EXPECT_EQ(main.catalogueInUse().deckControl().databaseName(), first);
     }
     EXPECT_EQ(QFileInfo(app.folder.file("empty.znt")).size(), 0);
 

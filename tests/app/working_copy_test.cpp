@@ -36,7 +36,7 @@ TEST(WorkingCopy, LegacyCataloguesOfEachFormatAreUsedAsTheProgramsOwnAndNeverWri
         EXPECT_EQ(app.statements.texts(), sent);
         const QString copy = main.catalogueInUse().database().path();
         EXPECT_TRUE(copy.startsWith(app.temporary.path()));
-        EXPECT_EQ(main.catalogueInUse().datZents().databaseName(), copy);
+        EXPECT_EQ(main.catalogueInUse().cardControl().databaseName(), copy);
         EXPECT_EQ(digest(file), before);
         main.workingDeckInUse().addCopy(name, deck::InsertForm::Chosen);
         copies << copy;
@@ -103,7 +103,7 @@ TEST(WorkingCopy, ASecondRunningCopyKeepsADeckOfItsOwn)
     frmZentMain two(AppContext{dialogs, registry, engine, first.folder.path()});
     const QString copy = two.catalogueInUse().database().path();
     EXPECT_TRUE(copy.startsWith(first.temporary.path()));
-    EXPECT_EQ(two.catalogueInUse().datNames().databaseName(), copy);
+    EXPECT_EQ(two.catalogueInUse().deckControl().databaseName(), copy);
     EXPECT_EQ(deckRows(copy), "Alpha|1");
     two.workingDeckInUse().addCopy("Gamma", deck::InsertForm::Chosen);
     two.findChild<QListWidget *>("lstZents")->setCurrentRow(0);

@@ -226,9 +226,9 @@ DbError Connection::failure(int result)
 
 void Connection::run(const char *sql)
 {
-    const int result = sqlite3_exec(sqlite, sql, nullptr, nullptr, nullptr);
-    if (result != SQLITE_OK)
-        throw failure(sqlite3_extended_errcode(sqlite));
+    Statement statement(*this, sql);
+    while (statement.step()) {
+    }
 }
 
 void Connection::allowWrites(const QString &table)

@@ -22,119 +22,207 @@ int findColumn(const QStringList &names, const QString &column)
     return -1;
 }
 
-Cursor::Cursor(std::shared_ptr<Connection> opened, const QString &source)
-    : connection(std::move(opened))
+namespace {
+
+// A table the program holds in memory, walked row by row; a value of a column not held is
+// looked up in the file by its row.
+class HeldCursor final : public Cursor
 {
-    if (isTableName(source)) {
-        table = source.trimmed();
-        held = connection->heldTable(table);
-        if (held) {
-            names = held->columnNames();
-            if (held->rowCount(*connection) == 0 && !held->failure().isEmpty())
-                throw DbError(held->failure());
-            moveToFirstHeld();
-            return;
+public:
+    HeldCursor(std::shared_ptr<Connection> opened, std::shared_ptr<HeldTable> table)
+        : Cursor(table->columnNames(), true), connection(std::move(opened)), held(std::move(table))
+    {
+        if (held->rowCount(*connection) == 0 && !held->failure().isEmpty())
+            throw DbError(held->failure());
+    }
+
+private:
+    bool first() override
+    {
+        row = 0;
+        return held->rowCount(*connection) > 0;
+    }
+    bool next() override
+    {
+        if (row + 1 < held->rowCount(*connection)) {
+            ++row;
+            return true;
         }
-        // The table's columns, without reading a row.
-        prepare("SELECT * FROM " + quotedName(table));
-        names = statementColumns();
-        resultColumn.fill(-1, names.size());
+        // The rows of a damaged file end here.
+        if (!held->failure().isEmpty())
+            throw DbError(held->failure());
+        return false;
+    }
+    bool last() override
+    {
+        row = held->rowCount(*connection) - 1;
+        return row >= 0;
+    }
+    QStringView read(int column) override
+    {
+        if (!held->isHeld(column)) {
+            looked = held->lookUp(*connection, column, row);
+            return looked;
+        }
+        const TextColumn &values = held->column(*connection, column);
+        if (row >= values.size())
+            throw DbError(values.failure); // the rows of a damaged file end here for this column
+        return values.at(row);
+    }
+    void letGo() override { held.reset(); }
+
+    std::shared_ptr<Connection> connection;
+    std::shared_ptr<HeldTable> held;
+    qsizetype row = 0;
+    QString looked; // the last value looked up in the file
+};
+
+// The rows of a statement on the file. A table opened by name reads only the columns asked for
+// so far, so a walk over two columns of a wide catalogue costs what those two columns cost.
+class StatementCursor final : public Cursor
+{
+public:
+    // A table by name: its columns, without reading a row.
+    StatementCursor(std::shared_ptr<Connection> opened, const QString &tableName)
+        : Cursor(tableColumns(*opened, tableName), true), connection(std::move(opened)), table(tableName)
+    {
+        resultColumn.fill(-1, columnNames().size());
         prepare(tableStatement());
-    } else {
-        static const QRegularExpression everyColumn("^\\s*SELECT\\s+\\*", QRegularExpression::CaseInsensitiveOption);
-        columnsFromFile = everyColumn.match(source).hasMatch();
-        prepare(toSqlite(source));
-        if (!statement->readOnly()) {
-            statement.reset();
-            throw DbError("a cursor only reads: " + source);
-        }
-        names = statementColumns();
-        for (int i = 0; i < names.size(); ++i)
+    }
+    // A SELECT statement: its own columns, "*" the table's.
+    StatementCursor(std::shared_ptr<Connection> opened, std::unique_ptr<Statement> prepared, bool columnsFromFile)
+        : Cursor(prepared->columnNames(), columnsFromFile), connection(std::move(opened)), statement(std::move(prepared))
+    {
+        for (int i = 0; i < columnNames().size(); ++i)
             resultColumn.append(i);
     }
-    try {
-        start();
-    } catch (...) {
-        statement.reset();
-        throw;
+
+private:
+    static QStringList tableColumns(Connection &connection, const QString &table)
+    {
+        return Statement(connection, "SELECT * FROM " + quotedName(table)).columnNames();
     }
+    void prepare(const QString &sql)
+    {
+        statement.reset();
+        statement = std::make_unique<Statement>(*connection, sql);
+        row = -1;
+    }
+    QString tableStatement() const
+    {
+        // Without an index the engine walks the table itself, in the order its rows are stored,
+        // whatever indexes or column names the table has.
+        QStringList columns;
+        for (const int column : selected)
+            columns << quotedName(columnNames()[column]);
+        return "SELECT " + (columns.isEmpty() ? QString("0") : columns.join(", ")) + " FROM " + quotedName(table)
+               + " NOT INDEXED";
+    }
+    bool step()
+    {
+        // Done or failed, the statement lets its read lock go at once, so other opens can write.
+        if (!statement->step())
+            return false;
+        ++row;
+        return true;
+    }
+    bool first() override
+    {
+        // After a failed re-prepare the cursor starts again from a new statement.
+        if (!statement)
+            prepare(tableStatement());
+        statement->reset();
+        row = -1;
+        return step();
+    }
+    bool next() override { return step(); }
+    bool last() override
+    {
+        qint64 lastRow = -1;
+        for (bool onRow = first(); onRow; onRow = step())
+            lastRow = row;
+        bool onRow = first();
+        while (onRow && row < lastRow)
+            onRow = step();
+        return onRow;
+    }
+    void willRead(const QList<int> &columns) override
+    {
+        if (table.isEmpty())
+            return;
+        bool added = false;
+        for (const int column : columns) {
+            if (resultColumn[column] < 0) {
+                resultColumn[column] = int(selected.size());
+                selected.append(column);
+                added = true;
+            }
+        }
+        if (!added)
+            return;
+        // Read again to the row it stood on, with the new columns.
+        const qint64 current = row;
+        prepare(tableStatement());
+        bool onRow = step();
+        while (onRow && row < current)
+            onRow = step();
+        if (!onRow)
+            throw DbError(table + " changed under its cursor");
+    }
+    QStringView read(int column) override
+    {
+        willRead({column});
+        viewed = statement->text(resultColumn[column]);
+        return viewed;
+    }
+    void letGo() override { statement.reset(); }
+
+    std::shared_ptr<Connection> connection;
+    std::unique_ptr<Statement> statement;
+    QString table;           // empty for a SELECT statement
+    QList<int> resultColumn; // for each column, its place in the statement; -1: not read yet
+    QList<int> selected;     // a table's columns read so far, in the statement's order
+    qint64 row = -1;
+    QString viewed; // the last value read
+};
+
+} // namespace
+
+std::unique_ptr<Cursor> Cursor::open(std::shared_ptr<Connection> connection, const QString &source)
+{
+    std::unique_ptr<Cursor> cursor;
+    if (isTableName(source)) {
+        const QString table = source.trimmed();
+        if (std::shared_ptr<HeldTable> held = connection->heldTable(table))
+            cursor = std::make_unique<HeldCursor>(connection, held);
+        else
+            cursor = std::make_unique<StatementCursor>(connection, table);
+    } else {
+        auto statement = std::make_unique<Statement>(*connection, toSqlite(source));
+        if (!statement->readOnly())
+            throw sys::Fault("a cursor only reads: " + source);
+        // A statement's "*" gives the table's columns, which the file decides.
+        static const QRegularExpression star("^\\s*SELECT\\s+\\*", QRegularExpression::CaseInsensitiveOption);
+        cursor = std::make_unique<StatementCursor>(connection, std::move(statement), star.match(source).hasMatch());
+    }
+    cursor->move([&] { return cursor->first(); });
+    return cursor;
 }
+
+Cursor::Cursor(QStringList columns, bool columnsFromFile) : names(std::move(columns)), namedByFile(columnsFromFile) {}
 
 Cursor::~Cursor() = default;
 
-void Cursor::prepare(const QString &sql)
+template <typename Move>
+void Cursor::move(Move step)
 {
-    statement.reset();
-    statement = std::make_unique<Statement>(*connection, sql);
-}
-
-QStringList Cursor::statementColumns() const
-{
-    QStringList columns;
-    for (int i = 0, n = statement->columnCount(); i < n; ++i)
-        columns << statement->columnName(i);
-    return columns;
-}
-
-QString Cursor::tableStatement() const
-{
-    // Without an index the engine walks the table itself, in the order its rows are stored,
-    // whatever indexes or column names the table has.
-    QStringList columns;
-    for (const int column : selected)
-        columns << quotedName(names[column]);
-    return "SELECT " + (columns.isEmpty() ? QString("0") : columns.join(", ")) + " FROM "
-           + quotedName(table) + " NOT INDEXED";
-}
-
-void Cursor::select(const QList<int> &columns)
-{
-    bool added = false;
-    for (const int column : columns) {
-        if (resultColumn[column] < 0) {
-            resultColumn[column] = int(selected.size());
-            selected.append(column);
-            added = true;
-        }
-    }
-    if (!added)
-        return;
-    // Failed until the new statement stands on the row the old one stood on.
-    const qint64 current = row;
     where = State::Failed;
-    prepare(tableStatement());
-    start();
-    while (where == State::OnRow && row < current)
-        step();
-    if (where != State::OnRow) {
-        where = State::Failed;
-        throw DbError(table + " changed under its cursor");
-    }
-}
-
-void Cursor::start()
-{
-    statement->reset();
-    row = -1;
-    step();
-}
-
-void Cursor::step()
-{
-    // Done or failed, the statement lets its read lock go at once, so other opens can write.
-    where = State::Failed;
-    if (statement->step()) {
-        ++row;
-        where = State::OnRow;
-    } else {
-        where = State::PastEnd;
-    }
+    where = step() ? State::OnRow : State::PastEnd;
 }
 
 void Cursor::close()
 {
-    statement.reset();
-    held.reset();
+    letGo();
     where = State::Closed;
 }
 
@@ -158,77 +246,31 @@ int Cursor::checkedColumn(int column) const
     return column;
 }
 
-void Cursor::moveToFirstHeld()
-{
-    row = held->rowCount(*connection) > 0 ? 0 : -1;
-    where = row == 0 ? State::OnRow : State::PastEnd;
-}
-
-QStringView Cursor::heldView(int column)
-{
-    if (!held->isHeld(column)) {
-        viewed = held->lookUp(*connection, column, row);
-        return viewed;
-    }
-    const TextColumn &values = held->column(*connection, column);
-    if (row >= values.size()) {
-        // The rows of a damaged file end here for this column.
-        where = State::Failed;
-        throw DbError(values.failure);
-    }
-    return values.at(row);
-}
-
 void Cursor::moveFirst()
 {
     requireOpen();
-    if (held) {
-        moveToFirstHeld();
-    } else {
-        // After a failed re-prepare the cursor starts again from a new statement.
-        if (!statement)
-            prepare(tableStatement());
-        start();
-    }
+    move([&] { return first(); });
     requireRow();
 }
 
 void Cursor::moveNext()
 {
     requireRow();
-    if (!held) {
-        step();
-    } else if (row + 1 < held->rowCount(*connection)) {
-        ++row;
-    } else if (!held->failure().isEmpty()) {
-        where = State::Failed;
-        throw DbError(held->failure());
-    } else {
-        where = State::PastEnd;
-    }
+    move([&] { return next(); });
 }
 
 void Cursor::moveLast()
 {
-    moveFirst();
-    if (held) {
-        row = held->rowCount(*connection) - 1;
-        return;
-    }
-    qint64 last = 0;
-    for (step(); where == State::OnRow; step())
-        last = row;
-    start();
-    while (where == State::OnRow && row < last)
-        step();
+    requireOpen();
+    move([&] { return last(); });
     requireRow();
 }
 
-int Cursor::columnIndex(const QString &column)
+int Cursor::columnIndex(const QString &column) const
 {
     requireOpen();
     const int index = findColumn(names, column);
-    if (index < 0 && columnsFromFile)
+    if (index < 0 && namedByFile)
         throw DbError("no column " + column);
     if (index < 0)
         throw sys::Fault("the statement gives no column " + column);
@@ -242,48 +284,37 @@ QString Cursor::value(const QString &column)
 
 QString Cursor::value(int column)
 {
-    checkedColumn(column);
-    requireRow();
-    if (held)
-        return heldView(column).toString();
-    if (resultColumn[column] < 0)
-        select({column});
-    return text(resultColumn[column]);
+    return view(column).toString();
 }
 
 QStringView Cursor::view(int column)
 {
     checkedColumn(column);
     requireRow();
-    if (held)
-        return heldView(column);
-    viewed = value(column);
-    return viewed;
+    try {
+        return read(column);
+    } catch (const DbError &) {
+        where = State::Failed;
+        throw;
+    }
 }
 
 QStringList Cursor::values()
 {
     requireRow();
-    QStringList current;
-    if (held) {
-        for (int i = 0; i < names.size(); ++i)
-            current << heldView(i).toString();
-        return current;
-    }
-    if (!table.isEmpty()) {
-        QList<int> all;
-        for (int i = 0; i < names.size(); ++i)
-            all.append(i);
-        select(all);
-    }
+    QList<int> all;
     for (int i = 0; i < names.size(); ++i)
-        current << text(resultColumn[i]);
+        all.append(i);
+    try {
+        willRead(all);
+    } catch (const DbError &) {
+        where = State::Failed;
+        throw;
+    }
+    QStringList current;
+    for (const int column : all)
+        current << view(column).toString();
     return current;
-}
-
-QString Cursor::text(int statementColumn) const
-{
-    return statement->text(statementColumn);
 }
 
 } // namespace db

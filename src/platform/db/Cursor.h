@@ -11,8 +11,6 @@
 namespace db {
 
 class Connection;
-class HeldTable;
-class Statement;
 
 // The index of a column among the names, compared without regard to case as the catalogue's
 // engine always did; -1 when there is no such column.
@@ -30,18 +28,17 @@ int findColumn(const QStringList &names, const QString &column);
 // column the program's own column list does not give, a column index out of range, any use of
 // a closed cursor.
 //
-// A table cursor reads from the file only the columns asked for so far, so a walk over two
-// columns of a wide catalogue costs what those two columns cost. A table the program never
-// writes (Connection::hold) is read once per open and walked in memory.
+// Two kinds stand behind it: one walks a table the program holds in memory (Connection::hold),
+// one steps through a statement on the file.
 class Cursor
 {
 public:
     enum class State { OnRow, PastEnd, Failed, Closed };
 
-    // Throws DbError when the table or statement cannot be opened, or when the statement
-    // would write: a cursor only reads.
-    Cursor(std::shared_ptr<Connection> connection, const QString &source);
-    ~Cursor();
+    // Opens a cursor on a table name or a SELECT statement. Throws DbError when it cannot be
+    // opened, and sys::Fault when the statement would write: a cursor only reads.
+    static std::unique_ptr<Cursor> open(std::shared_ptr<Connection> connection, const QString &source);
+    virtual ~Cursor();
 
     Cursor(const Cursor &) = delete;
     Cursor &operator=(const Cursor &) = delete;
@@ -59,9 +56,9 @@ public:
     // or for an unknown column.
     QString value(const QString &column);
     // For long walks: look a column up once, then read it by its index.
-    int columnIndex(const QString &column);
+    int columnIndex(const QString &column) const;
     QString value(int column);
-    // The same value, valid only until the cursor moves: no copy is made of a held value.
+    // The same value, valid only until the cursor moves: a value held in memory is not copied.
     QStringView view(int column);
     // Every column of the current row, in the order of columnNames().
     QStringList values();
@@ -81,32 +78,31 @@ public:
         }
     }
 
+protected:
+    Cursor(QStringList columns, bool columnsFromFile);
+
+    // Each kind's own moves and reads: true on a row, false past the last; a failure throws
+    // DbError.
+    virtual bool first() = 0;
+    virtual bool next() = 0;
+    virtual bool last() = 0;
+    virtual QStringView read(int column) = 0;
+    virtual void letGo() = 0;
+    // The columns about to be read from the current row, all of them at once where that costs
+    // less than one after the other.
+    virtual void willRead(const QList<int> &) {}
+
 private:
-    void prepare(const QString &sql);
-    QStringList statementColumns() const;
-    // Table cursors: read these columns too from now on, staying on the same row.
-    void select(const QList<int> &columns);
-    QString tableStatement() const;
-    void start();
-    void step();
+    // Runs a move: the cursor stands where the move leaves it, or has failed.
+    template <typename Move>
+    void move(Move step);
     void requireOpen() const;
     void requireRow() const;
-    void moveToFirstHeld();
-    QStringView heldView(int column);
     int checkedColumn(int column) const;
-    QString text(int statementColumn) const;
 
-    std::shared_ptr<Connection> connection;
-    std::shared_ptr<HeldTable> held; // the table's columns, when it is held in memory
-    std::unique_ptr<Statement> statement;
-    QString table;            // empty for a SELECT statement
-    bool columnsFromFile = true; // false: the statement names its columns itself
-    QStringList names;        // every column of the result
-    QList<int> resultColumn;  // for each name, its column in the statement; -1: not read yet
-    QList<int> selected;      // table cursors: the columns read, in statement order
+    QStringList names;
+    bool namedByFile; // the file decides the columns: a table, or a statement's "*"
     State where = State::PastEnd;
-    qint64 row = -1;
-    QString viewed;           // the last value viewed that is not held in memory
 };
 
 } // namespace db

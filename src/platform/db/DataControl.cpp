@@ -41,10 +41,10 @@ void DataControl::refresh()
     {
         // Only the first row is ever shown: read it and let the statement go at once, so the
         // control holds no lock while the program writes through its other opens of the file.
-        Cursor cursor(connection, source);
-        columns = cursor.columnNames();
-        if (!cursor.eof())
-            values = cursor.values();
+        const std::unique_ptr<Cursor> cursor = Cursor::open(connection, source);
+        columns = cursor->columnNames();
+        if (!cursor->eof())
+            values = cursor->values();
     }
     currentColumns = columns;
     currentValues = values;

@@ -36,7 +36,6 @@ public:
     // Runs the record source; throws DbError (and changes nothing) when it cannot.
     void refresh();
 
-    bool hasCurrentRow() const { return !currentValues.isEmpty(); }
     QString value(const QString &column) const; // "" without a current row
 
 private:

@@ -54,7 +54,7 @@ std::unique_ptr<Cursor> Database::openCursor(const QString &source) const
 {
     if (log)
         log->add(source);
-    return std::make_unique<Cursor>(connection, source);
+    return Cursor::open(connection, source);
 }
 
 } // namespace db

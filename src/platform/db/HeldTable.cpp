@@ -6,30 +6,20 @@
 #include "platform/db/SqlDialect.h"
 #include "platform/db/Statement.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 namespace db {
 
-QString decodeExactly(const char *text, int bytes)
-{
-    static const char bom[] = "\xEF\xBB\xBF";
-    if (bytes >= 3 && qstrncmp(text, bom, 3) == 0)
-        return QChar(0xFEFF) + decodeExactly(text + 3, bytes - 3);
-    return QString::fromUtf8(text, bytes);
-}
-
-void TextColumn::append(const char *utf8, int bytes)
+void TextColumn::append(QByteArrayView utf8)
 {
     // Most catalogue text is plain ASCII, which needs no decoding.
     bool ascii = true;
-    for (int i = 0; i < bytes && ascii; ++i)
+    for (qsizetype i = 0; i < utf8.size() && ascii; ++i)
         ascii = static_cast<unsigned char>(utf8[i]) < 0x80;
     if (ascii)
-        text.append(QLatin1StringView(utf8, bytes));
+        text.append(QLatin1StringView(utf8));
     else
-        text.append(decodeExactly(utf8, bytes));
+        text.append(decodeExactly(utf8));
     starts.push_back(text.size());
 }
 
@@ -40,22 +30,11 @@ void TextColumn::appendNull()
     starts.push_back(text.size());
 }
 
-QString columnText(sqlite3_stmt *statement, int column)
-{
-    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
-        return QString();
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    return decodeExactly(text, sqlite3_column_bytes(statement, column));
-}
-
-
 HeldTable::HeldTable(Connection &connection, const QString &tableName,
                      const QStringList &walkedColumns)
     : table(tableName)
 {
-    Statement all(connection, "SELECT * FROM " + quotedName(table));
-    for (int i = 0, n = all.columnCount(); i < n; ++i)
-        names << all.columnName(i);
+    names = Statement(connection, "SELECT * FROM " + quotedName(table)).columnNames();
     columns.resize(size_t(names.size()));
     for (const QString &column : walkedColumns) {
         const int index = findColumn(names, column);
@@ -146,15 +125,14 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
         while (pass->step()) {
             for (int i = 0; i < indexes.size(); ++i) {
                 TextColumn &values = *columns[size_t(indexes[i])];
-                if (sqlite3_column_type(pass->handle(), i) == SQLITE_NULL) {
+                const QByteArrayView value = pass->utf8(i);
+                if (value.isNull())
                     values.appendNull();
-                    continue;
-                }
-                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(pass->handle(), i));
-                values.append(text, sqlite3_column_bytes(pass->handle(), i));
+                else
+                    values.append(value);
             }
             if (withRowids)
-                rowids.push_back(sqlite3_column_int64(pass->handle(), int(indexes.size())));
+                rowids.push_back(pass->number(int(indexes.size())));
         }
         // Every column of one open walks the same rows.
         if (!first && columns[size_t(indexes.first())]->size() < rows)

@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <memory>
 #include <vector>
-
-struct sqlite3_stmt;
 
 namespace db {
 
@@ -19,7 +18,7 @@ class TextColumn
 {
 public:
     // UTF-8 as stored, a leading byte-order mark included.
-    void append(const char *utf8, int bytes);
+    void append(QByteArrayView utf8);
     // A NULL: read back as a null view, which equals no text, not even an empty one.
     void appendNull();
     // Room for that many rows of about eight characters each.
@@ -77,11 +76,5 @@ private:
     std::vector<std::unique_ptr<TextColumn>> columns; // null: not read yet
     std::vector<qint64> rowids; // each row's rowid; empty for a table without them
 };
-
-// UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
-// name that lost a character would no longer find its own row.
-QString decodeExactly(const char *text, int bytes);
-// A column of the statement's current row as text; a NULL is a null string.
-QString columnText(sqlite3_stmt *statement, int column);
 
 } // namespace db

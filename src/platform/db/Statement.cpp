@@ -2,11 +2,32 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
-#include "platform/db/HeldTable.h"
+#include "platform/system/Fault.h"
 
 #include <sqlite3.h>
 
 namespace db {
+
+namespace {
+
+// Whether the engine found fault with the text itself, whatever file it runs on: then the
+// program, which wrote it, is at fault. (A file's own schema that does not parse is reported
+// as a malformed schema, never so.)
+bool isBadText(const QString &reason)
+{
+    return (reason.startsWith("near \"") && reason.endsWith("syntax error")) || reason == "incomplete input"
+           || reason.startsWith("unrecognized token:");
+}
+
+} // namespace
+
+QString decodeExactly(QByteArrayView utf8)
+{
+    static const QByteArrayView bom = "\xEF\xBB\xBF";
+    if (utf8.startsWith(bom))
+        return QChar(0xFEFF) + decodeExactly(utf8.sliced(3));
+    return QString::fromUtf8(utf8);
+}
 
 Statement::Statement(Connection &on, const QString &sql) : connection(on)
 {
@@ -18,11 +39,13 @@ Statement::Statement(Connection &on, const QString &sql) : connection(on)
     if (prepared != SQLITE_OK) {
         const DbError failure = connection.failure(sqlite3_extended_errcode(connection.handle()));
         sqlite3_finalize(statement);
+        if (isBadText(failure.message()))
+            throw sys::Fault(failure.message() + " in: " + sql);
         throw failure;
     }
     if (!statement || (rest && !QByteArray(rest).trimmed().isEmpty())) {
         sqlite3_finalize(statement);
-        throw DbError("not a single statement: " + sql);
+        throw sys::Fault("not a single statement: " + sql);
     }
 }
 
@@ -75,25 +98,26 @@ bool Statement::readOnly() const
     return sqlite3_stmt_readonly(statement) != 0;
 }
 
-int Statement::columnCount() const
+QStringList Statement::columnNames() const
 {
-    return sqlite3_column_count(statement);
+    QStringList names;
+    for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
+        names << QString::fromUtf8(sqlite3_column_name(statement, i));
+    return names;
 }
 
-QString Statement::columnName(int column) const
+QByteArrayView Statement::utf8(int column) const
 {
-    return QString::fromUtf8(sqlite3_column_name(statement, column));
+    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+        return {};
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return QByteArrayView(text ? text : "", sqlite3_column_bytes(statement, column));
 }
 
 QString Statement::text(int column) const
 {
-    return columnText(statement, column);
-}
-
-QByteArray Statement::bytes(int column) const
-{
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    return text ? QByteArray(text, sqlite3_column_bytes(statement, column)) : QByteArray();
+    const QByteArrayView stored = utf8(column);
+    return stored.isNull() ? QString() : decodeExactly(stored);
 }
 
 qint64 Statement::number(int column) const

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 struct sqlite3_stmt;
 
@@ -11,7 +13,9 @@ namespace db {
 class Connection;
 
 // One prepared statement on a connection, finalized when it goes: every statement of the
-// database layer, and the catalogue tools' reads and writes. Every failure throws DbError.
+// database layer, and the catalogue tools' reads and writes, and the one place a column of a
+// row is read. A failure of the file or the engine throws DbError; a text of the program's own
+// that is no statement, or not one, throws sys::Fault.
 class Statement
 {
 public:
@@ -34,13 +38,14 @@ public:
 
     // Whether it leaves the file as it is.
     bool readOnly() const;
-    int columnCount() const;
-    QString columnName(int column) const;
-    // A column of the current row: as stored, null for NULL.
+    QStringList columnNames() const;
+    // A column of the current row as stored: its UTF-8 bytes, valid until the statement moves,
+    // a null view for NULL.
+    QByteArrayView utf8(int column) const;
+    // The same as text, null for NULL.
     QString text(int column) const;
-    QByteArray bytes(int column) const;
+    QByteArray bytes(int column) const { return utf8(column).toByteArray(); }
     qint64 number(int column) const;
-    sqlite3_stmt *handle() const { return statement; }
 
 private:
     Connection &connection;
@@ -48,5 +53,9 @@ private:
     QSet<QString> tables; // the tables it reads or writes, in lower case
     bool started = false; // stepped since it was made or reset
 };
+
+// UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
+// name that lost a character would no longer find its own row.
+QString decodeExactly(QByteArrayView utf8);
 
 } // namespace db
