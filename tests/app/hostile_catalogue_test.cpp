@@ -42,33 +42,6 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
     EXPECT_FALSE(pipeAsPicture.control<ui::PictureBox>("imgZents")->hasPicture());
 }
 
-TEST(HostileCatalogue, AFileThatIsNoCatalogueIsNotOpenedAndOddTablesAreReadInStoredOrder)
-{
-    AppFixture app;
-    const QString first = app.writeCatalogue(alphaBetaGamma());
-    frmZentMain &main = app.showMainWindow();
-    QFile(app.folder.file("empty.znt")).open(QIODevice::WriteOnly);
-    QFile::link("/dev/zero", app.folder.file("zero.znt"));
-    // A table without row numbers, read in the order it keeps its rows.
-    sqlite3Tool(app.folder.file("keyed.znt"),
-                "CREATE TABLE tblNames (fldNames TEXT, fldID INTEGER); CREATE TABLE tblZentDeck (fldName TEXT, "
-                "fldTrainers TEXT, fldImage TEXT, PRIMARY KEY (fldName, fldTrainers)) WITHOUT ROWID;"
-                "INSERT INTO tblZentDeck VALUES ('z', 'Beta', ''), ('Gamma', 'z', ''), ('Alpha', 'z', '');");
-    // An empty file or a device is no catalogue: everything stays on the one open, the cards
-    // shown included.
-    for (const char *bad : {"empty.znt", "zero.znt"}) {
-        app.open(app.folder.file(bad));
-        EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"})) << bad;
-        EXPECT_EQ(main.catalogueInUse().cardControl().databaseName(), first);
-        EXPECT_EQ(main.catalogueInUse().deckControl().databaseName(), first);
-    }
-    EXPECT_EQ(QFileInfo(app.folder.file("empty.znt")).size(), 0);
-
-    app.open(app.folder.file("keyed.znt"));
-    EXPECT_EQ(app.items("cboName"), QStringList({"Alpha", "Gamma"}));
-    EXPECT_EQ(app.items("cboTrainers"), QStringList{"Beta"});
-}
-
 // At start; File > Open takes the same way.
 TEST(HostileCatalogue, ACatalogueWithoutAWorkingDeckIsOpenedAndItsDeckStatementsFailSilently)
 {

@@ -14,14 +14,18 @@
 // A catalogue file of the test's own, opened as the main window's load and File > Open open it,
 // with the controls the catalogue's subsystems fill: the two name lists, and the boxes of the
 // card shown that code reads, bound as the window binds them. No window.
+// Working copies go to a temporary folder of its own, and legacy catalogues to the built
+// catalogue tool, unless the test gives another.
 struct OpenCatalogue : HeardFailures
 {
     TempDir folder;
+    TempDir temporary;
+    const QByteArray startTemporary = qgetenv("TMPDIR");
     const QString file = folder.file("cards.znt");
     ui::ScriptedDialogs dialogs;
     db::StatementLog statements;
     db::Engine engine;
-    catalogue::Catalogue catalogue{engine, &statements, {}, this};
+    catalogue::Catalogue catalogue;
     QComboBox cboName, cboTrainers;
     QLineEdit txtHitPoints, txtImagePath, txtGroup, txtGroupLev;
     ui::PictureBox imgZents;
@@ -31,8 +35,11 @@ struct OpenCatalogue : HeardFailures
     catalogue::CardDisplay display{catalogue, card, attacks, trainers};
 
     // The sqlite3 tool runs the statements of `shaped` on the file before it is opened.
-    explicit OpenCatalogue(const QList<catalogue_writer::CardRow> &rows, const QString &shaped = {})
+    explicit OpenCatalogue(const QList<catalogue_writer::CardRow> &rows, const QString &shaped = {},
+                           const catalogue::CatalogueTool &tool = {ZENT_PROGRAM_DIR "/zentcat"})
+        : catalogue(engine, &statements, tool, this)
     {
+        qputenv("TMPDIR", temporary.path().toLocal8Bit());
         for (QComboBox *list : {&cboName, &cboTrainers})
             list->setEditable(true);
         card.cboName = &cboName;
@@ -51,6 +58,7 @@ struct OpenCatalogue : HeardFailures
             sqlite3Tool(file, shaped);
         open(file);
     }
+    ~OpenCatalogue() override { qputenv("TMPDIR", startTemporary); }
     // The card of that name shown from its list, as the window shows it.
     void show(const QString &name)
     {
