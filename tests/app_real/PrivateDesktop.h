@@ -16,17 +16,6 @@ bool waitUntil(int timeoutMs, Check check)
     return true;
 }
 
-// Runs a short tool to its end (at most ten seconds) and returns its output, trimmed.
-inline QString runTool(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
-{
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(10000))
-        tool.kill();
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
 // A program run for one test. Its output goes to files in a log folder, so a full pipe never
 // stalls it, and it is ended when this object goes, whatever happened in the test.
 class ScopedProcess : public QProcess
@@ -99,7 +88,7 @@ public:
         if (kind == Kind::WithWindowManager)
             windowManager.start("openbox", {"--sm-disable"}, wmEnv);
         if (kind == Kind::BareDisplay || waitUntil(15000, [&] {
-                return runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, env).contains("window id");
+                return runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, env).out.contains("window id");
             }))
             start(sessionBus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"},
                   "DBUS_SESSION_BUS_ADDRESS");

@@ -48,15 +48,14 @@ protected:
         EXPECT_TRUE(waitForWindow("Form1", false));
         return mainId;
     }
-    QString xdotool(const QStringList &arguments) const { return runTool("xdotool", arguments, desktop.environment()); }
+    QString xdotool(const QStringList &arguments) const { return runTool("xdotool", arguments, desktop.environment()).out.trimmed(); }
     // The ids of the windows shown with exactly that title.
     QStringList windows(const QString &title) const
     {
-        // xdotool matches titles with a POSIX extended regular expression.
-        QString pattern = "^";
-        for (const QChar c : title)
-            pattern += (QStringLiteral(".[]{}()\\*+?|^$").contains(c) ? "\\" : "") + QString(c);
-        return xdotool({"search", "--onlyvisible", "--name", pattern + "$"}).split('\n', Qt::SkipEmptyParts);
+        // xdotool matches titles with a POSIX extended regular expression, in which a character
+        // escaped that need not be stands for itself.
+        const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+        return xdotool({"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
     }
     // Waits for a window with that title to show (or, given false, to go).
     bool waitForWindow(const QString &title, bool shown = true) const

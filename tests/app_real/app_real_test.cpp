@@ -11,7 +11,7 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
     const QString mainId = launch({"-platform", "offscreen", "-reverse"});
     ASSERT_FALSE(mainId.isEmpty()) << "no main window within 20 s; " << said();
     // The window carries the icon the menu entry shows.
-    EXPECT_TRUE(runTool("xprop", {"-id", mainId, "_NET_WM_ICON"}, desktop.environment()).contains("Icon (48 x 48)"));
+    EXPECT_TRUE(runTool("xprop", {"-id", mainId, "_NET_WM_ICON"}, desktop.environment()).out.contains("Icon (48 x 48)"));
 
     // The keyboard focus is in the creature name box, on the first card, whose picture a screen
     // reader hears named; every control is named.

@@ -12,7 +12,6 @@
 #include <thread>
 
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // The card table as another program reads it, in one value: every row, column and index.

@@ -111,7 +111,7 @@ TEST(Rules, ZentcatCheckAndTheProgramsOffersJudgeLinesAlike)
     for (const QList<CardRow> &rows : catalogues) {
         OpenCatalogue open(rows);
         const QStringList program = findingsOfTheProgram(open, rows);
-        const ZentcatRun check = runZentcat({"check", open.folder.file("cards.znt")});
+        const ToolRun check = runZentcat({"check", open.folder.file("cards.znt")});
         QStringList tool = check.out.split('\n').filter(QRegularExpression(" cards: a recommended| stage by stage"));
         tool.sort();
         EXPECT_EQ(tool, program) << check.out.toStdString();

@@ -44,13 +44,7 @@ struct Deck : OpenCatalogue
         names(cboTrainers).contains(name) ? adding.addTrainer() : adding.addZentari();
     }
     // The deck list's lines from that one on, and the count of one energy kind as shown.
-    QString added(int from = 0) const
-    {
-        QStringList names;
-        for (int i = from; i < lstZents.count(); ++i)
-            names << lstZents.item(i)->text();
-        return names.join(' ');
-    }
+    QString added(int from = 0) const { return entries(lstZents.model()).mid(from).join(' '); }
     QString shown(deck::EnergyKind kind) const { return labels[size_t(kind)].text(); }
     int copies() const { return counters.intCardCount.value(); }
 };

@@ -14,12 +14,9 @@ const QList<catalogue_writer::CardRow> cards = {creature("Alpha"), trainer("Beta
 // Both lists have a line for every copy counted, and line i of both is row i of tblNames.
 void expectInStep(const Deck &d)
 {
-    QStringList listed;
-    for (int i = 0; i < d.lstZents.count() && i < d.lstId.count(); ++i)
-        listed << d.lstZents.item(i)->text() + "|" + d.lstId.item(i)->text();
     EXPECT_EQ(d.lstZents.count(), d.copies());
     EXPECT_EQ(d.lstId.count(), d.copies());
-    EXPECT_EQ(listed.join(' '), deckRows(d.file));
+    EXPECT_EQ(deckListed(d.lstZents, d.lstId), deckRows(d.file));
 }
 
 } // namespace

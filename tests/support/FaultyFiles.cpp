@@ -42,15 +42,6 @@ int fault(Kind kind, int error, bool mayLast = true)
     return strikes ? error : SQLITE_OK;
 }
 
-// The first of the faults that strikes at this point; each one armed counts it.
-int firstFault(std::initializer_list<std::pair<Kind, int>> faults)
-{
-    for (const auto &[kind, error] : faults)
-        if (const int failed = fault(kind, error))
-            return failed;
-    return SQLITE_OK;
-}
-
 struct File
 {
     sqlite3_file base;
@@ -65,12 +56,14 @@ int pass(sqlite3_file *file, Args... args)
     return called((real->pMethods->*method)(real, args...));
 }
 
-// The call failed by the first of the faults that strikes, or passed on.
+// The call failed by the first of the faults that strikes (each one armed counts it), or passed on.
 template <auto method, typename... Args>
 int faultOr(std::initializer_list<std::pair<Kind, int>> faults, sqlite3_file *file, Args... args)
 {
-    const int error = firstFault(faults);
-    return error ? error : pass<method>(file, args...);
+    for (const auto &[kind, error] : faults)
+        if (const int failed = fault(kind, error))
+            return failed;
+    return pass<method>(file, args...);
 }
 
 using M = sqlite3_io_methods;
@@ -138,16 +131,6 @@ int xDelete(sqlite3_vfs *, const char *name, int syncFolder)
     return called(engine->xDelete(engine, name, syncFolder));
 }
 
-int xAccess(sqlite3_vfs *, const char *name, int flags, int *result)
-{
-    return engine->xAccess(engine, name, flags, result);
-}
-
-int xFullPathname(sqlite3_vfs *, const char *name, int size, char *out)
-{
-    return engine->xFullPathname(engine, name, size, out);
-}
-
 sqlite3_vfs vfs;
 
 } // namespace
@@ -157,14 +140,14 @@ void install()
     if (engine)
         return;
     engine = sqlite3_vfs_find(nullptr);
+    // Everything but opening and deleting files is the engine's own, which does not look at the
+    // file layer it is called through.
     vfs = *engine;
     vfs.zName = "faulty";
     vfs.szOsFile = int(sizeof(File)) + engine->szOsFile;
     vfs.pNext = nullptr;
     vfs.xOpen = xOpen;
     vfs.xDelete = xDelete;
-    vfs.xAccess = xAccess;
-    vfs.xFullPathname = xFullPathname;
     sqlite3_vfs_register(&vfs, 1);
 }
 

@@ -51,26 +51,47 @@ QString deckRows(const QString &file)
     return sqlite3Tool(file, "SELECT fldNames || '|' || fldID FROM tblNames ORDER BY rowid").replace('\n', ' ');
 }
 
-QString sqlite3Tool(const QString &file, const QString &sql)
+QStringList entries(const QAbstractItemModel *list)
 {
-    QProcess tool;
-    tool.start("sqlite3", {file, sql});
-    if (!tool.waitForFinished(10000))
-        return "<sqlite3 did not finish>";
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    QStringList texts;
+    for (int row = 0; row < list->rowCount(); ++row)
+        texts << list->index(row, 0).data().toString();
+    return texts;
 }
 
-ZentcatRun runZentcat(const QStringList &arguments)
+QString deckListed(const QListWidget &names, const QListWidget &ids)
 {
-    QProcess process;
+    QStringList lines = entries(names.model());
+    const QStringList identifiers = entries(ids.model());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i] += "|" + identifiers.value(i);
+    return lines.join(' ');
+}
+
+ToolRun runTool(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
+                int limitMs)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(limitMs)) {
+        tool.kill();
+        tool.waitForFinished(1000);
+    }
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
+            QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+}
+
+QString sqlite3Tool(const QString &file, const QString &sql)
+{
+    return runTool("sqlite3", {file, sql}).out.trimmed();
+}
+
+ToolRun runZentcat(const QStringList &arguments)
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-    process.setProcessEnvironment(environment);
-    process.start(ZENT_PROGRAM_DIR "/zentcat", arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, {}, "<the tool did not finish>"};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return runTool(ZENT_PROGRAM_DIR "/zentcat", arguments, environment, 120000);
 }
 
 SqliteConnection::SqliteConnection(const QString &file)

@@ -35,20 +35,27 @@ QByteArray digest(const QString &path);
 // Every entry under the folder (of the kinds the filter names), as paths relative to it, sorted.
 QStringList filesUnder(const QString &folder, QDir::Filters filter = QDir::AllEntries);
 
-// Runs the sqlite3 command-line tool on a file and returns its output without the last line break.
-QString sqlite3Tool(const QString &file, const QString &sql);
-
-// The catalogue tool zentcat run as the program runs it, a process of its own: its exit code (-1
-// when it crashed or did not finish) and what it wrote on its two streams.
-struct ZentcatRun
+// A program run to its end, or killed at the time limit: its exit code (-1 when it crashed or did
+// not finish) and what it wrote on its two streams.
+struct ToolRun
 {
     int code;
     QString out;
     QString err;
 };
-ZentcatRun runZentcat(const QStringList &arguments);
+ToolRun runTool(const QString &program, const QStringList &arguments,
+                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                int limitMs = 10000);
+// Runs the sqlite3 command-line tool on a file and returns its output without the last line break.
+QString sqlite3Tool(const QString &file, const QString &sql);
+// The catalogue tool zentcat run as the program runs it, a process of its own.
+ToolRun runZentcat(const QStringList &arguments);
 // The rows of the file's working deck as "name|id", one after the other, in stored order.
 QString deckRows(const QString &file);
+// The texts of a list's entries, in order: a name list's names or a list box's lines.
+QStringList entries(const QAbstractItemModel *list);
+// The deck list as the working deck's rows would read, from its two list boxes.
+QString deckListed(const QListWidget &names, const QListWidget &ids);
 
 struct sqlite3;
 
@@ -102,11 +109,4 @@ struct HeardFailures : sys::FailureSink
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &list, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < list.size(); ++i)
-        *out << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
-    *out << '}';
 }

@@ -27,7 +27,7 @@ TEST(Zentcat, ImportsEveryAccessFormatValueForValueInStoredOrder)
                                "empty-2000.znt"}) {
         SCOPED_TRACE(name.toStdString());
         const QString out = dir.file(name);
-        const ZentcatRun run = runZentcat({"import", legacy + name, out});
+        const ToolRun run = runZentcat({"import", legacy + name, out});
         EXPECT_EQ(run.code, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(sqlite3Tool(out, "SELECT sql FROM sqlite_master"), bundledSchema);
@@ -113,9 +113,11 @@ TEST(Zentcat, CardTableTextKeepsEveryValueThroughExportAndImport)
               "'Two\nlines'|z|1|''");
 }
 
-// Which lines of basics it tells of, and how, is the rules' test's to check beside the program's
-// offers; here, everything else.
-TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
+// What zentcat check tells of a catalogue (which lines of basics, and how, is the rules' test's
+// to check beside the program's offers): what will surprise players, and what of it the program
+// never runs or reads, as it reads a catalogue the program's way; a damaged SQLite file is bad
+// input.
+TEST(Zentcat, CheckTellsWhatWillSurprisePlayersAndNamesWhatIsNeverRunOrRead)
 {
     TempDir dir;
     QDir(dir.path()).mkpath("pics");
@@ -125,16 +127,25 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
         return catalogue_writer::CardRow{{"fldName", name}, {"fldTrainers", trainer}, {"fldImage", picture},
                                          {"fldZentGroup", line}, {"fldGroupLev", stage}};
     };
+    const QString file = dir.file("cards.znt");
     ASSERT_TRUE(catalogue_writer::writeCatalogue(
-        dir.file("cards.znt"),
+        file,
         {card("Alpha", "z", "A", "1"), card("Beta", "z", "A", " 2"), card("z", "z", "", ""),
          card("Gamma", "z", "G", "2", "gone.png"), card("Delta", "z", "", "", ""), card("ALPHA", "z", "H", "2"),
          card("Eta", "z", "H", "3"), card("Sage", "Sage", "", ""), card("z", "", "", ""), card("z", "Sage", "", "")}));
-    const ZentcatRun run = runZentcat({"check", dir.file("cards.znt")});
+    sqlite3Tool(file, "DROP TABLE tblNames; CREATE VIEW tblNames AS SELECT fldName AS fldNames FROM tblZentDeck;"
+                      "CREATE TRIGGER emptied AFTER UPDATE ON tblZentDeck BEGIN DELETE FROM tblZentDeck; END;"
+                      "CREATE VIRTUAL TABLE tblSearch USING fts5(fldName);");
+    const ToolRun run = runZentcat({"check", file});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.split('\n'),
-              QStringList({"Row 3 is in neither name list: both fldName and fldTrainers are \"z\".",
+              QStringList({"tblNames is a view, which the program never reads.",
+                           "The trigger emptied on tblZentDeck never runs: the program runs nothing a catalogue holds.",
+                           "tblSearch is a virtual table, which the program never reads.",
+                           "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep "
+                           "a deck in it.",
+                           "Row 3 is in neither name list: both fldName and fldTrainers are \"z\".",
                            "Row 8 is in both name lists: neither fldName nor fldTrainers is \"z\".",
                            "Row 9 shows as an empty line in the trainer list: its name is empty.",
                            "Row 4 (\"Gamma\"): its picture \"gone.png\" is missing.",
@@ -148,9 +159,16 @@ TEST(Zentcat, CheckTellsWhatWillSurprisePlayers)
                            ""}));
 
     // The bundled catalogue's lone basics are cards that do not evolve, not a surprise.
-    const ZentcatRun bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
+    const ToolRun bundled = runZentcat({"check", ZENT_PROGRAM_DIR "/zentdeck.znt"});
     EXPECT_EQ(bundled.code, 0);
     EXPECT_EQ(bundled.out, ZENT_PROGRAM_DIR "/zentdeck.znt: nothing in it will surprise its users.\n");
+
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096) && damaged.write(QByteArray(8, '\xff')) == 8);
+    damaged.close();
+    const ToolRun refused = runZentcat({"check", file});
+    EXPECT_EQ(refused.code, 3);
+    EXPECT_TRUE(refused.err.startsWith("zentcat: cannot read " + file + ": " + file + " is damaged: ")) << refused.err.toStdString();
 }
 
 TEST(Zentcat, BadInputGivesOneLineAndNoFile)
@@ -185,7 +203,7 @@ TEST(Zentcat, BadInputGivesOneLineAndNoFile)
     const QStringList before = filesUnder(dir.path());
     for (const auto &[arguments, code, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const ZentcatRun run = runZentcat(arguments);
+        const ToolRun run = runZentcat(arguments);
         EXPECT_EQ(run.code, code);
         EXPECT_EQ(run.err, "zentcat: " + message + "\n");
         EXPECT_EQ(run.out, "");
@@ -193,30 +211,3 @@ TEST(Zentcat, BadInputGivesOneLineAndNoFile)
     }
 }
 
-// zentcat reads a catalogue as the program does: it runs none of the file's code, and says what
-// it refused and why; a damaged SQLite file is bad input.
-TEST(Zentcat, CheckNamesWhatOfACatalogueIsNeverRunOrRead)
-{
-    TempDir dir;
-    const QString file = dir.file("cards.znt");
-    ASSERT_TRUE(catalogue_writer::writeCatalogue(file, {{{"fldName", "Alpha"}, {"fldTrainers", "z"}, {"fldImage", ""}}}));
-    sqlite3Tool(file, "DROP TABLE tblNames; CREATE VIEW tblNames AS SELECT fldName AS fldNames FROM tblZentDeck;"
-                      "CREATE TRIGGER emptied AFTER UPDATE ON tblZentDeck BEGIN DELETE FROM tblZentDeck; END;"
-                      "CREATE VIRTUAL TABLE tblSearch USING fts5(fldName);");
-    const ZentcatRun run = runZentcat({"check", file});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out.split('\n'),
-              QStringList({"tblNames is a view, which the program never reads.",
-                           "The trigger emptied on tblZentDeck never runs: the program runs nothing a catalogue holds.",
-                           "tblSearch is a virtual table, which the program never reads.",
-                           "The catalogue has no deck table (tblNames): the program lists its cards but cannot keep "
-                           "a deck in it.",
-                           "Row 1 (\"Alpha\") has no picture.", ""}));
-
-    QFile damaged(file);
-    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096) && damaged.write(QByteArray(8, '\xff')) == 8);
-    damaged.close();
-    const ZentcatRun refused = runZentcat({"check", file});
-    EXPECT_EQ(refused.code, 3);
-    EXPECT_TRUE(refused.err.startsWith("zentcat: cannot read " + file + ": " + file + " is damaged: ")) << refused.err.toStdString();
-}

@@ -112,6 +112,116 @@ QString textOf(const QByteArray &rtf)
     return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
+// Converts the files with LibreOffice, all in one run, into the folder; false when it fails.
+bool libreOffice(const TempDir &dir, const QString &filter, const QString &folder, const QStringList &files)
+{
+    // With a profile of the test's own; slow to start, the more so the first time.
+    const ToolRun soffice = runTool("soffice", QStringList{"-env:UserInstallation=file://" + dir.file("profile"), "--headless",
+                                                       "--convert-to", filter, "--outdir", dir.file(folder)} + files,
+                                    QProcessEnvironment::systemEnvironment(), 300000);
+    EXPECT_EQ(soffice.code, 0) << soffice.out.toStdString() << soffice.err.toStdString();
+    return soffice.code == 0;
+}
+
+// Documents of the test's own in LibreOffice's flat format, such as users make of a deck list in
+// a word processor: lists whose bullets are Symbol's and Wingdings' as Word's are, a table, notes,
+// character and paragraph formats, Japanese, and Cyrillic in a Western font.
+std::map<QString, QString> wordProcessorDocuments()
+{
+    const auto document = [](const QString &styles, const QString &body) {
+        return R"(<?xml version="1.0" encoding="UTF-8"?><office:document office:version="1.3"
+ xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
+ xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
+ xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0" xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"
+ office:mimetype="application/vnd.oasis.opendocument.text"><office:font-face-decls>
+ <style:font-face style:name="Symbol" svg:font-family="Symbol" style:font-charset="x-symbol"/>
+ <style:font-face style:name="Wingdings" svg:font-family="Wingdings" style:font-charset="x-symbol"/>
+ <style:font-face style:name="OpenSymbol" svg:font-family="OpenSymbol" style:font-charset="x-symbol"/>
+ <style:font-face style:name="Arial" svg:font-family="Arial"/><style:font-face style:name="Courier New" svg:font-family="'Courier New'"/>
+ </office:font-face-decls><office:automatic-styles>)" + styles + "</office:automatic-styles><office:body><office:text>"
+            + body + "</office:text></office:body></office:document>";
+    };
+    // A level of a list: a bullet in a font, or numbers.
+    const auto level = [](int n, const QString &bullet = {}, const QString &font = {}) {
+        const QString kind = bullet.isEmpty() ? "number" : "bullet";
+        return QString(R"(<text:list-level-style-%1 text:level="%2" %3><style:list-level-properties
+ text:list-level-position-and-space-mode="label-alignment"><style:list-level-label-alignment text:label-followed-by="listtab"
+ fo:text-indent="-0.25in" fo:margin-left="%4in"/></style:list-level-properties>%5</text:list-level-style-%1>)")
+            .arg(kind).arg(n)
+            .arg(bullet.isEmpty() ? R"(style:num-format="1" style:num-suffix=".")" : "text:bullet-char=\"" + bullet + '"')
+            .arg(n * 0.5)
+            .arg(font.isEmpty() ? QString() : R"(<style:text-properties style:font-name=")" + font + "\"/>");
+    };
+    const auto item = [](const QString &text, const QString &inner = {}) {
+        return "<text:list-item><text:p>" + text + "</text:p>" + inner + "</text:list-item>";
+    };
+    const auto span = [](const QString &style, const QString &text) {
+        return R"(<text:span text:style-name=")" + style + "\">" + text + "</text:span>";
+    };
+    const auto textStyle = [](const QString &name, const QString &family, const QString &properties) {
+        return QString(R"(<style:style style:name="%1" style:family="%2"><style:%2-properties %3/></style:style>)")
+            .arg(name, family, properties);
+    };
+    const auto note = [](const QString &kind, const QString &mark, const QString &text) {
+        return QString(R"(<text:note text:note-class="%1"><text:note-citation>%2</text:note-citation><text:note-body>
+ <text:p>%3</text:p></text:note-body></text:note>)").arg(kind, mark, text);
+    };
+    const auto cell = [](const QString &paragraphs) {
+        return "<table:table-cell>" + paragraphs + "</table:table-cell>";
+    };
+    return {
+        {"lists", document(R"(<text:list-style style:name="B">)" + level(1, QChar(0xF0B7), "Symbol")
+                               + level(2, "◦", "OpenSymbol") + level(3, QChar(0xF0A7), "Wingdings")
+                               + R"(</text:list-style><text:list-style style:name="N">)" + level(1) + "</text:list-style>",
+                           R"(<text:p>Deck list</text:p><text:list text:style-name="B">)"
+                               + item("Quarlith", "<text:list>" + item("Skarnox", "<text:list>" + item("Fire Energy") + "</text:list>")
+                                                      + "</text:list>")
+                               + item("Kilnmole") + R"(</text:list><text:list text:style-name="N">)" + item("one")
+                               + item("two") + "</text:list>")},
+        {"table", document({}, R"(<text:p>Before</text:p><table:table><table:table-column table:number-columns-repeated="3"/>
+ <table:table-row>)" + cell("<text:p>a1</text:p>") + cell("<text:p>b1</text:p>") + cell("<text:p>x</text:p>")
+                                   + "</table:table-row><table:table-row>" + cell("<text:p>c1</text:p><text:p>c2</text:p>")
+                                   + cell({}) + cell("<text:p>d</text:p>") + "</table:table-row></table:table><text:p>After</text:p>")},
+        {"notes", document({}, "<text:p>A footnote" + note("footnote", "1", "The note.") + " and an endnote"
+                                   + note("endnote", "i", "The end note.") + " here.</text:p><text:p>Next</text:p>")},
+        {"formats",
+         document(textStyle("S", "text", R"(style:text-line-through-style="solid")")
+                      + textStyle("U", "text", R"(style:text-position="super 58%")")
+                      + textStyle("D", "text", R"(style:text-position="sub 58%")")
+                      + textStyle("H", "text", R"(fo:background-color="#ffff00")")
+                      + textStyle("L", "text", R"(fo:font-weight="bold" fo:font-style="italic" style:text-underline-style="solid"
+ fo:color="#c00000" style:font-name="Courier New" fo:font-size="14pt")")
+                      + textStyle("I", "paragraph", R"(fo:margin-left="1in" fo:margin-right="0.5in" fo:text-indent="-0.25in"
+ fo:margin-top="0.1in" fo:margin-bottom="0.2in" fo:text-align="center")")
+                      + textStyle("R", "paragraph", R"(fo:text-align="end")")
+                      + textStyle("J", "paragraph", R"(fo:text-align="justify")"),
+                  "<text:p>Plain " + span("S", "struck") + " x" + span("U", "2") + " H" + span("D", "2") + "O "
+                      + span("H", "marked") + " " + span("L", "loud") + R"(.</text:p><text:p text:style-name="I">Indented,
+ spaced</text:p><text:p text:style-name="R">Right</text:p><text:p text:style-name="J">Justified</text:p>)")},
+        {"japanese", document({}, "<text:p>日本語のデッキ、カタカナ。</text:p>")},
+        {"cyrillic", document(textStyle("C", "text", R"(style:font-name="Arial")"),
+                              "<text:p>" + span("C", "Колода: Café éè") + "</text:p>")},
+    };
+}
+
+// What LibreOffice's text export holds, a line per paragraph; a list's paragraph is written
+// indented four blanks a level, its label followed by a blank where the document has a tab.
+QStringList exportedText(const QByteArray &text)
+{
+    QStringList lines = QString::fromUtf8(text).remove(QChar::ByteOrderMark).split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    static const QRegularExpression listItem("^ {4,}(\\S+) ");
+    return lines.replaceInStrings(listItem, "\\1\t");
+}
+
+// The editor's text, likewise, without the blanks that may lead a list's label.
+QStringList editorText(const QTextDocument &document)
+{
+    static const QRegularExpression leadingBlanks("^ +");
+    return document.toPlainText().split('\n').replaceInStrings(leadingBlanks, "");
+}
+
 } // namespace
 
 TEST(RtfReader, KeepsFormattingPerGroupAndResetsItOnPlainAndPard)
@@ -252,124 +362,6 @@ TEST(RtfRoundTrip, KeepsTextAndEveryAttributeInMemoryAndInFilesAndFailuresChange
     EXPECT_FALSE(richtext::saveRtfFile(dir.file("no/such/folder/deck.rtf"), original, &error));
     EXPECT_EQ(filesUnder(dir.path()), QStringList({"deck.txt", "pipe.rtf", "taken.rtf"}));
 }
-
-namespace {
-
-// Converts the files with LibreOffice, all in one run, into the folder; false when it fails.
-bool libreOffice(const TempDir &dir, const QString &filter, const QString &folder, const QStringList &files)
-{
-    // With a profile of the test's own; slow to start, the more so the first time.
-    QProcess soffice;
-    soffice.setProcessChannelMode(QProcess::MergedChannels);
-    soffice.start("soffice", QStringList{"-env:UserInstallation=file://" + dir.file("profile"), "--headless",
-                                         "--convert-to", filter, "--outdir", dir.file(folder)} + files);
-    if (!soffice.waitForFinished(300000))
-        soffice.kill();
-    const bool done = soffice.exitStatus() == QProcess::NormalExit && soffice.exitCode() == 0;
-    EXPECT_TRUE(done) << soffice.readAll().toStdString();
-    return done;
-}
-
-// Documents of the test's own in LibreOffice's flat format, such as users make of a deck list in
-// a word processor: lists whose bullets are Symbol's and Wingdings' as Word's are, a table, notes,
-// character and paragraph formats, Japanese, and Cyrillic in a Western font.
-std::map<QString, QString> wordProcessorDocuments()
-{
-    const auto document = [](const QString &styles, const QString &body) {
-        return R"(<?xml version="1.0" encoding="UTF-8"?><office:document office:version="1.3"
- xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
- xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
- xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0" xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"
- office:mimetype="application/vnd.oasis.opendocument.text"><office:font-face-decls>
- <style:font-face style:name="Symbol" svg:font-family="Symbol" style:font-charset="x-symbol"/>
- <style:font-face style:name="Wingdings" svg:font-family="Wingdings" style:font-charset="x-symbol"/>
- <style:font-face style:name="OpenSymbol" svg:font-family="OpenSymbol" style:font-charset="x-symbol"/>
- <style:font-face style:name="Arial" svg:font-family="Arial"/><style:font-face style:name="Courier New" svg:font-family="'Courier New'"/>
- </office:font-face-decls><office:automatic-styles>)" + styles + "</office:automatic-styles><office:body><office:text>"
-            + body + "</office:text></office:body></office:document>";
-    };
-    // A level of a list: a bullet in a font, or numbers.
-    const auto level = [](int n, const QString &bullet = {}, const QString &font = {}) {
-        const QString kind = bullet.isEmpty() ? "number" : "bullet";
-        return QString(R"(<text:list-level-style-%1 text:level="%2" %3><style:list-level-properties
- text:list-level-position-and-space-mode="label-alignment"><style:list-level-label-alignment text:label-followed-by="listtab"
- fo:text-indent="-0.25in" fo:margin-left="%4in"/></style:list-level-properties>%5</text:list-level-style-%1>)")
-            .arg(kind).arg(n)
-            .arg(bullet.isEmpty() ? R"(style:num-format="1" style:num-suffix=".")" : "text:bullet-char=\"" + bullet + '"')
-            .arg(n * 0.5)
-            .arg(font.isEmpty() ? QString() : R"(<style:text-properties style:font-name=")" + font + "\"/>");
-    };
-    const auto item = [](const QString &text, const QString &inner = {}) {
-        return "<text:list-item><text:p>" + text + "</text:p>" + inner + "</text:list-item>";
-    };
-    const auto span = [](const QString &style, const QString &text) {
-        return R"(<text:span text:style-name=")" + style + "\">" + text + "</text:span>";
-    };
-    const auto textStyle = [](const QString &name, const QString &family, const QString &properties) {
-        return QString(R"(<style:style style:name="%1" style:family="%2"><style:%2-properties %3/></style:style>)")
-            .arg(name, family, properties);
-    };
-    const auto note = [](const QString &kind, const QString &mark, const QString &text) {
-        return QString(R"(<text:note text:note-class="%1"><text:note-citation>%2</text:note-citation><text:note-body>
- <text:p>%3</text:p></text:note-body></text:note>)").arg(kind, mark, text);
-    };
-    const auto cell = [](const QString &paragraphs) {
-        return "<table:table-cell>" + paragraphs + "</table:table-cell>";
-    };
-    return {
-        {"lists", document(R"(<text:list-style style:name="B">)" + level(1, QChar(0xF0B7), "Symbol")
-                               + level(2, "◦", "OpenSymbol") + level(3, QChar(0xF0A7), "Wingdings")
-                               + R"(</text:list-style><text:list-style style:name="N">)" + level(1) + "</text:list-style>",
-                           R"(<text:p>Deck list</text:p><text:list text:style-name="B">)"
-                               + item("Quarlith", "<text:list>" + item("Skarnox", "<text:list>" + item("Fire Energy") + "</text:list>")
-                                                      + "</text:list>")
-                               + item("Kilnmole") + R"(</text:list><text:list text:style-name="N">)" + item("one")
-                               + item("two") + "</text:list>")},
-        {"table", document({}, R"(<text:p>Before</text:p><table:table><table:table-column table:number-columns-repeated="3"/>
- <table:table-row>)" + cell("<text:p>a1</text:p>") + cell("<text:p>b1</text:p>") + cell("<text:p>x</text:p>")
-                                   + "</table:table-row><table:table-row>" + cell("<text:p>c1</text:p><text:p>c2</text:p>")
-                                   + cell({}) + cell("<text:p>d</text:p>") + "</table:table-row></table:table><text:p>After</text:p>")},
-        {"notes", document({}, "<text:p>A footnote" + note("footnote", "1", "The note.") + " and an endnote"
-                                   + note("endnote", "i", "The end note.") + " here.</text:p><text:p>Next</text:p>")},
-        {"formats",
-         document(textStyle("S", "text", R"(style:text-line-through-style="solid")")
-                      + textStyle("U", "text", R"(style:text-position="super 58%")")
-                      + textStyle("D", "text", R"(style:text-position="sub 58%")")
-                      + textStyle("H", "text", R"(fo:background-color="#ffff00")")
-                      + textStyle("L", "text", R"(fo:font-weight="bold" fo:font-style="italic" style:text-underline-style="solid"
- fo:color="#c00000" style:font-name="Courier New" fo:font-size="14pt")")
-                      + textStyle("I", "paragraph", R"(fo:margin-left="1in" fo:margin-right="0.5in" fo:text-indent="-0.25in"
- fo:margin-top="0.1in" fo:margin-bottom="0.2in" fo:text-align="center")")
-                      + textStyle("R", "paragraph", R"(fo:text-align="end")")
-                      + textStyle("J", "paragraph", R"(fo:text-align="justify")"),
-                  "<text:p>Plain " + span("S", "struck") + " x" + span("U", "2") + " H" + span("D", "2") + "O "
-                      + span("H", "marked") + " " + span("L", "loud") + R"(.</text:p><text:p text:style-name="I">Indented,
- spaced</text:p><text:p text:style-name="R">Right</text:p><text:p text:style-name="J">Justified</text:p>)")},
-        {"japanese", document({}, "<text:p>日本語のデッキ、カタカナ。</text:p>")},
-        {"cyrillic", document(textStyle("C", "text", R"(style:font-name="Arial")"),
-                              "<text:p>" + span("C", "Колода: Café éè") + "</text:p>")},
-    };
-}
-
-// What LibreOffice's text export holds, a line per paragraph; a list's paragraph is written
-// indented four blanks a level, its label followed by a blank where the document has a tab.
-QStringList exportedText(const QByteArray &text)
-{
-    QStringList lines = QString::fromUtf8(text).remove(QChar::ByteOrderMark).split('\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    static const QRegularExpression listItem("^ {4,}(\\S+) ");
-    return lines.replaceInStrings(listItem, "\\1\t");
-}
-
-// The editor's text, likewise, without the blanks that may lead a list's label.
-QStringList editorText(const QTextDocument &document)
-{
-    static const QRegularExpression leadingBlanks("^ +");
-    return document.toPlainText().split('\n').replaceInStrings(leadingBlanks, "");
-}
-
-} // namespace
 
 // LibreOffice, an independent word processor, and we read the RTF it writes of its documents
 // alike, bullets and all; it reads what we save of them, and of a document with every attribute
