@@ -1,11 +1,11 @@
 #include "AppFixture.h"
 
 AppFixture::AppFixture(db::Limits limits)
-    : engine(limits), context{dialogs, registry, engine, folder.path(), {ZENT_PROGRAM_DIR "/zentcat"}, &statements, this}
+    : TestBench(limits),
+      context{dialogs, registry, engine, folder.path(), {ZENT_PROGRAM_DIR "/zentcat"}, &statements, this}
 {
     // The program runs from its own folder, where relative picture paths resolve.
     QDir::setCurrent(folder.path());
-    qputenv("TMPDIR", temporary.path().toLocal8Bit());
 }
 
 AppFixture::~AppFixture()
@@ -13,7 +13,6 @@ AppFixture::~AppFixture()
     window.reset();
     for (const QString &failure : expected)
         EXPECT_TRUE(failures.join('\n').contains(failure)) << "never passed over: " << failure.toStdString();
-    qputenv("TMPDIR", startTemporary);
     QDir::setCurrent(startFolder);
 }
 
@@ -57,11 +56,7 @@ QString AppFixture::text(const char *name) const
 QStringList AppFixture::items(const char *list) const
 {
     const auto *names = control<QComboBox>(list);
-    const QAbstractItemModel *model = names ? names->model() : control<QListWidget>(list)->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->index(row, 0).data().toString();
-    return texts;
+    return entries(names ? names->model() : control<QListWidget>(list)->model());
 }
 
 void AppFixture::choose(const char *nameList, const QString &name)

@@ -1,13 +1,8 @@
 #pragma once
 
-#include "Testing.h"
-#include "CatalogueWriter.h"
-#include "ScriptedDialogs.h"
+#include "CatalogueFixture.h"
 #include "app/AppContext.h"
-#include "platform/db/Engine.h"
-#include "platform/db/StatementLog.h"
 #include "platform/system/Registry.h"
-#include "platform/ui/PictureBox.h"
 
 #include <memory>
 
@@ -17,7 +12,7 @@ class frmZentMain;
 // an empty registry; the main window is created on it as the splash would. The failures the
 // window passes over silently are heard here, and so are the faults of the program; a test that
 // expects a silent skip names the failure it expects, which must then come.
-class AppFixture : public HeardFailures
+class AppFixture : public TestBench
 {
 public:
     explicit AppFixture(db::Limits limits = {});
@@ -42,14 +37,9 @@ public:
     // The user opens the file with File > Open.
     void open(const QString &file);
 
+    // The test's folder is the program folder, and the current folder while the fixture lives.
     const QString startFolder = QDir::currentPath();
-    TempDir folder; // the program folder, and the current folder while the fixture lives
-    TempDir temporary; // the user's temporary folder (TMPDIR) while the fixture lives
-    const QByteArray startTemporary = qgetenv("TMPDIR");
-    ui::ScriptedDialogs dialogs;
     sys::Registry registry;
-    db::StatementLog statements;   // every statement the window sends, in order
-    db::Engine engine;
     QStringList expected; // failures the test expects to be passed over
     AppContext context;
     std::unique_ptr<frmZentMain> window;

@@ -1,20 +1,12 @@
 // The deck list report from a catalogue's working deck and the energy strip, without a window.
-#include "Testing.h"
-#include "CatalogueWriter.h"
-#include "catalogue/Catalogue.h"
+#include "CatalogueFixture.h"
 #include "deck/DeckControls.h"
-#include "platform/db/Engine.h"
 #include "platform/system/Failure.h"
 #include "report/DeckReport.h"
 
 TEST(DeckReport, ListsTheRowsOfTheTableInStoredOrderAndTheEnergiesAsTheLabelsShowThem)
 {
-    TempDir folder;
-    const QString file = folder.file("cards.znt");
-    ASSERT_TRUE(catalogue_writer::writeCatalogue(file, {creature("Alpha")}));
-    const db::Engine engine;
-    catalogue::Catalogue catalogue(engine);
-    catalogue.open(file);
+    OpenCatalogue open({creature("Alpha")});
     QLabel labels[deck::energyKindCount];
     deck::EnergyStrip strip;
     for (size_t i = 0; i < strip.columns.size(); ++i) {
@@ -26,13 +18,12 @@ TEST(DeckReport, ListsTheRowsOfTheTableInStoredOrderAndTheEnergiesAsTheLabelsSho
     strip[deck::EnergyKind::Colorless].count->setText("1");
 
     // An empty deck has no report.
-    EXPECT_THROW(report::deckNames(catalogue), sys::Failure);
+    EXPECT_THROW(report::deckNames(open.catalogue), sys::Failure);
     // Rows an earlier run left behind in a catalogue are part of it, as the table returns them.
-    const QString left = folder.file("left.znt");
-    ASSERT_TRUE(catalogue_writer::writeCatalogue(left, {creature("Alpha")}));
+    const QString left = open.write({creature("Alpha")}, "left.znt");
     sqlite3Tool(left, "INSERT INTO tblNames VALUES ('Quarlith', 9), ('Kai''ro', 1), ('', 2)");
-    catalogue.open(left);
-    EXPECT_EQ(report::DeckReport(report::deckNames(catalogue), strip),
+    open.open(left);
+    EXPECT_EQ(report::DeckReport(report::deckNames(open.catalogue), strip),
               "Current Deck:\r\n\r\nQuarlith\r\nKai'ro\r\n\r\n\r\n * * * * * * * * * * * *\r\n"
               "1  Colorless Energy\r\n0  Fighting Energy\r\n3  Fire Energy\r\n0  Water Energy\r\n"
               "0  Psychic Energy\r\n0  Lightning Energy\r\n12  Grass Energy");

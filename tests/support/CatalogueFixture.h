@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Testing.h"
 #include "CatalogueWriter.h"
 #include "ScriptedDialogs.h"
 #include "catalogue/CardDisplay.h"
@@ -11,27 +10,39 @@
 #include "platform/db/StatementLog.h"
 #include "platform/ui/PictureBox.h"
 
-// A catalogue file of the test's own, opened as the main window's load and File > Open open it,
-// with the controls the catalogue's subsystems fill: the two name lists, and the boxes of the
-// card shown that code reads, bound as the window binds them. No window.
-// Working copies go to a temporary folder of its own, and legacy catalogues to the built
-// catalogue tool, unless the test gives another.
-struct OpenCatalogue : HeardFailures
+// What the fixtures of the program's subsystems start from: a folder of the test's own for its
+// catalogues, the user's temporary folder (TMPDIR) one of the test's own while it lives, scripted
+// dialogs, and an engine whose statements are logged. A fault of the program fails the test
+// unless the test planted it.
+struct TestBench : HeardFailures
 {
+    explicit TestBench(db::Limits limits = {}) : engine(limits) { qputenv("TMPDIR", temporary.path().toLocal8Bit()); }
+    ~TestBench() override { qputenv("TMPDIR", startTemporary); }
+
     TempDir folder;
     TempDir temporary;
     const QByteArray startTemporary = qgetenv("TMPDIR");
-    const QString file = folder.file("cards.znt");
     ui::ScriptedDialogs dialogs;
-    db::StatementLog statements;
+    db::StatementLog statements; // every statement sent, in order
     db::Engine engine;
+};
+
+// A catalogue file of the test's own, opened as the main window's load and File > Open open it,
+// with the controls the catalogue's subsystems fill: the two name lists, and the boxes of the
+// card shown that code reads, bound as the window binds them. No window.
+// Working copies go to the temporary folder, and legacy catalogues to the built catalogue tool,
+// unless the test gives another.
+struct OpenCatalogue : TestBench
+{
+    const QString file = folder.file("cards.znt");
     catalogue::Catalogue catalogue;
     QComboBox cboName, cboTrainers;
     QLineEdit txtHitPoints, txtImagePath, txtGroup, txtGroupLev;
     ui::PictureBox imgZents;
-    catalogue::CardControls card;
+    catalogue::CardControls card{.cboName = &cboName, .txtHitPoints = &txtHitPoints, .imgZents = &imgZents,
+                                 .txtImagePath = &txtImagePath, .txtGroup = &txtGroup, .txtGroupLev = &txtGroupLev};
     catalogue::AttackFrames attacks;
-    catalogue::TrainerControls trainers;
+    catalogue::TrainerControls trainers{.cboTrainers = &cboTrainers};
     catalogue::CardDisplay display{catalogue, card, attacks, trainers};
 
     // The sqlite3 tool runs the statements of `shaped` on the file before it is opened.
@@ -39,16 +50,8 @@ struct OpenCatalogue : HeardFailures
                            const catalogue::CatalogueTool &tool = {ZENT_PROGRAM_DIR "/zentcat"})
         : catalogue(engine, &statements, tool, this)
     {
-        qputenv("TMPDIR", temporary.path().toLocal8Bit());
         for (QComboBox *list : {&cboName, &cboTrainers})
             list->setEditable(true);
-        card.cboName = &cboName;
-        card.txtHitPoints = &txtHitPoints;
-        card.txtImagePath = &txtImagePath;
-        card.txtGroup = &txtGroup;
-        card.txtGroupLev = &txtGroupLev;
-        card.imgZents = &imgZents;
-        trainers.cboTrainers = &cboTrainers;
         namespace column = catalogue::column;
         for (const auto &[box, column] : {std::pair{&txtHitPoints, column::hitPoints}, {&txtImagePath, column::image},
                                           {&txtGroup, column::group}, {&txtGroupLev, column::groupLevel}})
@@ -58,7 +61,6 @@ struct OpenCatalogue : HeardFailures
             sqlite3Tool(file, shaped);
         open(file);
     }
-    ~OpenCatalogue() override { qputenv("TMPDIR", startTemporary); }
     // The card of that name shown from its list, as the window shows it.
     void show(const QString &name)
     {
@@ -81,11 +83,5 @@ struct OpenCatalogue : HeardFailures
         catalogue::fillNameLists(catalogue, cboName, cboTrainers);
         catalogue.pointDataControls();
     }
-    static QStringList names(const QComboBox &list)
-    {
-        QStringList names;
-        for (int i = 0; i < list.count(); ++i)
-            names << list.itemText(i);
-        return names;
-    }
+    static QStringList names(const QComboBox &list) { return entries(list.model()); }
 };
