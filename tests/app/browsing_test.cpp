@@ -41,7 +41,7 @@ QList<CardRow> cards()
 
 } // namespace
 
-TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
+TEST(Browsing, ChoosingOrFindingANameShowsTheWholeCardAndGivesTheKeyboardToItsList)
 {
     AppFixture app;
     app.writeCatalogue(cards());
@@ -70,29 +70,16 @@ TEST(Browsing, ChoosingANameShowsTheWholeCardAndItsPicture)
     app.choose("cboName", "Bare");
     EXPECT_EQ(picture(app), 0u);
 
-    // Attack 2 stays seen from card to card; the keyboard goes back to the creature list.
-    EXPECT_FALSE(app.control<QGroupBox>("fraAttack1")->isHidden());
-    main.cmdToggle_Click();
-    app.choose("cboName", "Alpha");
-    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isHidden());
-    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isVisible());
-    EXPECT_TRUE(app.control<QWidget>("cboName")->hasFocus());
-    main.cmdToggle_Click();
-    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isVisible());
-    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isHidden());
-}
-
-// What only the window shows of Find: the whole card, and the keyboard in the list the name went
-// to. What is found and said is the search's own tests'.
-TEST(Browsing, FindShowsTheCardAndGivesTheKeyboardToItsList)
-{
-    AppFixture app;
-    app.writeCatalogue(cards());
-    frmZentMain &main = app.showMainWindow();
+    // What only the window shows of Find: the whole card, and the keyboard in the list the name
+    // went to. What is found and said is the search's own tests'.
+    app.dialogs.answerInput("Beta");
+    main.mnuFindTrainer_Click();
+    EXPECT_EQ(app.text("txtNotes"), "Draw 2.");
+    EXPECT_TRUE(app.control<QWidget>("cboTrainers")->hasFocus());
     app.dialogs.answerInput("Alpha");
     main.mnuFindZentari_Click();
     EXPECT_EQ(app.text("txtAtck2"), "fldAttack2 of Alpha");
-    EXPECT_NE(picture(app), 0u);
+    EXPECT_EQ(picture(app), alphaPicture);
     EXPECT_TRUE(app.control<QWidget>("cboName")->hasFocus());
     // The name set into the list runs no click of its own, not even when the keyboard leaves
     // the list: one display, not two.
@@ -100,8 +87,14 @@ TEST(Browsing, FindShowsTheCardAndGivesTheKeyboardToItsList)
     app.control<QLineEdit>("txtLevel")->setFocus();
     EXPECT_EQ(app.statements.texts().filter("SELECT *").size(), 0);
 
-    app.dialogs.answerInput("Beta");
-    main.mnuFindTrainer_Click();
-    EXPECT_EQ(app.text("txtNotes"), "Draw 2.");
-    EXPECT_TRUE(app.control<QWidget>("cboTrainers")->hasFocus());
+    // Attack 2 stays seen from card to card; the keyboard goes back to the creature list.
+    EXPECT_FALSE(app.control<QGroupBox>("fraAttack1")->isHidden());
+    main.cmdToggle_Click();
+    app.choose("cboName", "Kai'ro");
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isHidden());
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isVisible());
+    EXPECT_TRUE(app.control<QWidget>("cboName")->hasFocus());
+    main.cmdToggle_Click();
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack1")->isVisible());
+    EXPECT_TRUE(app.control<QGroupBox>("fraAttack2")->isHidden());
 }

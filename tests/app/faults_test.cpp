@@ -10,8 +10,6 @@
 #include "AppFixture.h"
 #include "FaultyFiles.h"
 
-#include "platform/db/Connection.h"
-
 #include <functional>
 
 #include <unistd.h>
@@ -43,12 +41,6 @@ QList<CardRow> catalogueB()
     return {card("B", "Birch", "5", "1"), card("B", "Bloom", "", "", true), card("B", "Bark", "6", "1")};
 }
 
-// Nothing of the program holds the file: another program may take it whole at once.
-bool isFree(const SqliteConnection &file)
-{
-    return file.rows("BEGIN EXCLUSIVE; ROLLBACK") == QStringList();
-}
-
 struct Campaign : AppFixture
 {
     // Locks put in at every step would each keep the test waiting.
@@ -64,15 +56,7 @@ struct Campaign : AppFixture
         choose(list, name);
         QString(list) == "cboName" ? window->cmdAdd2Deck_Click() : window->cmdAddTrainers_Click();
     }
-    // The deck list as the deck table's rows would read: "name|id", line after line.
-    QString deckShown() const
-    {
-        QStringList lines;
-        const QStringList names = items("lstZents"), ids = items("lstId");
-        for (qsizetype i = 0; i < names.size(); ++i)
-            lines << names[i] + "|" + ids.value(i);
-        return lines.join(' ');
-    }
+    QString deckShown() const { return deckListed(*control<QListWidget>("lstZents"), *control<QListWidget>("lstId")); }
     QString openFile() const
     {
         return window->catalogueInUse().isOpen() ? window->catalogueInUse().database().path() : QString();
@@ -126,8 +110,9 @@ const Action actions[] = {
 void check(Campaign &app, const Action &action, const QString &notesBefore)
 {
     for (const QString &file : {app.fileA, app.fileB}) {
+        // Nothing of the program holds the file: another program may take it whole at once.
         const SqliteConnection reader(file);
-        EXPECT_TRUE(isFree(reader)) << file.toStdString();
+        EXPECT_EQ(reader.rows("BEGIN EXCLUSIVE; ROLLBACK"), QStringList()) << file.toStdString();
         EXPECT_EQ(reader.rows("PRAGMA integrity_check"), QStringList{"ok"});
         EXPECT_EQ(reader.rows("SELECT * FROM tblZentDeck"), file == app.fileA ? app.cardsA : app.cardsB);
     }
@@ -174,26 +159,35 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     EXPECT_EQ(after.value(after.size() - 1), chosen + "|" + app.items("lstId").constLast());
 }
 
-class Faults : public ::testing::TestWithParam<int>
+class EachAction : public ::testing::TestWithParam<int>
 {
-};
-
-TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
-{
-    const Action &action = actions[GetParam()];
-    int runs = 0;
-    for (const Kind kind : faulty_files::kinds) {
+protected:
+    // The points the action reaches with the counting armed, counted in a run of its own; then a
+    // trial at each of them, until one fails.
+    void atEveryPoint(const Action &action, const std::function<void()> &armCounting,
+                      const std::function<void(int at, int points)> &trial)
+    {
         int points = 0;
         {
             Campaign app;
             app.setUp(action);
-            faulty_files::count(kind);
+            armCounting();
             action.run(app);
             points = faulty_files::disarm();
             app.dialogs.clear();
         }
-        for (const bool persistent : {false, true}) {
-            for (int at = 1; at <= points; ++at) {
+        for (int at = 1; at <= points && !HasFailure(); ++at)
+            trial(at, points);
+    }
+};
+
+TEST_P(EachAction, EveryStepFailsInTurnAndTheWindowStaysWholeAndUsable)
+{
+    const Action &action = actions[GetParam()];
+    int runs = 0;
+    for (const Kind kind : faulty_files::kinds) {
+        atEveryPoint(action, [&] { faulty_files::count(kind); }, [&](int at, int points) {
+            for (const bool persistent : {false, true}) {
                 SCOPED_TRACE(QString("%1, %2 fault at point %3 of %4")
                                  .arg(faulty_files::names[int(kind)], persistent ? "lasting" : "one", QString::number(at),
                                       QString::number(points))
@@ -206,10 +200,8 @@ TEST_P(Faults, EveryStepOfTheActionFailsInTurnAndTheWindowStaysWholeAndUsable)
                 faulty_files::disarm();
                 ++runs;
                 check(app, action, notesBefore);
-                if (HasFailure())
-                    return;
             }
-        }
+        });
     }
     std::printf("%s: %d fault points run\n", action.name, runs);
 }
@@ -239,83 +231,60 @@ QString writeNewer(AppFixture &app)
     return newer;
 }
 
-class Replaced : public ::testing::TestWithParam<int>
-{
-};
-
-TEST_P(Replaced, AtEveryStepTheFileReplacedAndTheProgramKilledLeavesEveryFileWholeAndNoRowOfOneInAnother)
+TEST_P(EachAction, TheFileReplacedAtEveryStepAndTheProgramKilledLeavesEveryFileWholeAndNoRowOfOneInAnother)
 {
     const Action &action = actions[GetParam()];
     int runs = 0;
     for (const Outside &outside : outsides) {
-        int points = 0;
-        {
-            Campaign app;
-            app.setUp(action);
-            faulty_files::armOutside(0, {});
-            action.run(app);
-            points = faulty_files::disarm();
-            app.dialogs.clear();
-        }
-        for (int at = 1; at <= points; ++at) {
+        atEveryPoint(action, [] { faulty_files::armOutside(0, {}); }, [&](int at, int points) {
             SCOPED_TRACE(QString("%1 after call %2 of %3").arg(outside.name).arg(at).arg(points).toStdString());
-            QStringList newerCards, newerDeck;
-            {
-                Campaign app;
-                const QString newer = writeNewer(app);
-                newerCards = SqliteConnection(newer).rows("SELECT * FROM tblZentDeck");
-                newerDeck = SqliteConnection(newer).rows("SELECT * FROM tblNames");
-                app.setUp(action);
-                // The catalogue the action works on, and a second name for it, to look at the
-                // file the program had once another is at its place.
-                const QString catalogue = QString(action.name) == "File Open" ? app.fileB : app.fileA;
-                const QString had = app.folder.file("had.znt");
-                ASSERT_EQ(::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(had).constData()), 0);
-                faulty_files::armOutside(at, [&] { outside.doing(catalogue, newer); });
-                action.run(app);
-                faulty_files::disarm();
-                ++runs;
+            Campaign app;
+            const QString newer = writeNewer(app);
+            const QStringList newerCards = SqliteConnection(newer).rows("SELECT * FROM tblZentDeck");
+            const QStringList newerDeck = SqliteConnection(newer).rows("SELECT * FROM tblNames");
+            app.setUp(action);
+            // The catalogue the action works on, and a second name for it, to look at the
+            // file the program had once another is at its place.
+            const QString catalogue = QString(action.name) == "File Open" ? app.fileB : app.fileA;
+            const QString had = app.folder.file("had.znt");
+            ASSERT_EQ(::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(had).constData()), 0);
+            faulty_files::armOutside(at, [&] { outside.doing(catalogue, newer); });
+            action.run(app);
+            faulty_files::disarm();
+            ++runs;
 
-                // Killed now: the next run finds the files as they are, a journal beside them
-                // included, and opens them.
-                TempDir killed;
-                for (const QString suffix : {"", "-journal", "-wal"})
-                    QFile::copy(catalogue + suffix, killed.file("found.znt" + suffix));
-                QFile::copy(had, killed.file("had.znt"));
-                const QString found = killed.file("found.znt");
-                const bool deleted = QString(outside.name) == "deleted";
-                EXPECT_EQ(QFile::exists(found), !deleted);
-                if (!deleted) {
-                    const SqliteConnection next(found);
-                    EXPECT_EQ(next.rows("PRAGMA integrity_check"), QStringList{"ok"});
-                    EXPECT_EQ(next.rows("SELECT * FROM tblZentDeck"), newerCards);
-                    EXPECT_EQ(next.rows("SELECT * FROM tblNames"), newerDeck);
-                }
-                // The file the program had, unless the newer one's bytes took its place, is whole
-                // with its own cards, and its deck holds only rows of the deck shown.
-                if (QString(outside.name) != "copied over") {
-                    const SqliteConnection kept(killed.file("had.znt"));
-                    EXPECT_EQ(kept.rows("PRAGMA integrity_check"), QStringList{"ok"});
-                    EXPECT_EQ(kept.rows("SELECT * FROM tblZentDeck"), catalogue == app.fileA ? app.cardsA : app.cardsB);
-                    const QString shown = app.deckShown();
-                    for (const QString &row : kept.rows("SELECT fldNames, fldID FROM tblNames"))
-                        EXPECT_TRUE(shown.split(' ').contains(row)) << row.toStdString();
-                }
-                app.dialogs.clear();
+            // Killed now: the next run finds the files as they are, a journal beside them
+            // included, and opens them.
+            TempDir killed;
+            for (const QString suffix : {"", "-journal", "-wal"})
+                QFile::copy(catalogue + suffix, killed.file("found.znt" + suffix));
+            QFile::copy(had, killed.file("had.znt"));
+            const QString found = killed.file("found.znt");
+            const bool deleted = QString(outside.name) == "deleted";
+            EXPECT_EQ(QFile::exists(found), !deleted);
+            if (!deleted) {
+                const SqliteConnection next(found);
+                EXPECT_EQ(next.rows("PRAGMA integrity_check"), QStringList{"ok"});
+                EXPECT_EQ(next.rows("SELECT * FROM tblZentDeck"), newerCards);
+                EXPECT_EQ(next.rows("SELECT * FROM tblNames"), newerDeck);
             }
-            if (HasFailure())
-                return;
-        }
+            // The file the program had, unless the newer one's bytes took its place, is whole
+            // with its own cards, and its deck holds only rows of the deck shown.
+            if (QString(outside.name) != "copied over") {
+                const SqliteConnection kept(killed.file("had.znt"));
+                EXPECT_EQ(kept.rows("PRAGMA integrity_check"), QStringList{"ok"});
+                EXPECT_EQ(kept.rows("SELECT * FROM tblZentDeck"), catalogue == app.fileA ? app.cardsA : app.cardsB);
+                const QString shown = app.deckShown();
+                for (const QString &row : kept.rows("SELECT fldNames, fldID FROM tblNames"))
+                    EXPECT_TRUE(shown.split(' ').contains(row)) << row.toStdString();
+            }
+            app.dialogs.clear();
+        });
     }
     std::printf("%s: %d calls followed by another program's doing\n", action.name, runs);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachAction, Replaced, ::testing::Range(0, int(std::size(actions))),
-                         [](const ::testing::TestParamInfo<int> &action) {
-                             return QString(actions[action.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
-                         });
-
-INSTANTIATE_TEST_SUITE_P(EachAction, Faults, ::testing::Range(0, int(std::size(actions))),
+INSTANTIATE_TEST_SUITE_P(Actions, EachAction, ::testing::Range(0, int(std::size(actions))),
                          [](const ::testing::TestParamInfo<int> &action) {
                              return QString(actions[action.param].name).remove(QRegularExpression("[^A-Za-z]")).toStdString();
                          });

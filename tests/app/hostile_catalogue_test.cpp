@@ -14,6 +14,38 @@ void openSilently(AppFixture &app, const QString &catalogue)
     EXPECT_EQ(digest(catalogue), before);
 }
 
+// Every question answered Yes, every name asked for is the first card's, every open dialog
+// chooses the catalogue; the hostile catalogues decide which boxes come.
+struct AnswerYes : ui::Dialogs
+{
+    QString catalogue;
+    ui::MessageAnswer messageBox(QWidget *, const ui::MessageBoxRequest &) override { return ui::MessageAnswer::Yes; }
+    QString inputBox(QWidget *, const QString &, const QString &) override { return "Ash"; }
+    bool showOpen(QWidget *, ui::CommonDialogSettings &settings) override
+    {
+        settings.fileName = catalogue;
+        return true;
+    }
+    bool showSave(QWidget *, ui::CommonDialogSettings &) override { return false; }
+    bool showPrinter(QWidget *, ui::CommonDialogSettings &, QPrinter &) override { return false; }
+    bool showFont(QWidget *, ui::CommonDialogSettings &) override { return false; }
+    bool showColor(QWidget *, ui::CommonDialogSettings &) override { return false; }
+};
+
+// The kinds of hostile catalogue, each a name and the statements that make it of an ordinary one.
+QList<std::pair<QString, QString>> hostileKinds()
+{
+    const QString text = QString::fromUtf8(readFile(ZENT_SOURCE_DIR "/tests/data/hostile-schemas.sql"));
+    static const QRegularExpression kind("^-- kind: (.*)$", QRegularExpression::MultilineOption);
+    QList<std::pair<QString, QString>> kinds;
+    for (auto found = kind.globalMatch(text); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        const qsizetype end = text.indexOf("\n-- kind: ", match.capturedEnd());
+        kinds.append({match.captured(1), text.mid(match.capturedEnd(), end < 0 ? -1 : end - match.capturedEnd())});
+    }
+    return kinds;
+}
+
 } // namespace
 
 TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
@@ -89,42 +121,6 @@ TEST(HostileCatalogue, NamesAreShownAndFoundExactlyAsStoredAndTheWindowFits)
     EXPECT_LE(app.window->width(), 1000);
     EXPECT_LE(app.window->minimumSizeHint().width(), 1000);
 }
-
-namespace {
-
-// Every question answered Yes, every name asked for is the first card's, every open dialog
-// chooses the catalogue; the hostile catalogues decide which boxes come.
-struct AnswerYes : ui::Dialogs
-{
-    QString catalogue;
-    ui::MessageAnswer messageBox(QWidget *, const ui::MessageBoxRequest &) override { return ui::MessageAnswer::Yes; }
-    QString inputBox(QWidget *, const QString &, const QString &) override { return "Ash"; }
-    bool showOpen(QWidget *, ui::CommonDialogSettings &settings) override
-    {
-        settings.fileName = catalogue;
-        return true;
-    }
-    bool showSave(QWidget *, ui::CommonDialogSettings &) override { return false; }
-    bool showPrinter(QWidget *, ui::CommonDialogSettings &, QPrinter &) override { return false; }
-    bool showFont(QWidget *, ui::CommonDialogSettings &) override { return false; }
-    bool showColor(QWidget *, ui::CommonDialogSettings &) override { return false; }
-};
-
-// The kinds of hostile catalogue, each a name and the statements that make it of an ordinary one.
-QList<std::pair<QString, QString>> hostileKinds()
-{
-    const QString text = QString::fromUtf8(readFile(ZENT_SOURCE_DIR "/tests/data/hostile-schemas.sql"));
-    static const QRegularExpression kind("^-- kind: (.*)$", QRegularExpression::MultilineOption);
-    QList<std::pair<QString, QString>> kinds;
-    for (auto found = kind.globalMatch(text); found.hasNext();) {
-        const QRegularExpressionMatch match = found.next();
-        const qsizetype end = text.indexOf("\n-- kind: ", match.capturedEnd());
-        kinds.append({match.captured(1), text.mid(match.capturedEnd(), end < 0 ? -1 : end - match.capturedEnd())});
-    }
-    return kinds;
-}
-
-} // namespace
 
 // A catalogue passed between players is data: whatever its schema holds (triggers, views and
 // virtual tables in place of tables, never-ending queries, generated and indexed expressions,

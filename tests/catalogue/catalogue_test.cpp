@@ -20,6 +20,11 @@ QList<catalogue_writer::CardRow> cards()
             {{"fldName", "z"}, {"fldTrainers", "z"}}};
 }
 
+QString legacy(const QString &name)
+{
+    return ZENT_SOURCE_DIR "/tests/data/legacy/" + name;
+}
+
 } // namespace
 
 TEST(NameLists, ListEveryNameInStoredOrderButTheMarkOfNoneAndOnlyTheCatalogueOpen)
@@ -82,15 +87,6 @@ TEST(CardSearch, FindsACardOfExactlyThatNameOrSaysItWasNotFound)
     EXPECT_EQ(open.cboTrainers.currentText(), "Beta");
     EXPECT_EQ(open.txtHitPoints.text(), "");
 }
-
-namespace {
-
-QString legacy(const QString &name)
-{
-    return ZENT_SOURCE_DIR "/tests/data/legacy/" + name;
-}
-
-} // namespace
 
 // Catalogues the program cannot use in place: legacy (Access-format) files, turned by the
 // catalogue tool into a private working copy, on which everything works; the legacy file is never

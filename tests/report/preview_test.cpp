@@ -1,6 +1,5 @@
 // The preview window: the report in its editor; bold, italic, underline, alignment, font and
 // colour, with the check marks and buttons that follow the selection; save, open, print, exit.
-#include "Testing.h"
 #include "ScriptedDialogs.h"
 #include "platform/ui/KeyedToolBar.h"
 #include "platform/ui/RichTextBox.h"
@@ -58,7 +57,7 @@ struct Preview
 
 } // namespace
 
-TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
+TEST(Preview, ShowsTheReportOpensSavedListsAndAsksBeforeLeavingUnsavedChanges)
 {
     Preview preview;
     frmPreview &window = preview.window;
@@ -80,54 +79,48 @@ TEST(Preview, ShowsTheReportAndAsksBeforeLeavingUnsavedChanges)
     EXPECT_EQ(preview.dialogs.shown()[0].box(), "Discard Changes?|ZentDeckBuilder|?|Yes No");
     EXPECT_TRUE(window.isVisible());
 
-    // Saved under a .txt name, it is rich text all the same; then Exit asks nothing.
-    preview.dialogs.answerSave(preview.folder.file("deck.txt"));
+    // Saved under a .txt name, it is rich text all the same, and counts as saved.
+    const QString saved = preview.folder.file("deck.txt");
+    preview.dialogs.answerSave(saved);
     QTest::mouseClick(preview.button("Save"), Qt::LeftButton);
     const ui::CommonDialogSettings &save = preview.dialogs.shown()[1].settings;
     EXPECT_EQ(save.filter, "Text Files (*.txt|*.txt|RichText Files (*.rtf)|*.rtf");
     EXPECT_EQ(save.filterIndex, 2);
     EXPECT_EQ(save.initDir, preview.folder.path());
     EXPECT_EQ(save.dialogTitle, "Zentari Deck Builder");
-    EXPECT_TRUE(readFile(preview.folder.file("deck.txt")).startsWith("{\\rtf1"));
-    EXPECT_EQ(window.windowTitle(), preview.folder.file("deck.txt"));
+    EXPECT_TRUE(readFile(saved).startsWith("{\\rtf1"));
+    EXPECT_EQ(window.windowTitle(), saved);
     EXPECT_FALSE(window.isModified());
-    // Any edit makes it ask again; Ctrl+X exits from inside the editor too.
+
+    // Any edit makes it ask again. A file that does not load: the caption already names it, the
+    // content stays. (Ctrl+O, the menu item that is the toolbar's Open too, opens once.)
     QTest::keyClicks(&preview.rtfMain, "x");
     EXPECT_TRUE(window.isModified());
-    preview.dialogs.answerMessage(MessageAnswer::Yes);
-    QTest::keyClick(&preview.rtfMain, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(preview.dialogs.shown().size(), 3);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(preview.main.isVisible());
-}
-
-TEST(Preview, OpensSavedListsAndKeepsItsContentWhenAFileDoesNotLoad)
-{
-    Preview preview;
-    frmPreview &window = preview.window;
+    const QString edited = preview.rtfMain.toPlainText();
     ASSERT_TRUE(writeFile(preview.folder.file("notes.rtf"), "plain words, no rich text"));
-    ASSERT_TRUE(preview.rtfMain.saveFile(preview.folder.file("saved.rtf")));
-    preview.rtfMain.setPlainContent("changed");
-
-    // A file that does not load: the caption already names it, the content stays. (Ctrl+O, the
-    // menu item that is the toolbar's Open too, opens once.)
     preview.dialogs.answerMessage(MessageAnswer::Yes);
     preview.dialogs.answerOpen(preview.folder.file("notes.rtf"));
     QTest::keyClick(&preview.rtfMain, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(preview.dialogs.shown()[1].settings.flags, 0x81800);
+    EXPECT_EQ(preview.dialogs.shown()[3].settings.flags, 0x81800);
     EXPECT_EQ(window.windowTitle(), "notes.rtf");
-    EXPECT_EQ(preview.rtfMain.toPlainText(), "changed");
+    EXPECT_EQ(preview.rtfMain.toPlainText(), edited);
 
+    // The saved list opens as rich text, whatever its name.
     preview.dialogs.answerMessage(MessageAnswer::Yes);
-    preview.dialogs.answerOpen(preview.folder.file("saved.rtf"));
+    preview.dialogs.answerOpen(saved);
     QTest::mouseClick(preview.button("Open"), Qt::LeftButton);
-    EXPECT_EQ(window.windowTitle(), "saved.rtf");
+    EXPECT_EQ(window.windowTitle(), "deck.txt");
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
     EXPECT_TRUE(window.isModified());
 
-    // Help shows the about box.
+    // Help shows the about box. Ctrl+X exits from inside the editor too.
     QTest::mouseClick(preview.button("Help"), Qt::LeftButton);
     EXPECT_EQ(preview.aboutShown, 1);
+    preview.dialogs.answerMessage(MessageAnswer::Yes);
+    QTest::keyClick(&preview.rtfMain, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(preview.dialogs.shown().size(), 7);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(preview.main.isVisible());
 }
 
 TEST(Preview, PrintsTheSelectionOrEverything)
@@ -142,10 +135,7 @@ TEST(Preview, PrintsTheSelectionOrEverything)
         preview.select(15, selection ? 23 : 15);
         preview.dialogs.answerPrinter(pdf);
         preview.window.PrintDeckList();
-        QProcess reader;
-        reader.start("pdftotext", {pdf, "-"});
-        reader.waitForFinished(10000);
-        EXPECT_EQ(QString::fromUtf8(reader.readAllStandardOutput()).simplified(), text);
+        EXPECT_EQ(runTool("pdftotext", {pdf, "-"}).out.simplified(), text);
     }
     const ui::CommonDialogSettings &print = preview.dialogs.shown()[0].settings;
     EXPECT_EQ(print.flags, 0x108);

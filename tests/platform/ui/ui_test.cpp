@@ -122,10 +122,7 @@ TEST(Form, ActivatesOnDisplayAndReturnUnloadsOnEveryCloseAndShowsModally)
 
     // Returning from a message box is no new activation.
     QtDialogs dialogs;
-    QTimer::singleShot(0, &main, [] {
-        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
-    });
+    whenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Ok)->click(); });
     messageBox(dialogs, &main, "Hello");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     QCoreApplication::processEvents();
