@@ -57,6 +57,17 @@ QStringList entries(const QAbstractItemModel *list);
 // The deck list as the working deck's rows would read, from its two list boxes.
 QString deckListed(const QListWidget &names, const QListWidget &ids);
 
+// How sizes compare: exactly, or as other word processors keep them, to the half-point.
+enum class SizeRule { Exact, HalfPoints };
+// The look of each character, every paragraph led by a mark that carries its alignment,
+// indents and spacing (in twips).
+QStringList looks(const QTextDocument &document, SizeRule sizes = SizeRule::Exact);
+// What a reader sees of the first character of the first occurrence of a piece of text: its
+// formatting, with what the character leaves open taken from the document's default font, and
+// its paragraph's alignment, as "Arial 15pt bold italic underline #0000ff align 4" ("auto" for
+// the automatic colour).
+QString lookOf(const QTextDocument &document, const QString &text);
+
 struct sqlite3;
 
 // A connection of the test's own to a file, through SQLite's C API on the engine's own files

@@ -6,67 +6,12 @@
 #include "platform/richtext/RichText.h"
 #include "platform/richtext/RtfReader.h"
 
-#include <cmath>
 #include <map>
 
 using richtext::readRtf;
 using richtext::writeRtf;
 
 namespace {
-
-// How sizes compare: exactly, or as other word processors keep them, to the half-point.
-enum class SizeRule { Exact, HalfPoints };
-
-// The look of each character, every paragraph led by a mark that carries its alignment,
-// indents and spacing (in twips).
-QStringList looks(const QTextDocument &document, SizeRule sizes = SizeRule::Exact)
-{
-    QStringList result;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlockFormat paragraph = block.blockFormat();
-        const int alignment = paragraph.alignment()
-                              & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignJustify);
-        QString mark = QString("paragraph align %1").arg(alignment);
-        for (const qreal pixels : {paragraph.leftMargin(), paragraph.rightMargin(), paragraph.textIndent(),
-                                   paragraph.topMargin(), paragraph.bottomMargin()})
-            mark += QString(" %1").arg(qRound(pixels * 15));
-        result << mark;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const QFont font = format.font().resolve(document.defaultFont());
-            const double size = font.pointSizeF();
-            const auto colour = [](const QBrush &brush) {
-                return brush.style() != Qt::NoBrush ? brush.color().name() : QString("auto");
-            };
-            const QString effects = QString(font.strikeOut() ? " strike" : "")
-                                    + (format.verticalAlignment() == QTextCharFormat::AlignSuperScript ? " super"
-                                       : format.verticalAlignment() == QTextCharFormat::AlignSubScript ? " sub"
-                                                                                                       : "")
-                                    + (format.background().style() != Qt::NoBrush ? " on " + colour(format.background()) : "");
-            const QString look = QString("%1 %2pt%3%4%5%6 %7 align %8")
-                                     .arg(font.families().value(0, font.family()))
-                                     .arg(sizes == SizeRule::HalfPoints ? std::round(size * 2) / 2 : size)
-                                     .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
-                                          font.underline() ? " underline" : "", effects, colour(format.foreground()))
-                                     .arg(alignment);
-            for (const QChar c : it.fragment().text())
-                result << QString(c) + " " + look;
-        }
-    }
-    return result;
-}
-
-// What a reader sees of the first character of the first occurrence of a piece of text: its
-// formatting, with what the character leaves open taken from the document's default font, and
-// its paragraph's alignment, as "Arial 15pt bold italic underline #0000ff align 4" ("auto" for
-// the automatic colour).
-QString lookOf(const QTextDocument &document, const QString &text)
-{
-    const int at = int(document.toRawText().indexOf(text));
-    EXPECT_GE(at, 0) << "no \"" << text.toStdString() << '"';
-    // The raw text has nothing where looks() leads the first paragraph with a mark.
-    return at < 0 ? QString() : looks(document)[at + 1].mid(2);
-}
 
 // Reads RTF into the document, failing the test when it does not load.
 void readInto(const QByteArray &rtf, QTextDocument &document)
