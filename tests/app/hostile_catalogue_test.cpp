@@ -72,11 +72,9 @@ TEST(HostileCatalogue, TheLoadFinishesWhateverTheFilesAre)
     EXPECT_FALSE(pipeAsPicture.control<ui::PictureBox>("imgZents")->hasPicture());
     pipeAsPicture.choose("cboName", "Alpha"); // a browsed picture as well
     EXPECT_FALSE(pipeAsPicture.control<ui::PictureBox>("imgZents")->hasPicture());
-}
 
-// At start; File > Open takes the same way.
-TEST(HostileCatalogue, ACatalogueWithoutAWorkingDeckIsOpenedAndItsDeckStatementsFailSilently)
-{
+    // A catalogue without a working deck is opened (at start; File > Open takes the same way), and
+    // its deck statements fail silently.
     AppFixture app;
     sqlite3Tool(app.folder.file("zentdeck.znt"),
                 "CREATE TABLE tblZentDeck (fldName TEXT, fldTrainers TEXT, fldImage TEXT, fldHitPoints TEXT);"

@@ -27,23 +27,13 @@ QString legacy(const QString &name)
 
 } // namespace
 
-TEST(NameLists, ListEveryNameInStoredOrderButTheMarkOfNoneAndOnlyTheCatalogueOpen)
+// The name lists hold every name in stored order but the mark of none, and only the catalogue
+// open's; the search finds a card of exactly that name or says it was not found.
+TEST(NameLists, ListEveryNameInStoredOrderAndTheSearchFindsACardOfExactlyThatName)
 {
     OpenCatalogue open(cards());
-    open.cboName.setEditText("typed");
     EXPECT_EQ(OpenCatalogue::names(open.cboName), QStringList({"First", "Kai'ro", "Twin", "Twin", "Z"}));
     EXPECT_EQ(OpenCatalogue::names(open.cboTrainers), QStringList({"Beta", "z "}));
-
-    // Another catalogue's names replace them; the text the user left stays.
-    open.open(open.write({creature("Delta"), trainer("Echo")}, "other.znt"));
-    EXPECT_EQ(OpenCatalogue::names(open.cboName), QStringList({"Delta"}));
-    EXPECT_EQ(OpenCatalogue::names(open.cboTrainers), QStringList({"Echo"}));
-    EXPECT_EQ(open.cboName.currentText(), "typed");
-}
-
-TEST(CardSearch, FindsACardOfExactlyThatNameOrSaysItWasNotFound)
-{
-    OpenCatalogue open(cards());
     catalogue::CardSearch search(open.dialogs, nullptr, open.catalogue, open.display);
     const auto find = [&](CardKind kind, const QString &typed, bool notFound = false) {
         open.dialogs.clear();
@@ -86,6 +76,13 @@ TEST(CardSearch, FindsACardOfExactlyThatNameOrSaysItWasNotFound)
     find(CardKind::Trainer, "Beta");
     EXPECT_EQ(open.cboTrainers.currentText(), "Beta");
     EXPECT_EQ(open.txtHitPoints.text(), "");
+
+    // Another catalogue's names replace them; the text the user left stays.
+    open.cboName.setEditText("typed");
+    open.open(open.write({creature("Delta"), trainer("Echo")}, "other.znt"));
+    EXPECT_EQ(OpenCatalogue::names(open.cboName), QStringList({"Delta"}));
+    EXPECT_EQ(OpenCatalogue::names(open.cboTrainers), QStringList({"Echo"}));
+    EXPECT_EQ(open.cboName.currentText(), "typed");
 }
 
 // Catalogues the program cannot use in place: legacy (Access-format) files, turned by the

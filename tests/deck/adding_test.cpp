@@ -75,7 +75,6 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
 {
     Deck deck(cards);
-    deck.fill(0);
     // The catalogue finds "a" for "A"; the deck counts only exact names, so A's offer comes.
     deck.deck.addCopy("a", deck::InsertForm::Chosen);
     deck.dialogs.answerMessage(MessageAnswer::No);
@@ -96,7 +95,6 @@ TEST(AddCards, CopiesAreCountedExactlyAndARefusedRowStillCounts)
 TEST(AddCards, TheFirstQuarlithOffersTwoQuarlithAndASkarnox)
 {
     Deck deck(cards);
-    deck.fill(0);
     for (int i = 0; i < 4; ++i)
         deck.deck.addCopy("Skarnox", deck::InsertForm::Chosen);
     deck.dialogs.answerMessage(MessageAnswer::Yes);

@@ -57,8 +57,7 @@ TEST(Preview, ShowsTheReportOpensSavedListsAndAsksBeforeLeavingUnsavedChanges)
     frmPreview &window = preview.window;
     EXPECT_EQ(window.windowTitle(), "Zentari Deck Builder - Print Preview");
     EXPECT_EQ(preview.rtfMain.toPlainText(), QString(deckList).replace("\r\n", "\n"));
-    EXPECT_EQ(preview.rtfMain.document()->defaultFont().pointSizeF(), 11.25);
-    EXPECT_EQ(preview.rtfMain.document()->defaultFont().family(), "Arial");
+    EXPECT_EQ(preview.look("Current"), "Arial 11.25pt auto align 1");
     // The editor fills the client area below the toolbar from the first show, and after a resize.
     const QWidget &client = *window.centralWidget();
     EXPECT_EQ(client.width(), 546);

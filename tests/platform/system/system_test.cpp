@@ -44,7 +44,7 @@ TEST(Attempts, PassOverFailuresAndReportFaults)
     EXPECT_THROW(attempt([] { throw std::bad_alloc(); }), std::bad_alloc);
 }
 
-TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
+TEST(Files, OnlyOrdinaryFilesExistOnlyProgramsStartAndAPrivateCopyIsTheUsersToWrite)
 {
     TempDir folder;
     const QString script = folder.file("MSINFO32.EXE");
@@ -59,11 +59,8 @@ TEST(Files, OnlyOrdinaryFilesExistAndOnlyProgramsStart)
     EXPECT_TRUE(startProgram(folder.path() + "\\MSINFO32.EXE"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(script + ".ran"); }, 5000));
     EXPECT_FALSE(startProgram(folder.path()));
-}
 
-TEST(Files, APrivateCopyIsTheUsersToWriteWhateverTheOriginalsPermissions)
-{
-    TempDir folder;
+    // A private copy is the user's to write, whatever the original's permissions.
     const QString original = folder.file("catalogue.znt");
     const QByteArray content = QByteArray(3 << 20, 'c') + "end";
     ASSERT_TRUE(writeFile(original, content));
