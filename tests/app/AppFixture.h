@@ -2,11 +2,10 @@
 
 #include "CatalogueFixture.h"
 #include "app/AppContext.h"
+#include "app/frmZentMain.h"
 #include "platform/system/Registry.h"
 
 #include <memory>
-
-class frmZentMain;
 
 // A program folder of the test's own, with a catalogue made for the case, scripted dialogs and
 // an empty registry; the main window is created on it as the splash would. The failures the
@@ -28,7 +27,10 @@ public:
     frmZentMain &showMainWindow();
 
     template <typename Widget>
-    Widget *control(const QString &name) const;
+    Widget *control(const QString &name) const
+    {
+        return window ? window->findChild<Widget *>(name) : nullptr;
+    }
     // What a control shows: a text box's, label's or name list's text.
     QString text(const char *name) const;
     QStringList items(const char *list) const; // the entries of a name list or lines of a list box
@@ -47,11 +49,3 @@ public:
 
 // Alpha (creature), Beta (trainer), Gamma (creature), each with a picture.
 QList<catalogue_writer::CardRow> alphaBetaGamma();
-
-#include "app/frmZentMain.h"
-
-template <typename Widget>
-Widget *AppFixture::control(const QString &name) const
-{
-    return window ? window->findChild<Widget *>(name) : nullptr;
-}

@@ -29,22 +29,20 @@ QRgb picture(const AppFixture &app)
     return box->hasPicture() ? box->picture().pixel(0, 0) : 0;
 }
 
-QList<CardRow> cards()
-{
-    return {{{"fldName", "First"}, {"fldTrainers", "z"}},
-            {{"fldName", "z"}, {"fldTrainers", "Beta"}, {"fldImage", "pictures/beta.png"}, {"fldNotes", "Draw 2."}},
-            alpha(),
-            {{"fldName", "Kai'ro"}, {"fldTrainers", "z"}, {"fldImage", "pictures/kairo.png"}},
-            {{"fldName", "Gone"}, {"fldTrainers", "z"}, {"fldImage", "pictures/missing.png"}},
-            {{"fldName", "Bare"}, {"fldTrainers", "z"}, {"fldImage", ""}}};
-}
+const QList<CardRow> cards = {
+    {{"fldName", "First"}, {"fldTrainers", "z"}},
+    {{"fldName", "z"}, {"fldTrainers", "Beta"}, {"fldImage", "pictures/beta.png"}, {"fldNotes", "Draw 2."}},
+    alpha(),
+    {{"fldName", "Kai'ro"}, {"fldTrainers", "z"}, {"fldImage", "pictures/kairo.png"}},
+    {{"fldName", "Gone"}, {"fldTrainers", "z"}, {"fldImage", "pictures/missing.png"}},
+    {{"fldName", "Bare"}, {"fldTrainers", "z"}, {"fldImage", ""}}};
 
 } // namespace
 
 TEST(Browsing, ChoosingOrFindingANameShowsTheWholeCardAndGivesTheKeyboardToItsList)
 {
     AppFixture app;
-    app.writeCatalogue(cards());
+    app.writeCatalogue(cards);
     QFile::remove(app.folder.file("pictures/missing.png"));
     frmZentMain &main = app.showMainWindow();
 

@@ -29,24 +29,19 @@ CardRow card(const QString &catalogue, const QString &name, const QString &group
 
 // A line of three, a line of two, a lone basic, Quarlith and Skarnox; the notes of each card
 // name its catalogue.
-QList<CardRow> catalogueA()
-{
-    return {card("A", "Ash", "1", "1"),      card("A", "Ashling", "1", "2"), card("A", "Ashlord", "1", "3"),
-            card("A", "Aqua", "2", "1"),     card("A", "Aquaris", "2", "2"), card("A", "Amber", "4", "1"),
-            card("A", "Quarlith", "", "", true), card("A", "Skarnox", "3", "2")};
-}
-
-QList<CardRow> catalogueB()
-{
-    return {card("B", "Birch", "5", "1"), card("B", "Bloom", "", "", true), card("B", "Bark", "6", "1")};
-}
+const QList<CardRow> catalogueA = {
+    card("A", "Ash", "1", "1"),      card("A", "Ashling", "1", "2"), card("A", "Ashlord", "1", "3"),
+    card("A", "Aqua", "2", "1"),     card("A", "Aquaris", "2", "2"), card("A", "Amber", "4", "1"),
+    card("A", "Quarlith", "", "", true), card("A", "Skarnox", "3", "2")};
+const QList<CardRow> catalogueB = {card("B", "Birch", "5", "1"), card("B", "Bloom", "", "", true),
+                                   card("B", "Bark", "6", "1")};
 
 struct Campaign : AppFixture
 {
     // Locks put in at every step would each keep the test waiting.
     Campaign() : AppFixture(db::Limits{.busyWaitMs = 20}) {}
-    const QString fileA = writeCatalogue(catalogueA());
-    const QString fileB = writeCatalogue(catalogueB(), "other.znt");
+    const QString fileA = writeCatalogue(catalogueA);
+    const QString fileB = writeCatalogue(catalogueB, "other.znt");
     const QStringList cardsA = SqliteConnection(fileA).rows("SELECT * FROM tblZentDeck");
     const QStringList cardsB = SqliteConnection(fileB).rows("SELECT * FROM tblZentDeck");
 
@@ -127,7 +122,7 @@ void check(Campaign &app, const Action &action, const QString &notesBefore)
     EXPECT_EQ(app.main().catalogueInUse().cardControl().databaseName(), open);
     EXPECT_EQ(app.main().catalogueInUse().deckControl().databaseName(), open);
     QStringList names;
-    for (const CardRow &row : letter == "B" ? catalogueB() : catalogueA())
+    for (const CardRow &row : letter == "B" ? catalogueB : catalogueA)
         names << row.value("fldName") << row.value("fldTrainers");
     for (const QString &name : app.items("cboName") + app.items("cboTrainers"))
         EXPECT_TRUE(names.contains(name)) << name.toStdString();

@@ -29,6 +29,7 @@ TEST(MainWindow, LoadListsNamesInStoredOrderAndShowsTheFirstCardAndExitAsksAndEm
     main.mnuFileExit_Click();
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(deckRows(file), "");
+    EXPECT_EQ(app.statements.texts().last(), "DELETE * FROM tblNames");
 }
 
 TEST(MainWindow, FileOpenReplacesTheCatalogueAndKeepsTheDeck)

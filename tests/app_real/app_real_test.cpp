@@ -94,10 +94,8 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
 TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
 {
     ASSERT_FALSE(launch().isEmpty()) << said();
-    ASSERT_TRUE(waitUntil(5000, [&] {
-        const auto window = reader.window(mainTitle);
-        return window && reader.focused(*window);
-    }));
+    std::optional<Accessible> window;
+    ASSERT_TRUE(waitUntil(5000, [&] { return (window = reader.window(mainTitle)) && reader.focused(*window); }));
     // A name typed into the box of Find > Find Zentari; the exit question as a screen reader
     // hears it, cancelled; the open dialog, cancelled.
     ASSERT_TRUE(clickOn(mainTitle, "Find", "menu item") && clickOn(mainTitle, "Find Zentari", "menu item"));

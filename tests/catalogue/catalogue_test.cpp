@@ -9,16 +9,14 @@ using catalogue::CardKind;
 
 namespace {
 
-QList<catalogue_writer::CardRow> cards()
-{
-    return {{{"fldName", "First"}, {"fldTrainers", "z"}, {"fldHitPoints", "10"}},
-            trainer("Beta"),
-            {{"fldName", "Kai'ro"}, {"fldTrainers", "z"}, {"fldHitPoints", "70"}},
-            {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "1"}},
-            {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "2"}},
-            {{"fldName", "Z"}, {"fldTrainers", "z "}},
-            {{"fldName", "z"}, {"fldTrainers", "z"}}};
-}
+const QList<catalogue_writer::CardRow> cards = {
+    {{"fldName", "First"}, {"fldTrainers", "z"}, {"fldHitPoints", "10"}},
+    trainer("Beta"),
+    {{"fldName", "Kai'ro"}, {"fldTrainers", "z"}, {"fldHitPoints", "70"}},
+    {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "1"}},
+    {{"fldName", "Twin"}, {"fldTrainers", "z"}, {"fldHitPoints", "2"}},
+    {{"fldName", "Z"}, {"fldTrainers", "z "}},
+    {{"fldName", "z"}, {"fldTrainers", "z"}}};
 
 QString legacy(const QString &name)
 {
@@ -31,7 +29,7 @@ QString legacy(const QString &name)
 // open's; the search finds a card of exactly that name or says it was not found.
 TEST(NameLists, ListEveryNameInStoredOrderAndTheSearchFindsACardOfExactlyThatName)
 {
-    OpenCatalogue open(cards());
+    OpenCatalogue open(cards);
     EXPECT_EQ(OpenCatalogue::names(open.cboName), QStringList({"First", "Kai'ro", "Twin", "Twin", "Z"}));
     EXPECT_EQ(OpenCatalogue::names(open.cboTrainers), QStringList({"Beta", "z "}));
     catalogue::CardSearch search(open.dialogs, nullptr, open.catalogue, open.display);

@@ -6,8 +6,6 @@
 
 #include <sys/stat.h>
 
-TempDir::TempDir() : dir(QDir::tempPath() + "/zentdeck-test-XXXXXX") {}
-
 QByteArray readFile(const QString &path)
 {
     QFile file(path);

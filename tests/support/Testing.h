@@ -11,15 +11,10 @@
 #include <ostream>
 
 // A fresh folder for one test; removed with everything in it when the test ends.
-class TempDir
+struct TempDir : QTemporaryDir
 {
-public:
-    TempDir();
-    QString path() const { return dir.path(); }
-    QString file(const QString &name) const { return dir.filePath(name); }
-
-private:
-    QTemporaryDir dir;
+    TempDir() : QTemporaryDir(QDir::tempPath() + "/zentdeck-test-XXXXXX") {}
+    QString file(const QString &name) const { return filePath(name); }
 };
 
 // The file's content, or empty when it cannot be read.
