@@ -28,35 +28,6 @@ qint64 steadyNowMs()
         .count();
 }
 
-// The engine's limits, lowered to what a catalogue needs: a card's longest text, the program's
-// statements (which hold a name or two), a card table's 22 columns. A file that needs more is
-// refused, or the value that needs more cannot be read.
-constexpr std::pair<int, int> limits[] = {
-    {SQLITE_LIMIT_LENGTH, 1'000'000},     {SQLITE_LIMIT_SQL_LENGTH, 100'000},
-    {SQLITE_LIMIT_COLUMN, 100},           {SQLITE_LIMIT_EXPR_DEPTH, 10},
-    {SQLITE_LIMIT_COMPOUND_SELECT, 3},    {SQLITE_LIMIT_VDBE_OP, 25'000},
-    {SQLITE_LIMIT_FUNCTION_ARG, 8},       {SQLITE_LIMIT_ATTACHED, 0},
-    {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 50}, {SQLITE_LIMIT_VARIABLE_NUMBER, 10},
-    {SQLITE_LIMIT_TRIGGER_DEPTH, 10},     {SQLITE_LIMIT_WORKER_THREADS, 0},
-};
-
-// Switches that keep a file's schema from acting: no trigger fires, no view is read, no
-// function but the engine's harmless ones runs from the schema, and no statement can write the
-// schema or the file's inner structure.
-constexpr std::pair<int, int> switches[] = {
-    {SQLITE_DBCONFIG_DEFENSIVE, 1},     {SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0},
-    {SQLITE_DBCONFIG_ENABLE_TRIGGER, 0}, {SQLITE_DBCONFIG_ENABLE_VIEW, 0},
-    {SQLITE_DBCONFIG_ENABLE_FKEY, 0},   {SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0},
-    {SQLITE_DBCONFIG_WRITABLE_SCHEMA, 0}, {SQLITE_DBCONFIG_DQS_DML, 0},
-    {SQLITE_DBCONFIG_DQS_DDL, 0},
-};
-
-// What the program's own statements use, and nothing more.
-const QSet<QString> allowedPragmas = {"journal_mode", "quick_check", "cell_size_check", "mmap_size"};
-const QSet<QString> allowedFunctions = {"count", "max", "char"};
-const QSet<QString> schemaTables = {"sqlite_master", "sqlite_schema", "sqlite_temp_master",
-                                    "sqlite_temp_schema"};
-
 } // namespace
 
 Connection::Connection(sqlite3 *handle, const QString &path, Mode openMode, std::shared_ptr<Engine::State> state,
@@ -127,21 +98,9 @@ std::shared_ptr<Connection> Connection::create(const QString &path)
 
 void Connection::treatAsData()
 {
-    for (const auto &[option, value] : switches)
-        sqlite3_db_config(sqlite, option, value, nullptr);
-    for (const auto &[limit, value] : limits)
-        sqlite3_limit(sqlite, limit, value);
-    // No virtual table's code ever runs on what a file holds: the engine's modules are gone
-    // from the handle, so a virtual table in a catalogue is a table that cannot be read.
-    sqlite3_drop_modules(sqlite, nullptr);
-    // printf() and format() can take seconds in one call, out of reach of the time limit (the
-    // engine built with a precision limit would not): a file's schema may not call them.
-    for (const char *slow : {"printf", "format"})
-        sqlite3_create_function_v2(sqlite, slow, -1, SQLITE_UTF8 | SQLITE_DIRECTONLY, nullptr, &Connection::refuseCall,
-                                   nullptr, nullptr, nullptr);
+    dataOnly.guard(sqlite);
     sqlite3_busy_handler(sqlite, &Connection::busy, this);
     sqlite3_progress_handler(sqlite, 1000, &Connection::progress, this);
-    sqlite3_set_authorizer(sqlite, &Connection::authorize, this);
     // Every cell's size checked as it is read, and every page read rather than mapped: a
     // damaged page is an error, never a read out of bounds.
     run("PRAGMA cell_size_check = ON");
@@ -177,6 +136,7 @@ void Connection::checkWhole()
         throw DbError(filePath + " is damaged: " + verdict);
     // The tables a statement may read or write by name: never a view, nor a virtual table,
     // whose code is the engine's and whose data is whatever the file says.
+    QSet<QString> tables;
     Statement schema(*this, "SELECT type, name, tbl_name, sql FROM sqlite_schema");
     while (schema.step()) {
         const QString type = schema.text(0), name = schema.text(1);
@@ -189,7 +149,7 @@ void Connection::checkWhole()
         else if (type == "table")
             tables.insert(name.toLower());
     }
-    tablesKnown = true;
+    dataOnly.tablesAre(tables);
 }
 
 QString Connection::lastError() const
@@ -229,11 +189,6 @@ void Connection::run(const char *sql)
     Statement statement(*this, sql);
     while (statement.step()) {
     }
-}
-
-void Connection::allowWrites(const QString &table)
-{
-    writable.insert(table.toLower());
 }
 
 void Connection::prepareToWrite()
@@ -288,7 +243,7 @@ void Connection::keep(const QString &sql, const DbError &failure)
     kept.push_back(sql);
     keptBecause = failure.message();
     // What the program holds of the tables it writes no longer says what the file will hold.
-    for (const QString &table : std::as_const(writable))
+    for (const QString &table : dataOnly.writableTables())
         if (const auto found = held.find(table); found != held.end())
             found->table.reset();
 }
@@ -322,7 +277,7 @@ void Connection::writeKept()
 
 void Connection::beforeStatement(const QSet<QString> &named)
 {
-    if (kept.empty() || writingKept || !named.intersects(writable))
+    if (kept.empty() || writingKept || !dataOnly.writesAny(named))
         return;
     writeKept();
     if (!kept.empty())
@@ -355,11 +310,6 @@ int Connection::busy(void *connection, int tries)
     return 1;
 }
 
-void Connection::refuseCall(sqlite3_context *call, int, sqlite3_value **)
-{
-    sqlite3_result_error(call, "the function is not available to a catalogue", -1);
-}
-
 int Connection::progress(void *connection)
 {
     // Waiting for another program's lock has a bound of its own; this one is for the engine's
@@ -367,39 +317,6 @@ int Connection::progress(void *connection)
     auto *self = static_cast<Connection *>(connection);
     self->interrupted = steadyNowMs() - self->stepStarted - self->waitedInStep > self->engine->limits.statementMs;
     return self->interrupted ? 1 : 0;
-}
-
-int Connection::authorize(void *connection, int action, const char *first, const char *second, const char *,
-                          const char *)
-{
-    auto *self = static_cast<Connection *>(connection);
-    const QString name = QString::fromUtf8(action == SQLITE_FUNCTION ? second : first).toLower();
-    bool allowed = false;
-    switch (action) {
-    case SQLITE_SELECT:
-    case SQLITE_TRANSACTION:
-        allowed = true;
-        break;
-    case SQLITE_READ:
-        // While the file is checked at open, only its schema is read.
-        allowed = schemaTables.contains(name) || self->tables.contains(name) || !self->tablesKnown;
-        break;
-    case SQLITE_INSERT:
-    case SQLITE_DELETE:
-        allowed = self->tables.contains(name) && self->writable.contains(name);
-        break;
-    case SQLITE_PRAGMA:
-        allowed = allowedPragmas.contains(name);
-        break;
-    case SQLITE_FUNCTION:
-        allowed = allowedFunctions.contains(name);
-        break;
-    default:
-        break;
-    }
-    if (allowed && self->touched && (action == SQLITE_READ || action == SQLITE_INSERT || action == SQLITE_DELETE))
-        self->touched->insert(name);
-    return allowed ? SQLITE_OK : SQLITE_DENY;
 }
 
 void Connection::hold(const QString &table, const QStringList &walked)

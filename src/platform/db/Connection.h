@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/DataOnly.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Engine.h"
 
@@ -12,8 +13,6 @@
 #include <memory>
 
 struct sqlite3;
-struct sqlite3_context;
-struct sqlite3_value;
 
 namespace db {
 
@@ -26,9 +25,9 @@ class HeldTable;
 //
 // A catalogue is data from elsewhere, never code: the handle runs none of its triggers, reads no
 // view or virtual table in place of a table, calls no function but the few the program's own
-// statements use, checks the whole file before the first read and refuses a damaged one, and
-// bounds every length, depth and byte the file can make the engine spend, and how long one step
-// of a statement may keep the window waiting.
+// statements use (DataOnly), checks the whole file before the first read and refuses a damaged
+// one, and bounds every length, depth and byte the file can make the engine spend, and how long
+// one step of a statement may keep the window waiting.
 //
 // Each write commits on its own, in the ordinary rollback journal, which exists only while a
 // write does: no log outlives a statement, so nothing of this file can ever be played into
@@ -75,7 +74,7 @@ public:
     void run(const char *sql);
 
     // The only table that statements may change; every other table is read only.
-    void allowWrites(const QString &table);
+    void allowWrites(const QString &table) { dataOnly.allowWrites(table); }
     // Runs one INSERT or DELETE, committed at once, after the writes kept before it.
     void write(const QString &sql, OnPassingFailure onFailure);
     // Writes kept, waiting for the file to take writes again.
@@ -114,9 +113,6 @@ private:
 
     static int busy(void *connection, int tries);
     static int progress(void *connection);
-    static void refuseCall(sqlite3_context *call, int arguments, sqlite3_value **values);
-    static int authorize(void *connection, int action, const char *first, const char *second,
-                         const char *database, const char *trigger);
     static void rowChanged(void *connection, int change, const char *database, const char *table,
                            long long row);
 
@@ -131,12 +127,8 @@ private:
     qint64 stepStarted = 0; // ms on the steady clock
     qint64 waitedInStep = 0; // ms of the current step spent waiting for locks
     bool interrupted = false; // the last step ran past the bound
-    QSet<QString> tables; // the file's ordinary tables, in lower case: none of them a view or
-                          // virtual table
-    bool tablesKnown = false; // false only while the file is checked at open
+    DataOnly dataOnly;
     QStringList refused;
-    QSet<QString> writable;
-    QSet<QString> *touched = nullptr; // while a statement is prepared: the tables it names
     std::deque<QString> kept;
     QString keptBecause;
     bool writingKept = false;

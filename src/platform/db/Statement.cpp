@@ -33,9 +33,9 @@ Statement::Statement(Connection &on, const QString &sql) : connection(on)
 {
     const QByteArray text = sql.toUtf8();
     const char *rest = nullptr;
-    connection.touched = &tables;
+    connection.dataOnly.noteTablesIn(&tables);
     const int prepared = sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &statement, &rest);
-    connection.touched = nullptr;
+    connection.dataOnly.noteTablesIn(nullptr);
     if (prepared != SQLITE_OK) {
         const DbError failure = connection.failure(sqlite3_extended_errcode(connection.handle()));
         sqlite3_finalize(statement);
