@@ -40,8 +40,7 @@ bool SqliteReader::readTable(const QString &table, const QStringList &columns, c
     for (const QString &column : columns)
         names << db::quotedName(column);
     try {
-        // Without ORDER BY a table is walked in its stored order, as the program walks it.
-        db::Statement select(*connection, "SELECT " + names.join(", ") + " FROM " + db::quotedName(table));
+        db::Statement select(*connection, "SELECT " + names.join(", ") + db::fromInStoredOrder(table));
         QByteArrayList values(columns.size());
         while (select.step()) {
             for (int c = 0; c < int(columns.size()); ++c)

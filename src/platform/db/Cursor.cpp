@@ -110,13 +110,10 @@ private:
     }
     QString tableStatement() const
     {
-        // Without an index the engine walks the table itself, in the order its rows are stored,
-        // whatever indexes or column names the table has.
         QStringList columns;
         for (const int column : selected)
             columns << quotedName(columnNames()[column]);
-        return "SELECT " + (columns.isEmpty() ? QString("0") : columns.join(", ")) + " FROM " + quotedName(table)
-               + " NOT INDEXED";
+        return "SELECT " + (columns.isEmpty() ? QString("0") : columns.join(", ")) + fromInStoredOrder(table);
     }
     bool step()
     {

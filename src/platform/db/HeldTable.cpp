@@ -106,13 +106,12 @@ void HeldTable::read(Connection &connection, const QList<int> &indexes)
         columns[size_t(index)]->reserve(qMax<qsizetype>(expected, 0));
     }
     try {
-        // Without an index the engine walks the table itself, in the order its rows are stored.
         // The pages are read, not mapped: a fault for every page of a mapped file costs more
         // than the copy it spares.
         // The first pass keeps each row's rowid too, where the table has them, so a value of
         // another column can be found again.
         const bool first = rows < 0;
-        const QString from = " FROM " + quotedName(table) + " NOT INDEXED";
+        const QString from = fromInStoredOrder(table);
         std::unique_ptr<Statement> pass;
         try {
             if (first)

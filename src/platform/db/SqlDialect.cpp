@@ -23,4 +23,9 @@ QString quotedName(const QString &name)
     return '"' + QString(name).replace('"', "\"\"") + '"';
 }
 
+QString fromInStoredOrder(const QString &table)
+{
+    return " FROM " + quotedName(table) + " NOT INDEXED";
+}
+
 } // namespace db

@@ -16,4 +16,8 @@ bool isTableName(const QString &source);
 // A table or column name as it stands quoted in a statement.
 QString quotedName(const QString &name);
 
+// " FROM" a table walked by the engine itself, in the order its rows are stored, whatever indexes
+// the table has: the order in which the program lists a table, and the catalogue tool reads one.
+QString fromInStoredOrder(const QString &table);
+
 } // namespace db
