@@ -70,8 +70,7 @@ void CardDisplay::showFirstCard(const QString &programFolder)
         const QString name = first.value(column::name);
         const QString trainer = first.value(column::trainers);
         attempt([&] {
-            // Only the catalogue's own path reads "\" as a folder separator, not the folder.
-            showPicture(programFolder + "/" + sys::localPath(first.value(column::image)), name, trainer);
+            showPicture(sys::localPathIn(programFolder, first.value(column::image)), name, trainer);
         });
         // A catalogue that starts with a trainer shows it in the trainer list rather than
         // putting the "no creature" mark into the creature list's text.

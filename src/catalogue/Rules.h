@@ -23,6 +23,13 @@ inline bool isNoName(QStringView name)
     return name == QLatin1StringView(noNameMark);
 }
 
+// A row is one card, a creature or a trainer, when exactly one of its name columns holds the
+// mark; the other is the name it is listed by.
+inline bool isOneCard(QStringView name, QStringView trainer)
+{
+    return isNoName(name) != isNoName(trainer);
+}
+
 // The stage a card's fldGroupLev gives it in its line, read as a number: 1 for the basic, 2 and
 // 3 for the later stages; 0 for a level that is no whole number from 1 up.
 int stageOf(const QString &level);

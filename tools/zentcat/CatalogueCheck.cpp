@@ -73,20 +73,19 @@ QString foldedCase(const QString &name)
 void checkNames(const Card &card, QStringList *findings)
 {
     const QString label = QString("Row %1").arg(card.row);
-    if (isNoName(card.name) && isNoName(card.trainer))
-        *findings << label + " is in neither name list: both fldName and fldTrainers are \"z\".";
-    else if (!isNoName(card.name) && !isNoName(card.trainer))
-        *findings << label + " is in both name lists: neither fldName nor fldTrainers is \"z\".";
+    if (!catalogue::isOneCard(card.name, card.trainer))
+        *findings << label + (isNoName(card.name) ? " is in neither name list: both fldName and fldTrainers are \"z\"."
+                                                  : " is in both name lists: neither fldName nor fldTrainers is \"z\".");
     if (card.name.isEmpty() || card.trainer.isEmpty())
         *findings << label + " shows as an empty line in the " + (card.name.isEmpty() ? "creature" : "trainer")
                          + " list: its name is empty.";
 }
 
-// A picture is looked for beside the catalogue, its path read as the program reads it.
+// A picture is looked for beside the catalogue, as the program looks for its first card's in the
+// program's folder, where its catalogue lies.
 bool pictureIsThere(const Card &card, const QString &folder)
 {
-    const QString path = sys::localPath(card.picture);
-    return QFileInfo(QFileInfo(path).isAbsolute() ? path : folder + "/" + path).isFile();
+    return QFileInfo(sys::localPathIn(folder, card.picture)).isFile();
 }
 
 void checkPictures(const QList<Card> &cards, const QString &folder, QStringList *findings)

@@ -166,12 +166,8 @@ void drawCentredEmblem(QPainter &painter, const QPointF &centre, qreal side, con
 
 QString stageText(const CardRow &row)
 {
-    const QString level = row.value(column::groupLevel);
-    if (level == "2")
-        return "STAGE 1";
-    if (level == "3")
-        return "STAGE 2";
-    return "BASIC";
+    const int stage = catalogue::stageOf(row.value(column::groupLevel));
+    return stage > 1 ? QString("STAGE %1").arg(stage - 1) : QString("BASIC");
 }
 
 void drawCreatureHeader(QPainter &painter, const CardRow &row)
@@ -267,7 +263,7 @@ void drawCreature(QPainter &painter, const CardRow &row)
     const quint32 hash = stableHash(row.value(column::name));
     drawArt(painter, window, colours, hash, [&](const QPointF &centre) {
         drawCentredEmblem(painter, centre, artHeight * 0.8, type, QColor(255, 255, 255, 70));
-        drawCreatureFigure(painter, window.adjusted(20, 6, -20, -4), type, hash, row.value(column::groupLevel).toInt());
+        drawCreatureFigure(painter, window.adjusted(20, 6, -20, -4), type, hash, catalogue::stageOf(row.value(column::groupLevel)));
     });
 
     QString ribbon = "Level " + row.value(column::level);

@@ -50,13 +50,12 @@ bool isSafePicturePath(const QString &path)
     return !path.split('/').contains("..");
 }
 
-// A card is a creature or a trainer: exactly one of the two name columns holds the mark of no
-// name and the other a real name.
+// A card is a creature or a trainer, with a name, and a picture the generator can draw.
 QString rowFault(const CardRow &row)
 {
     const QString name = row.value(column::name);
     const QString trainer = row.value(column::trainers);
-    if (catalogue::isNoName(name) == catalogue::isNoName(trainer))
+    if (!catalogue::isOneCard(name, trainer))
         return QString("exactly one of fldName and fldTrainers must be \"%1\"").arg(catalogue::noNameMark);
     if (name.isEmpty() || trainer.isEmpty())
         return "the card has no name";

@@ -1,10 +1,15 @@
 #include "Emblems.h"
 
+#include "deck/EnergyKinds.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QStringList>
 #include <QtMath>
+
+#include <algorithm>
+#include <iterator>
 
 namespace zentgen {
 
@@ -174,8 +179,8 @@ QPainterPath emblemPath(const QString &type)
 
 bool isEnergyType(const QString &word)
 {
-    static const QStringList types = {"Fighting", "Fire", "Water", "Grass", "Lightning", "Psychic", "Colorless"};
-    return types.contains(word);
+    return std::any_of(std::begin(deck::energyTypes), std::end(deck::energyTypes),
+                       [&](const deck::EnergyType &type) { return word == QLatin1StringView(type.caption); });
 }
 
 TypeColours typeColours(const QString &type)

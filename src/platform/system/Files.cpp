@@ -15,6 +15,11 @@ QString localPath(const QString &path)
     return QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
+QString localPathIn(const QString &folder, const QString &path)
+{
+    return folder + QLatin1Char('/') + localPath(path);
+}
+
 bool isRegularFile(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();

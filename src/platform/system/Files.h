@@ -8,6 +8,10 @@ namespace sys {
 // separator here.
 QString localPath(const QString &path);
 
+// A catalogue's path inside a folder: the folder, a separator and the path read as above, even
+// when the path alone would name a file elsewhere (an absolute one).
+QString localPathIn(const QString &folder, const QString &path);
+
 // True when path names an ordinary file (or a link to one). Pipes, devices and folders are
 // not: opening them could wait for ever or read without end.
 bool isRegularFile(const QString &path);
