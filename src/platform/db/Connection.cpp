@@ -105,6 +105,9 @@ void Connection::treatAsData()
     // damaged page is an error, never a read out of bounds.
     run("PRAGMA cell_size_check = ON");
     run("PRAGMA mmap_size = 0");
+    // A write is on the disk, journal and file, before it counts as done: a power loss after it
+    // loses nothing of it, and one during it leaves the file as it was.
+    run("PRAGMA synchronous = FULL");
 }
 
 void Connection::checkWhole()

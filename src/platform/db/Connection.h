@@ -77,8 +77,6 @@ public:
     void allowWrites(const QString &table) { dataOnly.allowWrites(table); }
     // Runs one INSERT or DELETE, committed at once, after the writes kept before it.
     void write(const QString &sql, OnPassingFailure onFailure);
-    // Writes kept, waiting for the file to take writes again.
-    qsizetype keptWrites() const { return qsizetype(kept.size()); }
 
     // Declares a table the program reads by name often: cursors opened on it walk its columns
     // in memory, each read from the file once, the walked ones together. Should a row of it

@@ -32,8 +32,8 @@ constexpr std::pair<int, int> switches[] = {
 };
 
 // What the program's own statements use, and nothing more.
-const QSet<QString> allowedPragmas = {"journal_mode", "quick_check", "cell_size_check", "mmap_size"};
-const QSet<QString> allowedFunctions = {"count", "max", "char"};
+const QSet<QString> allowedPragmas = {"journal_mode", "quick_check", "cell_size_check", "mmap_size", "synchronous"};
+const QSet<QString> allowedFunctions = {"max", "char"};
 const QSet<QString> schemaTables = {"sqlite_master", "sqlite_schema", "sqlite_temp_master",
                                     "sqlite_temp_schema"};
 

@@ -432,13 +432,4 @@ std::shared_ptr<FileWatch> WatchedFiles::journalOwner(const char *engineName) co
     return nullptr;
 }
 
-FileWatch *WatchedFiles::watchOf(sqlite3 *handle)
-{
-    sqlite3_file *file = nullptr;
-    if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file
-        || file->pMethods != &WatchedFile::methods)
-        return nullptr;
-    return WatchedFile::catalogue(file);
-}
-
 } // namespace db

@@ -115,8 +115,6 @@ public:
     // Starts to watch the ordinary file at path, before the engine opens it; null when it cannot
     // be read. A file watched already, and unchanged, has one watch.
     std::shared_ptr<FileWatch> watch(const QString &path);
-    // The watch of the catalogue a handle has open; null for a file this layer does not watch.
-    static FileWatch *watchOf(sqlite3 *handle);
 
     // For the layer's file methods.
     sqlite3_vfs *below() const { return engineFiles; }

@@ -166,7 +166,7 @@ TEST(Database, AStatementCallsNoFunctionOrModuleItNeedNotAndStopsAtTheTimeLimit)
     const std::pair<QString, QString> refusals[] = {
         {"tblSearch", "no such module: fts5"},
         {"SELECT upper(fldName) FROM tblZentDeck", "not authorized to use function: upper"},
-        {"SELECT count(*) FROM " + tooLong.join(", "), path + ": a statement ran past the time limit"}};
+        {"SELECT max(t0.fldName || t11.fldName) FROM " + tooLong.join(", "), path + ": a statement ran past the time limit"}};
     for (const auto &[refused, why] : refusals) {
         try {
             db.openCursor(refused);
