@@ -56,7 +56,7 @@ void AddCards::addZentari()
         // The evolution line of the card shown last, whatever name was typed.
         const std::optional<catalogue::RecommendedSet> set =
             lines.setOffered(card.txtGroup->text(), card.txtGroupLev->text());
-        if (set && catalogue::fitsDeck(set->cards(), deck.counters().intCardCount.value())
+        if (set && catalogue::fitsDeck(set->cards(), deck.counters().cardCount.value())
             && offered(recommended + (set->secondStage > 0 ? "(3 basics, 2 first stage, and 1 second stage)"
                                                            : "(2 basics, and 1 second Stage)"))) {
             addSet(name, *set);
@@ -89,7 +89,7 @@ void AddCards::addTrainer()
     if (!copies)
         return;
     if (*copies == 0 && name == QLatin1String("Quarlith")
-        && catalogue::fitsDeck(3, deck.counters().intCardCount.value())
+        && catalogue::fitsDeck(3, deck.counters().cardCount.value())
         && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
         deck.addCopy(name, InsertForm::Chosen);

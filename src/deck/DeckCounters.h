@@ -36,15 +36,14 @@ private:
     qint16 number;
 };
 
-// The main window's deck counters, all 0 when the window is created: the program's own
-// variables by their names, and one count for each energy kind, reached by its kind (intFighting
-// is the count of EnergyKind::Fighting, and so on).
+// The main window's deck counters, all 0 when the window is created, and one count for each
+// energy kind, reached by its kind.
 struct DeckCounters
 {
-    Counter intCardCount;   // creature and trainer copies: the lines of lstZents
-    Counter intEnergyTotal; // the energy counts added up
-    Counter intDeckTotal; // intCardCount + intEnergyTotal: what the 60-card limit is tested on
-    Counter intNextId;    // the last row identifier handed out
+    Counter cardCount;   // creature and trainer copies: the lines of lstZents
+    Counter energyTotal; // the energy counts added up
+    Counter deckTotal;   // cardCount + energyTotal: what the 60-card limit is tested on
+    Counter lastId;      // the last row identifier handed out
     std::array<Counter, energyKindCount> energies;
 
     Counter &operator[](EnergyKind kind) { return energies[std::size_t(kind)]; }

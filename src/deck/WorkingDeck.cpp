@@ -28,13 +28,13 @@ void WorkingDeck::addCopy(const QString &name, InsertForm form)
     // Past the last identifier a 16-bit counter holds, a copy would share its identifier with
     // another, and one delete would take both: such a copy is not added anywhere.
     Counter next;
-    if (!attempt([&] { next = count.intNextId + 1; }))
+    if (!attempt([&] { next = count.lastId + 1; }))
         return;
-    count.intNextId = next;
+    count.lastId = next;
     const qint16 id = qint16(next.value());
     attempt([&] {
-        count.intCardCount = count.intCardCount + 1;
-        count.intDeckTotal = count.intEnergyTotal + count.intCardCount;
+        count.cardCount = count.cardCount + 1;
+        count.deckTotal = count.energyTotal + count.cardCount;
     });
     showDeckTotal();
     const QString insert = form == InsertForm::Chosen       ? statements::addCopy(name, id)
@@ -63,8 +63,8 @@ void WorkingDeck::deleteSelected()
         })) {
         delete deck.lstZents->takeItem(line);
         delete deck.lstId->takeItem(line);
-        count.intCardCount = count.intCardCount - 1;
-        count.intDeckTotal = count.intEnergyTotal + count.intCardCount;
+        count.cardCount = count.cardCount - 1;
+        count.deckTotal = count.energyTotal + count.cardCount;
         showDeckTotal();
         // Qt would highlight the next line by itself, and a second click delete a card the
         // user never chose.
@@ -91,8 +91,8 @@ void WorkingDeck::updateCounts()
     Counter total;
     for (const EnergyKind kind : countOrder)
         total = total + count[kind];
-    count.intEnergyTotal = total;
-    count.intDeckTotal = count.intCardCount + count.intEnergyTotal;
+    count.energyTotal = total;
+    count.deckTotal = count.cardCount + count.energyTotal;
     showCounters();
 }
 
@@ -116,7 +116,7 @@ void WorkingDeck::showCounters()
 
 void WorkingDeck::showDeckTotal()
 {
-    deck.txtCount->setText(count.intDeckTotal.text());
+    deck.txtCount->setText(count.deckTotal.text());
 }
 
 } // namespace deck

@@ -36,7 +36,7 @@ public:
 
     const DeckCounters &counters() const { return count; }
     DeckCounters &counters() { return count; }
-    bool isFull() const { return catalogue::isDeckFull(count.intDeckTotal.value()); }
+    bool isFull() const { return catalogue::isDeckFull(count.deckTotal.value()); }
 
     // One copy: the next identifier, the counters and txtCount, the row, datNames refreshed and
     // a line in both lists. A step that fails is passed over: the lists and counters change even

@@ -60,12 +60,12 @@ TEST(AddCards, TheFirstBasicOfALineOffersItsRecommendedSet)
 
     // A basic stored last: the set is six copies of it. With energies the total passes 60.
     deck.fill(50);
-    deck.counters.intEnergyTotal = 9;
-    deck.counters.intDeckTotal = 59;
+    deck.counters.energyTotal = 9;
+    deck.counters.deckTotal = 59;
     deck.dialogs.answerMessage(MessageAnswer::Yes);
     deck.add("X");
     EXPECT_EQ(deck.added(50), "X X X X X X");
-    EXPECT_EQ(deck.counters.intDeckTotal.value(), 65);
+    EXPECT_EQ(deck.counters.deckTotal.value(), 65);
     deck.dialogs.answerMessage(MessageAnswer::Ok);
     deck.add("L");
     EXPECT_EQ(deck.dialogs.shownTexts().last(), "You can only have 60 cards in your deck");

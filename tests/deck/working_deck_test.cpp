@@ -47,7 +47,7 @@ TEST(WorkingDeck, DeleteTakesTheHighlightedCopyOnlyAndNoIdentifierIsUsedTwice)
     expectInStep(d);
 
     // Past the last 16-bit identifier a copy is added nowhere, so none shares an identifier.
-    d.counters.intNextId = 32767;
+    d.counters.lastId = 32767;
     d.deck.addCopy("Alpha", InsertForm::Chosen);
     EXPECT_EQ(d.copies(), 5);
     expectInStep(d);

@@ -46,5 +46,5 @@ struct Deck : OpenCatalogue
     // The deck list's lines from that one on, and the count of one energy kind as shown.
     QString added(int from = 0) const { return entries(lstZents.model()).mid(from).join(' '); }
     QString shown(deck::EnergyKind kind) const { return labels[size_t(kind)].text(); }
-    int copies() const { return counters.intCardCount.value(); }
+    int copies() const { return counters.cardCount.value(); }
 };
