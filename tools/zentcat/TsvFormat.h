@@ -5,7 +5,7 @@
 #include <QList>
 
 // Card table text: tblZentDeck as tab-separated UTF-8 text that a spreadsheet opens and saves.
-// The first line holds the 22 column names, each further line one card in stored order. Inside
+// The first line holds the column names, each further line one card in stored order. Inside
 // a value a tab is written \t, a line feed \n, a carriage return \r and a backslash \\, so each
 // card stays on one line; a NULL is written \N. A value holding a double quote is put between
 // double quotes with the quote doubled, as spreadsheets write it; when reading, a quoted value
