@@ -11,6 +11,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Cursor.h"
 #include "platform/db/Database.h"
+#include "platform/db/Statement.h"
 #include "platform/system/Files.h"
 #include "platform/system/Programs.h"
 #include "platform/system/Registry.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QFile>
@@ -231,11 +233,21 @@ QString basicOfLine(const QString &folder, int members)
     // Read only, as the window timed may have the catalogue open to write it.
     const db::Engine engine;
     auto catalogue = db::Connection::open(engine, folder + "/zentdeck.znt", db::Connection::Mode::ReadOnly);
-    auto basics = db::Cursor::open(catalogue, QString(
-        "SELECT fldName FROM tblZentDeck WHERE fldGroupLev = '1' AND fldZentGroup IN (SELECT "
-        "fldZentGroup FROM tblZentDeck GROUP BY fldZentGroup HAVING count(*) = %1)").arg(members));
+    // A catalogue may call no counting function: the lines are counted here.
+    db::Statement cards(*catalogue, "SELECT fldName, fldZentGroup, fldGroupLev FROM tblZentDeck");
+    QList<std::pair<QString, QString>> basics; // name, line
+    QHash<QString, int> lineMembers;
+    while (cards.step()) {
+        if (cards.text(1).isNull())
+            continue;
+        ++lineMembers[cards.text(1)];
+        if (cards.text(2) == "1")
+            basics.append({cards.text(0), cards.text(1)});
+    }
     QStringList names;
-    basics->forEachValue("fldName", [&](const QString &name) { names << name; });
+    for (const auto &[name, line] : basics)
+        if (lineMembers.value(line) == members)
+            names << name;
     return names.value(names.size() / 2);
 }
 

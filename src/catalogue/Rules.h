@@ -75,6 +75,12 @@ std::optional<RecommendedSet> setOffered(const QString &level, int members);
 
 // ---- the deck ----
 
+// The combination the first copy of one trainer card offers: two of it and one partner card,
+// added whole, without a limit tested between them.
+inline constexpr char combinationCard[] = "Quarlith";
+inline constexpr char combinationPartner[] = "Skarnox";
+inline constexpr int combinationCards = 3;
+
 // Whether a deck of that many cards, energies included, takes no more.
 bool isDeckFull(int deckTotal);
 // Whether a set of that many cards is offered to a deck of that many creature and trainer

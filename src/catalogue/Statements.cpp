@@ -1,5 +1,7 @@
 #include "catalogue/Statements.h"
 
+#include "catalogue/Rules.h"
+
 namespace catalogue::statements {
 
 QString quoted(const QString &name)
@@ -54,7 +56,7 @@ QString addLaterStage(const QString &name, qint16 id)
 
 QString addSkarnox(qint16 id)
 {
-    return QString("INSERT INTO tblNames ") + "(fldNames,fldID) " + "VALUES ('Skarnox'," + "'"
+    return QString("INSERT INTO tblNames ") + "(fldNames,fldID) " + "VALUES ('" + catalogue::combinationPartner + "'," + "'"
            + QString::number(id) + "') ";
 }
 

@@ -88,13 +88,13 @@ void AddCards::addTrainer()
     const std::optional<int> copies = start(name, trainers.cboTrainers);
     if (!copies)
         return;
-    if (*copies == 0 && name == QLatin1String("Quarlith")
-        && catalogue::fitsDeck(3, deck.counters().cardCount.value())
+    if (*copies == 0 && name == QLatin1String(catalogue::combinationCard)
+        && catalogue::fitsDeck(catalogue::combinationCards, deck.counters().cardCount.value())
         && offered("Would you like to add 2 Quarlith\r\n cards and 1 Skarnox card?")) {
         // The combination is added whole: no limit is tested between its cards.
         deck.addCopy(name, InsertForm::Chosen);
         deck.addCopy(name, InsertForm::Chosen);
-        deck.addCopy("Skarnox", InsertForm::Skarnox);
+        deck.addCopy(catalogue::combinationPartner, InsertForm::Skarnox);
     } else {
         deck.addCopy(name, InsertForm::Chosen);
     }

@@ -161,8 +161,13 @@ TEST(HostileCatalogue, NothingInACatalogueActsHangsOrChangesItsCards)
             {"open", [&] { main.mnuFileOpen_Click(); }},
             {"exit", [&] { main.mnuFileExit_Click(); }},
         };
-        // Where the deck table is an ordinary one, it holds the deck shown, no row more.
-        const bool deckWritten = name.startsWith("a trigger on the deck") || name.startsWith("an indexed expression");
+        // Where the deck table takes the program's writes, it holds the deck shown, no row more.
+        // It refuses them where it is no table, or the engine cannot take its schema or the
+        // file's; the list goes on then, as it does past any write that fails.
+        const QStringList refusingWrites = {"the deck table is", "a check on the deck table", "the deck's names",
+                                            "a generated column", "a check on the card table"};
+        const bool deckWritten = std::none_of(refusingWrites.begin(), refusingWrites.end(),
+                                              [&](const QString &kind) { return name.startsWith(kind); });
         const auto &lstZents = *main.findChild<QListWidget *>("lstZents"), &lstId = *main.findChild<QListWidget *>("lstId");
         for (const auto &[action, run] : actions) {
             QElapsedTimer timer;

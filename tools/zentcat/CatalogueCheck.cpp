@@ -74,8 +74,9 @@ void checkNames(const Card &card, QStringList *findings)
 {
     const QString label = QString("Row %1").arg(card.row);
     if (!catalogue::isOneCard(card.name, card.trainer))
-        *findings << label + (isNoName(card.name) ? " is in neither name list: both fldName and fldTrainers are \"z\"."
-                                                  : " is in both name lists: neither fldName nor fldTrainers is \"z\".");
+        *findings << label + (isNoName(card.name) ? " is in neither name list: both fldName and fldTrainers are "
+                                                  : " is in both name lists: neither fldName nor fldTrainers is ")
+                         + quoted(catalogue::noNameMark) + ".";
     if (card.name.isEmpty() || card.trainer.isEmpty())
         *findings << label + " shows as an empty line in the " + (card.name.isEmpty() ? "creature" : "trainer")
                          + " list: its name is empty.";

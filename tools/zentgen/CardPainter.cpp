@@ -2,6 +2,7 @@
 
 #include "catalogue/Columns.h"
 #include "catalogue/Rules.h"
+#include "platform/system/Files.h"
 #include "CreatureFigure.h"
 #include "Emblems.h"
 
@@ -356,7 +357,7 @@ bool PicturePainter::paint(const CardRow &row, QString *error)
     if (relative.isEmpty() || drawn.contains(relative))
         return true;
     drawn.insert(relative);
-    const QString path = root + "/" + relative;
+    const QString path = sys::localPathIn(root, relative);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !paintCard(row).save(path, "PNG")) {
         *error = "cannot write the picture " + path;
         return false;

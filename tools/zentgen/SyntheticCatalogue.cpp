@@ -1,5 +1,7 @@
 #include "SyntheticCatalogue.h"
 
+#include "deck/EnergyKinds.h"
+
 #include "catalogue/Columns.h"
 #include "catalogue/Rules.h"
 
@@ -15,8 +17,14 @@ namespace zentgen {
 
 namespace {
 
-const QStringList types = {"Fighting", "Fire", "Water", "Grass", "Lightning", "Psychic", "Colorless"};
-// What each type, by its place in types, is weak to and resists.
+// The cards' types are the energy kinds.
+const QStringList types = [] {
+    QStringList captions;
+    for (const deck::EnergyType &type : deck::energyTypes)
+        captions << type.caption;
+    return captions;
+}();
+// What each type, by its place in types, is weak to and resists (a type added later: nothing).
 const QStringList weakTo = {"Psychic", "Water", "Lightning", "Fire", "Fighting", "Psychic", "Fighting"};
 const QStringList resists = {"Lightning", "Grass", "Fire", "Water", "Colorless", "Fighting", "Psychic"};
 
@@ -94,8 +102,8 @@ private:
              {column::image, picture(type)},
              {column::category, type},
              {column::hitPoints, QString::number(30 + 10 * (serial % 5) + 30 * stage)},
-             {column::weakness, weakTo[kind] + " x2"},
-             {column::resistance, resists[kind] + " -30"},
+             {column::weakness, weakTo.value(kind) + " x2"},
+             {column::resistance, resists.value(kind) + " -30"},
              {column::retreatCost, QString::number(stage)},
              {column::level, QString::number(8 + serial % 9 + 15 * (stage - 1))},
              {column::evolution, previous.isEmpty() ? "Basic" : "Evolves from " + previous},

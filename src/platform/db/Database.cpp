@@ -24,15 +24,6 @@ const QString &Database::path() const
     return connection->path();
 }
 
-bool Database::hasTable(const QString &name) const
-{
-    Statement query(*connection, "SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
-                                 "COLLATE NOCASE");
-    const QByteArray text = name.toUtf8();
-    query.bind(1, text);
-    return query.step();
-}
-
 void Database::execute(const QString &statement, OnPassingFailure onFailure) const
 {
     if (log)

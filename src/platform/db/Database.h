@@ -25,8 +25,6 @@ public:
     static Database open(const Engine &engine, const QString &path, StatementLog *log = nullptr);
 
     const QString &path() const;
-    // Whether the file holds a table (or view) of that name; the question is not logged.
-    bool hasTable(const QString &name) const;
 
     using OnPassingFailure = Connection::OnPassingFailure;
     // Runs an INSERT or DELETE statement; its rows change at once, in the file, for every

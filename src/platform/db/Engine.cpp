@@ -19,9 +19,5 @@ Engine::Engine(Limits limits) : shared(std::make_shared<State>(limits))
     sqlite3_hard_heap_limit64(heapLimit);
 }
 
-const Limits &Engine::limits() const
-{
-    return shared->limits;
-}
 
 } // namespace db

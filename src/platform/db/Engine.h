@@ -30,8 +30,6 @@ public:
     Engine(const Engine &) = delete;
     Engine &operator=(const Engine &) = delete;
 
-    const Limits &limits() const;
-
     struct State
     {
         explicit State(Limits given) : limits(given) {}

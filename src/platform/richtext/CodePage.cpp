@@ -60,11 +60,6 @@ QChar CodePages::toUnicode(int codePage, unsigned char byte)
     return QChar(table(codePage)[byte - 0x80]);
 }
 
-bool CodePages::isDoubleByte(int codePage)
-{
-    return isLeadByte(codePage, 0x81);
-}
-
 bool CodePages::isLeadByte(int codePage, unsigned char byte)
 {
     switch (codePage) {

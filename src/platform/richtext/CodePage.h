@@ -24,7 +24,6 @@ public:
 
     // A byte that stands alone.
     QChar toUnicode(int codePage, unsigned char byte);
-    static bool isDoubleByte(int codePage);
     // Whether the byte starts a character of two bytes in the page.
     static bool isLeadByte(int codePage, unsigned char byte);
     // The character of two bytes; U+FFFD for a pair the page does not have.
