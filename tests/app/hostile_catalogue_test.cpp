@@ -162,10 +162,10 @@ TEST(HostileCatalogue, NothingInACatalogueActsHangsOrChangesItsCards)
             {"exit", [&] { main.mnuFileExit_Click(); }},
         };
         // Where the deck table takes the program's writes, it holds the deck shown, no row more.
-        // It refuses them where it is no table, or the engine cannot take its schema or the
-        // file's; the list goes on then, as it does past any write that fails.
-        const QStringList refusingWrites = {"the deck table is", "a check on the deck table", "the deck's names",
-                                            "a generated column", "a check on the card table"};
+        // It refuses them where it is no table, where its check calls a function no program
+        // defines, or where the engine cannot take the file's schema.
+        const QStringList refusingWrites = {"the deck table is", "a check on the deck table", "a generated column",
+                                            "a check on the card table"};
         const bool deckWritten = std::none_of(refusingWrites.begin(), refusingWrites.end(),
                                               [&](const QString &kind) { return name.startsWith(kind); });
         const auto &lstZents = *main.findChild<QListWidget *>("lstZents"), &lstId = *main.findChild<QListWidget *>("lstId");

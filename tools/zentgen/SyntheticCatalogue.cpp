@@ -136,8 +136,8 @@ void makeSyntheticRows(int size, const TakeRow &take)
     // The opening: a line of three first (the first row is a creature), then the pair
     // that one trainer offers together.
     builder.addLine(3);
-    builder.addTrainer("Quarlith");
-    builder.addNamedLone("Skarnox", "Fighting");
+    builder.addTrainer(catalogue::combinationCard);
+    builder.addNamedLone(catalogue::combinationPartner, "Fighting");
 
     // Then a repeating mix in roughly the bundled catalogue's proportions; 0 is a trainer.
     const int pattern[] = {3, 0, 2, 1, 0, 2, 1, 0};
