@@ -98,10 +98,6 @@ public:
     }
 
 private:
-    static QStringList tableColumns(Connection &connection, const QString &table)
-    {
-        return Statement(connection, "SELECT * FROM " + quotedName(table)).columnNames();
-    }
     void prepare(const QString &sql)
     {
         statement.reset();
@@ -213,6 +209,7 @@ Cursor::~Cursor() = default;
 template <typename Move>
 void Cursor::move(Move step)
 {
+    // A move that throws leaves the cursor failed, on no row.
     where = State::Failed;
     where = step() ? State::OnRow : State::PastEnd;
 }

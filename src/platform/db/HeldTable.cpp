@@ -34,7 +34,7 @@ HeldTable::HeldTable(Connection &connection, const QString &tableName,
                      const QStringList &walkedColumns)
     : table(tableName)
 {
-    names = Statement(connection, "SELECT * FROM " + quotedName(table)).columnNames();
+    names = tableColumns(connection, table);
     columns.resize(size_t(names.size()));
     for (const QString &column : walkedColumns) {
         const int index = findColumn(names, column);

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/SqlDialect.h"
 #include "platform/system/Fault.h"
 
 #include <sqlite3.h>
@@ -27,6 +28,11 @@ QString decodeExactly(QByteArrayView utf8)
     if (utf8.startsWith(bom))
         return QChar(0xFEFF) + decodeExactly(utf8.sliced(3));
     return QString::fromUtf8(utf8);
+}
+
+QStringList tableColumns(Connection &connection, const QString &table)
+{
+    return Statement(connection, "SELECT * FROM " + quotedName(table)).columnNames();
 }
 
 Statement::Statement(Connection &on, const QString &sql) : connection(on)

@@ -54,6 +54,9 @@ private:
     bool started = false; // stepped since it was made or reset
 };
 
+// A table's column names, read from its definition without reading a row.
+QStringList tableColumns(Connection &connection, const QString &table);
+
 // UTF-8 as stored, a leading byte-order mark included: QString::fromUtf8 would drop it, and a
 // name that lost a character would no longer find its own row.
 QString decodeExactly(QByteArrayView utf8);
