@@ -116,11 +116,12 @@ protected:
         return answer("Exit?", "Return") && program.waitForFinished(5000)
                && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
     }
-    // Saved beside the test for people to look at (a test run as another user may not write the
-    // build folder: it names a folder of its own).
+    // Saved beside the test program for people to look at (a test run as another user may not
+    // write the build folder: it names a folder of its own).
     QImage screenshot(const QString &windowId, const QString &name) const
     {
-        const QString file = qEnvironmentVariable("ZENT_SCREENSHOT_DIR", ZENT_TEST_OUTPUT_DIR) + "/" + name + ".png";
+        const QString folder = qEnvironmentVariable("ZENT_SCREENSHOT_DIR", QCoreApplication::applicationDirPath());
+        const QString file = folder + "/" + name + ".png";
         QFile::remove(file);
         runTool("import", {"-window", windowId, file}, desktop.environment());
         return QImage(file);
