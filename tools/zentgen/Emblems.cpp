@@ -8,9 +8,6 @@
 #include <QStringList>
 #include <QtMath>
 
-#include <algorithm>
-#include <iterator>
-
 namespace zentgen {
 
 namespace {
@@ -177,10 +174,17 @@ QPainterPath emblemPath(const QString &type)
 
 } // namespace
 
+QStringList energyTypeNames()
+{
+    QStringList names;
+    for (const deck::EnergyType &type : deck::energyTypes)
+        names << type.caption;
+    return names;
+}
+
 bool isEnergyType(const QString &word)
 {
-    return std::any_of(std::begin(deck::energyTypes), std::end(deck::energyTypes),
-                       [&](const deck::EnergyType &type) { return word == QLatin1StringView(type.caption); });
+    return energyTypeNames().contains(word);
 }
 
 TypeColours typeColours(const QString &type)

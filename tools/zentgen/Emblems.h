@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -19,7 +20,9 @@ struct TypeColours
 
 TypeColours typeColours(const QString &type);
 
-// True for the seven energy types: Fighting, Fire, Water, Grass, Lightning, Psychic, Colorless.
+// The creatures' types: the energy kinds, in the energy strip's order.
+QStringList energyTypeNames();
+// True for a word naming one of them.
 bool isEnergyType(const QString &word);
 
 // Draws the type's emblem filling box (a square works best) in fill, outlined in outline.

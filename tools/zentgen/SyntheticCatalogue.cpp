@@ -1,9 +1,8 @@
 #include "SyntheticCatalogue.h"
 
-#include "deck/EnergyKinds.h"
-
 #include "catalogue/Columns.h"
 #include "catalogue/Rules.h"
+#include "Emblems.h"
 
 #include <QStringList>
 
@@ -17,13 +16,7 @@ namespace zentgen {
 
 namespace {
 
-// The cards' types are the energy kinds.
-const QStringList types = [] {
-    QStringList captions;
-    for (const deck::EnergyType &type : deck::energyTypes)
-        captions << type.caption;
-    return captions;
-}();
+const QStringList types = energyTypeNames();
 // What each type, by its place in types, is weak to and resists (a type added later: nothing).
 const QStringList weakTo = {"Psychic", "Water", "Lightning", "Fire", "Fighting", "Psychic", "Fighting"};
 const QStringList resists = {"Lightning", "Grass", "Fire", "Water", "Colorless", "Fighting", "Psychic"};

@@ -19,5 +19,4 @@ Engine::Engine(Limits limits) : shared(std::make_shared<State>(limits))
     sqlite3_hard_heap_limit64(heapLimit);
 }
 
-
 } // namespace db
