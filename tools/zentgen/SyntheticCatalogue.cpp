@@ -17,7 +17,8 @@ namespace zentgen {
 namespace {
 
 const QStringList types = energyTypeNames();
-// What each type, by its place in types, is weak to and resists (a type added later: nothing).
+// What each type, by its place in types, is weak to and resists (for a type added later, no
+// type is named: its weakness reads " x2").
 const QStringList weakTo = {"Psychic", "Water", "Lightning", "Fire", "Fighting", "Psychic", "Fighting"};
 const QStringList resists = {"Lightning", "Grass", "Fire", "Water", "Colorless", "Fighting", "Psychic"};
 
