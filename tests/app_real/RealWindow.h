@@ -62,13 +62,22 @@ protected:
     {
         return waitUntil(5000, [&] { return windows(title).isEmpty() != shown; });
     }
-    // Waits for the box, types the keys that answer it, and waits for it to go.
+    // Waits for the box to take the keyboard, types the keys that answer it, and waits for it
+    // to go.
     bool answer(const QString &title, const QString &keys) const
     {
-        const bool shown = waitForWindow(title);
-        type(keys);
-        return shown && waitForWindow(title, false);
+        return typeTo(title, keys) && waitForWindow(title, false);
     }
+    // Waits, as a user watches where the next key will go, until a window with that title holds
+    // the keyboard, then types the keys. A window shown (or a box gone) a moment before it gets
+    // (or hands back) the keyboard would otherwise lose them on a busy machine.
+    bool typeTo(const QString &title, const QString &keys) const
+    {
+        const bool ready = waitUntil(5000, [&] { return holdsKeyboard(title); });
+        type(keys);
+        return ready;
+    }
+    bool holdsKeyboard(const QString &title) const { return windows(title).contains(xdotool({"getwindowfocus"})); }
     // Key names, blank-separated: "Down Down Return".
     void type(const QString &keys) const { xdotool(QStringList{"key", "--delay", "50"} + keys.split(' ')); }
     void typeText(const QString &text) const { xdotool({"type", "--delay", "30", text}); }
@@ -112,8 +121,7 @@ protected:
     // File > Exit with its shortcut, Yes to its question: the program ends of itself.
     bool exitWithYes()
     {
-        type("ctrl+x");
-        return answer("Exit?", "Return") && program.waitForFinished(5000)
+        return typeTo(mainTitle, "ctrl+x") && answer("Exit?", "Return") && program.waitForFinished(5000)
                && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
     }
     // Saved beside the test program for people to look at (a test run as another user may not

@@ -65,20 +65,20 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
     type("ctrl+a");
     typeText("#c00000");
     ASSERT_TRUE(answer("Select Color", "Return"));
-    type("ctrl+End Return");
+    ASSERT_TRUE(typeTo(previewTitle, "ctrl+End Return"));
     typeText("Ready to play");
 
     // Saved in the home, the one folder the user may write, through the save dialog (titled as
     // the main window); the caption names the file, and the preview leaves without a question.
     // (Opening a saved list again is the offscreen preview tests' to check.)
     type("ctrl+s");
-    ASSERT_TRUE(waitUntil(5000, [&] { return windows(mainTitle).size() == 2; })) << said();
+    ASSERT_TRUE(waitUntil(5000, [&] { return windows(mainTitle).size() == 2 && holdsKeyboard(mainTitle); })) << said();
     const QString saved = home + "/deck.rtf";
     typeText(saved);
     type("Return");
     ASSERT_TRUE(waitForWindow(saved)) << said();
     screenshot(windows(saved).value(0), "preview-formatted");
-    type("ctrl+x");
+    ASSERT_TRUE(typeTo(saved, "ctrl+x"));
     ASSERT_TRUE(waitForWindow(saved, false)) << said();
     ASSERT_TRUE(exitWithYes()) << said();
 
@@ -99,16 +99,16 @@ TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
     // A name typed into the box of Find > Find Zentari; the exit question as a screen reader
     // hears it, cancelled; the open dialog, cancelled.
     ASSERT_TRUE(clickOn(mainTitle, "Find", "menu item") && clickOn(mainTitle, "Find Zentari", "menu item"));
-    ASSERT_TRUE(waitForWindow("Search Zentari")) << said();
+    ASSERT_TRUE(waitUntil(5000, [&] { return holdsKeyboard("Search Zentari"); })) << said();
     typeText("Kilnmole");
     ASSERT_TRUE(answer("Search Zentari", "Return"));
     for (const char *step : {"first", "second"}) {
         SCOPED_TRACE(step);
-        type("ctrl+x");
+        ASSERT_TRUE(typeTo(mainTitle, "ctrl+x"));
         ASSERT_TRUE(waitForWindow("Exit?")) << said();
         EXPECT_TRUE(control("Exit?", "Are you sure you want to exit?", "label"));
         ASSERT_TRUE(answer("Exit?", "Escape"));
-        type("ctrl+o");
+        ASSERT_TRUE(typeTo(mainTitle, "ctrl+o"));
         ASSERT_TRUE(answer("Please Select Database", "Escape"));
     }
 
@@ -117,9 +117,9 @@ TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
     ASSERT_TRUE(clickOn(mainTitle, "Help", "push button"));
     ASSERT_TRUE(waitForWindow("About ZentDeckBuilder")) << said();
     EXPECT_EQ(reader.unnamedControls(*reader.window("About ZentDeckBuilder")), QStringList());
-    type("alt+s");
+    ASSERT_TRUE(typeTo("About ZentDeckBuilder", "alt+s"));
     ASSERT_TRUE(answer("ZentDeckBuilder", "Return"));
-    type("Escape");
+    ASSERT_TRUE(typeTo("About ZentDeckBuilder", "Escape"));
     EXPECT_TRUE(waitForWindow("About ZentDeckBuilder", false));
     EXPECT_TRUE(exitWithYes()) << said();
     // Qt's own dialogs would note their folder in the home.
