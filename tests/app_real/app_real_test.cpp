@@ -56,13 +56,13 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
     const QRect editor = reader.extents(*control(previewTitle, "Deck list", "text"));
     EXPECT_EQ(QPoint(editor.left(), editor.right()), QPoint(preview.left(), preview.right()));
     EXPECT_EQ(editor.bottom(), preview.bottom());
-    type("ctrl+Home shift+End ctrl+b");
+    ASSERT_TRUE(typeTo(previewTitle, "ctrl+Home shift+End ctrl+b"));
     ASSERT_TRUE(clickOn(previewTitle, "Justify Text Center", "check box"));
     type("Down Down Home shift+End");
     ASSERT_TRUE(clickOn(previewTitle, "Options", "menu item"));
     ASSERT_TRUE(clickOn(previewTitle, "Font Color...", "menu item"));
     ASSERT_TRUE(clickOn("Select Color", "HTML:", "text")) << said();
-    type("ctrl+a");
+    ASSERT_TRUE(typeTo("Select Color", "ctrl+a"));
     typeText("#c00000");
     ASSERT_TRUE(answer("Select Color", "Return"));
     ASSERT_TRUE(typeTo(previewTitle, "ctrl+End Return"));
