@@ -73,11 +73,14 @@ protected:
     // (or hands back) the keyboard would otherwise lose them on a busy machine.
     bool typeTo(const QString &title, const QString &keys) const
     {
-        const bool ready = waitUntil(5000, [&] { return holdsKeyboard(title); });
+        const bool ready = waitForKeyboard(title);
         type(keys);
         return ready;
     }
-    bool holdsKeyboard(const QString &title) const { return windows(title).contains(xdotool({"getwindowfocus"})); }
+    bool waitForKeyboard(const QString &title) const
+    {
+        return waitUntil(5000, [&] { return windows(title).contains(xdotool({"getwindowfocus"})); });
+    }
     // Key names, blank-separated: "Down Down Return".
     void type(const QString &keys) const { xdotool(QStringList{"key", "--delay", "50"} + keys.split(' ')); }
     void typeText(const QString &text) const { xdotool({"type", "--delay", "30", text}); }

@@ -72,7 +72,7 @@ TEST_F(OnADesktop, FromTheSplashToTheExitADeckListSavedInTheHomeAndNothingElseLe
     // the main window); the caption names the file, and the preview leaves without a question.
     // (Opening a saved list again is the offscreen preview tests' to check.)
     type("ctrl+s");
-    ASSERT_TRUE(waitUntil(5000, [&] { return windows(mainTitle).size() == 2 && holdsKeyboard(mainTitle); })) << said();
+    ASSERT_TRUE(waitUntil(5000, [&] { return windows(mainTitle).size() == 2; }) && waitForKeyboard(mainTitle)) << said();
     const QString saved = home + "/deck.rtf";
     typeText(saved);
     type("Return");
@@ -99,7 +99,7 @@ TEST_F(OnABareDisplay, TheNextKeyReachesTheWindowAfterEveryBoxAndDialog)
     // A name typed into the box of Find > Find Zentari; the exit question as a screen reader
     // hears it, cancelled; the open dialog, cancelled.
     ASSERT_TRUE(clickOn(mainTitle, "Find", "menu item") && clickOn(mainTitle, "Find Zentari", "menu item"));
-    ASSERT_TRUE(waitUntil(5000, [&] { return holdsKeyboard("Search Zentari"); })) << said();
+    ASSERT_TRUE(waitForKeyboard("Search Zentari")) << said();
     typeText("Kilnmole");
     ASSERT_TRUE(answer("Search Zentari", "Return"));
     for (const char *step : {"first", "second"}) {

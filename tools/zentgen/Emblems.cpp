@@ -184,7 +184,8 @@ QStringList energyTypeNames()
 
 bool isEnergyType(const QString &word)
 {
-    return energyTypeNames().contains(word);
+    static const QStringList names = energyTypeNames();
+    return names.contains(word);
 }
 
 TypeColours typeColours(const QString &type)
