@@ -165,10 +165,14 @@ void drawCentredEmblem(QPainter &painter, const QPointF &centre, qreal side, con
     drawEmblem(painter, box, look, fill, typeColours(look).dark);
 }
 
+// A card at no stage of a line gets no stage label.
 QString stageText(const CardRow &row)
 {
-    const int stage = catalogue::stageOf(row.value(column::groupLevel));
-    return stage > 1 ? QString("STAGE %1").arg(stage - 1) : QString("BASIC");
+    const QString level = row.value(column::groupLevel);
+    if (catalogue::isBasic(level))
+        return "BASIC";
+    const int stage = catalogue::stageOf(level);
+    return stage > 1 ? QString("STAGE %1").arg(stage - 1) : QString();
 }
 
 void drawCreatureHeader(QPainter &painter, const CardRow &row)
